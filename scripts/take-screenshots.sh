@@ -1,0 +1,15 @@
+#!/bin/sh
+# Renders the windows offscreen into PNG files for a look at the layout.
+set -eu
+build="$1"
+out="$2"
+mkdir -p "$out"
+data=$(mktemp -d "${TMPDIR:-/tmp}/corvane-shots-XXXXXX")
+trap 'rm -rf "$data"' EXIT INT TERM
+export QT_QPA_PLATFORM=offscreen
+export CORVANE_AUDIO_SINK="fakesink sync=true"
+export CORVANE_DATA_DIR="$data/Corvane Player"
+mkdir -p "$CORVANE_DATA_DIR"
+"$build/tools/screenshots/corvane-screenshots" "$out"
+echo "screenshots written to $out"
+ls -1 "$out"

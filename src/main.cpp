@@ -1,0 +1,57 @@
+#include <QApplication>
+
+#include <cstdio>
+
+#include "app/AppServices.h"
+#include "app/CommandLine.h"
+#include "platform/Clock.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtPlatform.h"
+#include "ui/Frm_Main.h"
+
+namespace {
+
+// Without any display the player still runs, on Qt's offscreen platform,
+// so a run on a server or in CI shows its status lines instead of failing.
+void chooseOffscreenWithoutDisplay() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::fprintf(stderr, "corvane-player: no display found, running on the offscreen platform\n");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine commandLine = CommandLine::parse(arguments);
+    if (commandLine.showHelp) {
+        std::fputs(CommandLine::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (commandLine.showVersion) {
+        std::printf("corvane-player %s\n", CORVANE_VERSION);
+        return 0;
+    }
+
+    chooseOffscreenWithoutDisplay();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("corvane-player"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Corvane Audio Player"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+
+    QtDialogs dialogs;
+    QtClipboard clipboard;
+    QtLauncher launcher;
+    SystemClock clock;
+    QtScreen screen;
+    AppServices services{dialogs, clipboard, launcher, clock, screen};
+
+    Frm_Main window(services);
+    dialogs.setParent(&window);
+    window.setEchoStatus(commandLine.echoStatus);
+    window.show();
+    window.Form_Load(commandLine.path);
+    return QApplication::exec();
+}
