@@ -1,6 +1,8 @@
 #include "ui/Frm_Main.h"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <cstdio>
 
@@ -17,6 +19,7 @@ constexpr int kFullHeightTwips = 8385;
 Frm_Main::Frm_Main(AppServices& services, QWidget* parent) : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("Frm_Main"));
     buildFrame();
+    buildMenus();
     setWindowTitle(baseCaption());
     resize(Twips::toPx(QSize(kFullWidthTwips, kFullHeightTwips)));
 }
@@ -39,6 +42,30 @@ void Frm_Main::buildFrame() {
     txtState_->setReadOnly(true);
     txtState_->setGeometry(Twips::rectToPx(6400, 7320, 5475, 300));
 }
+
+void Frm_Main::buildMenus() {
+    const struct {
+        MainMenu which;
+        const char* objectName;
+        QString title;
+    } menus[] = {
+        {MainMenu::File, "menuFile", QStringLiteral("檔案(&F)")},
+        {MainMenu::Playlist, "menuPlaylist", QStringLiteral("PlayList(&L)")},
+        {MainMenu::Play, "menuPlay", QStringLiteral("播放(&P)")},
+        {MainMenu::Options, "menuOptions", QStringLiteral("選項(&O)")},
+        {MainMenu::Mode, "menuMode", QStringLiteral("轉換模式(&A)")},
+        {MainMenu::GoTo, "menuGoTo", QStringLiteral("移至(&M)")},
+        {MainMenu::Tools, "menuTools", QStringLiteral("工具(&T)")},
+        {MainMenu::Help, "menuHelp", QStringLiteral("說明(&H)")},
+    };
+    for (const auto& m : menus) {
+        QMenu* menu = menuBar()->addMenu(m.title);
+        menu->setObjectName(QLatin1String(m.objectName));
+        menus_[static_cast<int>(m.which)] = menu;
+    }
+}
+
+QMenu* Frm_Main::menu(MainMenu which) const { return menus_[static_cast<int>(which)]; }
 
 void Frm_Main::Form_Load(const QString& commandLine) {
     Q_UNUSED(commandLine);
