@@ -5,6 +5,8 @@
 #include "app/AppServices.h"
 #include "app/CommandLine.h"
 #include "platform/Clock.h"
+#include "platform/ProcessWaveOut.h"
+#include "platform/mci/OfflineMciEngine.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPlatform.h"
 #include "ui/Frm_Main.h"
@@ -46,7 +48,9 @@ int main(int argc, char* argv[]) {
     QtLauncher launcher;
     SystemClock clock;
     QtScreen screen;
-    AppServices services{dialogs, clipboard, launcher, clock, screen};
+    OfflineMciEngine mci;
+    ProcessWaveOut waveOut;
+    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
 
     Frm_Main window(services);
     dialogs.setParent(&window);

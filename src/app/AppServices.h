@@ -4,7 +4,9 @@ class Clipboard;
 class Clock;
 class Dialogs;
 class Launcher;
+class MciEngine;
 class Screen;
+class WaveOut;
 
 // The platform services the windows use, handed in by whoever builds the
 // main window: the real ones in main(), fakes in tests.
@@ -14,4 +16,6 @@ struct AppServices {
     Launcher& launcher;
     Clock& clock;
     Screen& screen;
+    MciEngine& mci;
+    WaveOut& waveOut;
 };

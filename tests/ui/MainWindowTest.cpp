@@ -2,26 +2,13 @@
 
 #include <QLineEdit>
 
-#include "support/FakeClipboard.h"
-#include "support/FakeClock.h"
-#include "support/FakeDialogs.h"
-#include "support/FakeLauncher.h"
-#include "support/FakeScreen.h"
+#include "support/FakeServices.h"
 #include "ui/Frm_Main.h"
 
 namespace {
 
-struct Fakes {
-    FakeDialogs dialogs;
-    FakeClipboard clipboard;
-    FakeLauncher launcher;
-    FakeClock clock;
-    FakeScreen screen;
-    AppServices services{dialogs, clipboard, launcher, clock, screen};
-};
-
 TEST(MainWindow, StartsWithCaptionWelcomeLineAndFullModeSize) {
-    Fakes fakes;
+    FakeServices fakes;
     Frm_Main window(fakes.services);
     window.Form_Load(QString());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Corvane Audio Player 2004 Quorvel ε Build 3311"));
@@ -33,7 +20,7 @@ TEST(MainWindow, StartsWithCaptionWelcomeLineAndFullModeSize) {
 }
 
 TEST(MainWindow, StatusLineKeepsTheLastText) {
-    Fakes fakes;
+    FakeServices fakes;
     Frm_Main window(fakes.services);
     window.setStatus(QStringLiteral("播放中...(song)"));
     EXPECT_EQ(window.status(), QStringLiteral("播放中...(song)"));

@@ -11,6 +11,8 @@
 
 #include "app/AppServices.h"
 #include "platform/Clock.h"
+#include "platform/ProcessWaveOut.h"
+#include "platform/mci/OfflineMciEngine.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPlatform.h"
 #include "ui/Frm_Main.h"
@@ -51,7 +53,9 @@ int main(int argc, char* argv[]) {
     QtLauncher launcher;
     SystemClock clock;
     QtScreen screen;
-    AppServices services{dialogs, clipboard, launcher, clock, screen};
+    OfflineMciEngine mci;
+    ProcessWaveOut waveOut;
+    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
 
     int failures = 0;
     for (const Scene& scene : scenes()) {
