@@ -6,8 +6,6 @@
 #include <QPixmap>
 
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 #include "app/AppServices.h"
 #include "platform/Clock.h"
@@ -15,29 +13,19 @@
 #include "platform/mci/OfflineMciEngine.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPlatform.h"
-#include "ui/Frm_Main.h"
+#include "Scene.h"
+
+std::vector<Scene>& sceneRegistry() {
+    static std::vector<Scene> registry;
+    return registry;
+}
 
 namespace {
-
-struct Scene {
-    const char* name;
-    std::function<QWidget*(AppServices&)> build;
-};
 
 bool save(QWidget* window, const QString& path) {
     window->show();
     QApplication::processEvents();
     return window->grab().save(path);
-}
-
-std::vector<Scene> scenes() {
-    return {
-        {"main", [](AppServices& services) -> QWidget* {
-             auto* window = new Frm_Main(services);
-             window->Form_Load(QString());
-             return window;
-         }},
-    };
 }
 
 }  // namespace
@@ -58,9 +46,9 @@ int main(int argc, char* argv[]) {
     AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
 
     int failures = 0;
-    for (const Scene& scene : scenes()) {
+    for (const Scene& scene : sceneRegistry()) {
         QWidget* window = scene.build(services);
-        const QString path = outDir + QLatin1Char('/') + QLatin1String(scene.name) + QStringLiteral(".png");
+        const QString path = outDir + QLatin1Char('/') + scene.name + QStringLiteral(".png");
         if (!save(window, path)) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(path));
             ++failures;
