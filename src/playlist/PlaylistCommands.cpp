@@ -1,0 +1,134 @@
+#include "playlist/PlaylistCommands.h"
+
+#include "app/AppState.h"
+#include "app/StatusLine.h"
+#include "common/DataFolder.h"
+#include "common/PathText.h"
+#include "platform/Dialogs.h"
+#include "playlist/PlaylistDisplay.h"
+#include "playlist/PlaylistEntries.h"
+#include "playlist/PlaylistHooks.h"
+#include "playlist/PlaylistLabels.h"
+#include "playlist/PlaylistStore.h"
+#include "playlist/SongLengthTest.h"
+
+namespace {
+
+const QString kAll = QStringLiteral("-1");
+const QString kOpenTitle = QStringLiteral("開啟PlayList");
+const QString kSaveTitle = QStringLiteral("儲存PlayList");
+constexpr int kEndlessPassEntry = 6;
+
+}  // namespace
+
+PlaylistCommands::PlaylistCommands(PlaylistEntries& entries, PlaylistDisplay& display, PlaylistStore& store,
+                                   PlaylistLabels& labels, SongLengthTest& lengthTest, AppState& state,
+                                   StatusLine& status, Dialogs& dialogs, const PlaylistHooks& hooks)
+    : entries_(entries), display_(display), store_(store), labels_(labels), lengthTest_(lengthTest),
+      state_(state), status_(status), dialogs_(dialogs), hooks_(hooks) {}
+
+QStringList PlaylistCommands::mnuPLEventsCaptions() {
+    const QString any = DataFolder::root() + QStringLiteral("...");
+    return {
+        QStringLiteral("載入預設PlayList (") + DataFolder::defaultPlaylist() + u')',
+        QStringLiteral("儲存成預設PlayList (") + DataFolder::defaultPlaylist() + u')',
+        QStringLiteral("載入PlayList (") + any + u')',
+        QStringLiteral("儲存PlayList (") + any + u')',
+        QStringLiteral("另存PlayList (") + any + u')',
+        QStringLiteral("插入PlayList項目"),
+        QStringLiteral("重新命名播放中的PlayList"),
+        QStringLiteral("刪除播放中的PlayList"),
+    };
+}
+
+QStringList PlaylistCommands::mnuRefreshCaptions() {
+    return {QStringLiteral("重新整理"), QStringLiteral("重新整理+快速時間測試"),
+            QStringLiteral("重新整理+完整時間測試"), QStringLiteral("停止時間測試")};
+}
+
+QString PlaylistCommands::askOpenFile() {
+    FileDialogRequest request;
+    request.title = kOpenTitle;
+    request.initialFolder = DataFolder::displayName();
+    const QStringList files = dialogs_.openFiles(request);
+    return files.isEmpty() ? QString() : files.first();
+}
+
+void PlaylistCommands::saveAs() {
+    FileDialogRequest request;
+    request.title = kSaveTitle;
+    request.initialFolder = DataFolder::displayName();
+    const QString file = dialogs_.saveFile(request);
+    if (!file.isEmpty()) store_.PLSaveFile(file);
+}
+
+void PlaylistCommands::mnuPLEvents(int index) {
+    switch (index) {
+    case 0: store_.PLLoadFile(DataFolder::defaultPlaylist(), false); break;
+    case 1: store_.PLSaveFile(DataFolder::defaultPlaylist()); break;
+    case 2:
+    case 5: {
+        QString file = askOpenFile();
+        if (!file.isEmpty()) store_.PLLoadFile(file, index == 5);
+        break;
+    }
+    case 3:
+        if (!state_.UPlayList.isEmpty())
+            store_.PLSaveFile(state_.UPlayList);
+        else
+            saveAs();
+        break;
+    case 4: saveAs(); break;
+    case 6: store_.renameOpenPlaylist(); break;
+    case 7: store_.deleteOpenPlaylist(); break;
+    default: break;
+    }
+}
+
+void PlaylistCommands::mnuOpenNewPL(int index) {
+    entries_.clear();
+    display_.clear();
+    labels_.PLShowDetails(QString(), QString());
+    state_.UPlayList.clear();
+    if (index == 1) cmdAddItem1();
+}
+
+void PlaylistCommands::cmdAddItem1() {
+    if (!hooks_.browserFiles) return;
+    const int old = entries_.count();
+    for (const QString& path : hooks_.browserFiles()) {
+        const QString ext = GetFileExt(path).toLower();
+        if (ext != QLatin1String("mp3") && ext != QLatin1String("wav")) continue;
+        if (!entries_.append(path)) break;
+    }
+    if (entries_.count() != old)
+        display_.PLRefreshItems(true, QString::number(old) + u'%' + QString::number(entries_.count() - 1), false);
+}
+
+void PlaylistCommands::mnuRestorePlayList() {
+    if (hooks_.changeDirPath) hooks_.changeDirPath(DataFolder::root());
+    dialogs_.messageBox(QStringLiteral("要回復PlayList, 只需在檔案$BackUp1-$BackUp5上雙擊就就行了!不過請記緊另存新檔!"),
+                        MsgButtons::Ok, MsgIcon::Information);
+}
+
+void PlaylistCommands::lblPLDetails_Click() {
+    const int current = state_.options.passEntry;
+    const int next = current >= 1 && current < kEndlessPassEntry ? current + 1 : 1;
+    if (hooks_.selectPassEntry) {
+        hooks_.selectPassEntry(next);
+        return;
+    }
+    state_.options.passEntry = next;
+    state_.TotalPLRep = static_cast<qint16>(next == kEndlessPassEntry ? -1 : next);
+}
+
+void PlaylistCommands::mnuRefresh(int index) {
+    if (hooks_.refreshBrowser) hooks_.refreshBrowser();
+    switch (index) {
+    case 0: display_.PLRefreshItems(false, kAll, false); break;
+    case 1: display_.PLRefreshItems(true, kAll, true); break;
+    case 2: display_.PLRefreshItems(true, kAll, false); break;
+    case 3: lengthTest_.stop(); break;
+    default: break;
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Dialogs;
+class PlaylistDisplay;
+class PlaylistEntries;
+class PlaylistLabels;
+class PlaylistStore;
+class SongLengthTest;
+class StatusLine;
+struct AppState;
+struct PlaylistHooks;
+
+// The playlist menu's file commands (mnuPLEvents 0..7, new playlist,
+// restore), the refresh menu, the add-folder button and the details label
+// click: each one a short step over the store, the display and the hooks.
+class PlaylistCommands {
+public:
+    PlaylistCommands(PlaylistEntries& entries, PlaylistDisplay& display, PlaylistStore& store,
+                     PlaylistLabels& labels, SongLengthTest& lengthTest, AppState& state, StatusLine& status,
+                     Dialogs& dialogs, const PlaylistHooks& hooks);
+
+    // Captions, with the real data folder where the commands name it.
+    static QStringList mnuPLEventsCaptions();
+    static QStringList mnuRefreshCaptions();
+
+    void mnuPLEvents(int index);
+    // 0: an empty unnamed playlist; 1: the same, then every song of the
+    // folder the browser shows.
+    void mnuOpenNewPL(int index);
+    // cmdAddItem(1): appends the browser's mp3 and wav files in list order
+    // and measures only the new entries.
+    void cmdAddItem1();
+    void mnuRestorePlayList();
+    // Steps the pass option: 1, 2, 3, 4, 5, endless, 1, ...
+    void lblPLDetails_Click();
+    // 0..3 refresh the playlist too; any other index only the browser.
+    void mnuRefresh(int index);
+
+private:
+    QString askOpenFile();
+    void saveAs();
+
+    PlaylistEntries& entries_;
+    PlaylistDisplay& display_;
+    PlaylistStore& store_;
+    PlaylistLabels& labels_;
+    SongLengthTest& lengthTest_;
+    AppState& state_;
+    StatusLine& status_;
+    Dialogs& dialogs_;
+    const PlaylistHooks& hooks_;
+};

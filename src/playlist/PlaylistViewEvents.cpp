@@ -1,0 +1,97 @@
+#include "playlist/PlaylistViewEvents.h"
+
+#include <exception>
+
+#include "app/AppState.h"
+#include "app/SongStarter.h"
+#include "playlist/PlaylistDisplay.h"
+#include "playlist/PlaylistEntries.h"
+#include "playlist/PlaylistHooks.h"
+
+PlaylistViewEvents::PlaylistViewEvents(PlaylistEntries& entries, PlaylistDisplay& display, AppState& state,
+                                       SongStarter& starter, const PlaylistHooks& hooks)
+    : entries_(entries), display_(display), state_(state), starter_(starter), hooks_(hooks) {}
+
+void PlaylistViewEvents::setFileLink(const QString& path) {
+    if (hooks_.setFileLink) hooks_.setFileLink(path);
+}
+
+void PlaylistViewEvents::entryClicked(int row) {
+    if (!hooks_.entryClicked || !entries_.contains(row)) return;
+    // A details panel that cannot read the file must not break the list.
+    try {
+        hooks_.entryClicked(entries_.path(row));
+    } catch (const std::exception&) {
+    }
+}
+
+void PlaylistViewEvents::listClick(int row) {
+    display_.setSelectedRow(row);
+    entryClicked(row);
+}
+
+void PlaylistViewEvents::listDoubleClick() {
+    const int row = display_.selectedRow();
+    if (!entries_.contains(row)) return;
+    const QString path = entries_.path(row);
+    setFileLink(path);
+    starter_.SongStarted(path);
+}
+
+void PlaylistViewEvents::listKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && (modifiers & Qt::ControlModifier)) {
+        const int row = display_.selectedRow();
+        if (entries_.contains(row)) starter_.SongStarted(entries_.path(row));
+    } else if (key == Qt::Key_Delete) {
+        removeSelected();
+    }
+}
+
+void PlaylistViewEvents::listMouseDown(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) state_.PLPressed = static_cast<qint16>(display_.selectedRow());
+}
+
+void PlaylistViewEvents::listMouseUp() {
+    const int target = display_.selectedRow();
+    display_.PLMoveItem(state_.PLPressed, target);
+    display_.selectRow(target);
+    // The press is used up: a later release (after a right click, which
+    // records no press) must not move the same entry again.
+    state_.PLPressed = -1;
+}
+
+void PlaylistViewEvents::removeSelected() {
+    if (display_.lines().count() != entries_.count()) display_.PLRefreshItems(false, QStringLiteral("-1"), false);
+    const int row = display_.selectedRow();
+    if (!entries_.contains(row)) return;
+    const int next = row == entries_.count() - 1 ? row - 1 : row;
+    entries_.remove(row);
+    display_.PLRefreshItems(false, QStringLiteral("-1"), false);
+    display_.selectRow(next);
+}
+
+void PlaylistViewEvents::pageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double yTwips) {
+    state_.PLPressed = display_.lblPLListIndex(yTwips, false, false);
+    display_.moveMarkerToRow(display_.lblPLListIndex(yTwips, false, true));
+    const Qt::KeyboardModifiers shift = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const QString path = entries_.path(state_.PLPressed);
+    if (shift == Qt::NoModifier) {
+        if (button == Qt::LeftButton || button == Qt::MiddleButton) {
+            setFileLink(path);
+        } else if (button == Qt::RightButton) {
+            setFileLink(path);
+            if (hooks_.openByType) hooks_.openByType(path);
+        }
+    } else if (shift == Qt::ControlModifier && button == Qt::RightButton) {
+        if (!entries_.contains(state_.PLPressed)) return;
+        entries_.remove(state_.PLPressed);
+        display_.PLRefreshItems(false, QStringLiteral("-1"), false);
+    }
+}
+
+void PlaylistViewEvents::pageMouseUp(double yTwips) {
+    display_.PLMoveItem(state_.PLPressed, display_.lblPLListIndex(yTwips, false, false));
+    display_.moveMarkerToRow(display_.lblPLListIndex(yTwips, false, true));
+    state_.PLPressed = -1;
+}
