@@ -1,0 +1,80 @@
+#include "app/Frm_Version.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStyle>
+
+#include "app/AppState.h"
+#include "common/Twips.h"
+#include "platform/Clipboard.h"
+
+namespace {
+
+constexpr int kIconTwips = 720;
+
+QIcon iconOf(const QWidget* mainWindow) {
+    if (mainWindow && !mainWindow->windowIcon().isNull()) return mainWindow->windowIcon();
+    if (!QApplication::windowIcon().isNull()) return QApplication::windowIcon();
+    return QApplication::style()->standardIcon(QStyle::SP_MediaVolume);
+}
+
+}  // namespace
+
+QString Frm_Version::versionText(const AppState& state) {
+    return state.VersionB + state.VersionT + QStringLiteral("\r\n") +
+           QStringLiteral("Last Update: 06/06/2004 13:30") + QStringLiteral("\r\n") +
+           QStringLiteral("Ram Usage: 5200KB(Maximized), 3072KB(Minimized)");
+}
+
+Frm_Version::Frm_Version(const AppState& state, Clipboard& clipboard, QWidget* mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), clipboard_(clipboard), text_(versionText(state)) {
+    setObjectName(QStringLiteral("Frm_Version"));
+    setWindowTitle(QStringLiteral("版本資訊"));
+    const QIcon icon = iconOf(mainWindow);
+    setWindowIcon(icon);
+
+    imgIcon_ = new QLabel(this);
+    imgIcon_->setObjectName(QStringLiteral("imgIcon"));
+    const int iconPx = Twips::toPx(kIconTwips);
+    imgIcon_->setPixmap(icon.pixmap(iconPx, iconPx));
+    imgIcon_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    imgIcon_->setToolTip(QStringLiteral("複製至剪貼簿"));
+    imgIcon_->setCursor(Qt::PointingHandCursor);
+
+    lblVersion_ = new QLabel(this);
+    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
+    // The label breaks lines at LF; the copied text keeps CR LF.
+    lblVersion_->setText(QString(text_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    lblVersion_->setTextFormat(Qt::PlainText);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setSpacing(Twips::toPx(240));
+    layout->addWidget(imgIcon_);
+    layout->addWidget(lblVersion_, 1);
+    imgIcon_->installEventFilter(this);
+    lblVersion_->installEventFilter(this);
+    setFixedSize(sizeHint());
+}
+
+bool Frm_Version::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == lblVersion_) {
+            lblVersion_Click();
+            return true;
+        }
+        if (watched == imgIcon_) {
+            imgIcon_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Frm_Version::lblVersion_Click() { close(); }
+
+void Frm_Version::imgIcon_Click() {
+    clipboard_.clear();
+    clipboard_.setText(text_);
+}

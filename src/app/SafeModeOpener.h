@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class Dialogs;
+class Frm_SaveMode;
+class Launcher;
+class QAction;
+class QWidget;
+
+// Opens the option checker without blocking: from the tools menu entry
+// "進入安全模式" (which sets the entry's tag to "1" first) or after a failed
+// start (tag "0"). One checker at a time; asking again brings it forward.
+class SafeModeOpener : public QObject {
+    Q_OBJECT
+public:
+    SafeModeOpener(Dialogs& dialogs, Launcher& launcher, QWidget* mainWindow, QObject* parent = nullptr);
+    // Closes a checker still open: it has no parent window to go with.
+    ~SafeModeOpener() override;
+
+    // The tools menu entry, made on first use and owned by this object.
+    QAction* menuEntry();
+    // Shows the checker (made on first use) and runs its opening steps.
+    Frm_SaveMode* open();
+    Frm_SaveMode* window() const;
+
+    // Ends this copy after the checker started a new one; passed on to the
+    // checker (by default the checker ends the event loop itself).
+    std::function<void()> endProgram;
+
+private:
+    Dialogs& dialogs_;
+    Launcher& launcher_;
+    QPointer<QWidget> mainWindow_;
+    QPointer<QAction> menuEntry_;
+    QPointer<Frm_SaveMode> window_;
+};
