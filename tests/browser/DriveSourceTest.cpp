@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "browser/DriveSource.h"
+#include "browser/SystemDriveSource.h"
+
+namespace {
+
+TEST(DriveSourceTest, DriveOfAPathIsTheDeepestMountRootHoldingIt) {
+    const QList<DriveEntry> drives{{QStringLiteral("/"), {}},
+                                   {QStringLiteral("/media/usb"), QStringLiteral("STICK")},
+                                   {QStringLiteral("/media/usb/inner"), {}},
+                                   {QStringLiteral("/home"), {}}};
+    const struct {
+        const char* path;
+        const char* root;
+    } cases[] = {
+        {"/", "/"},
+        {"/etc", "/"},
+        {"/media/usb", "/media/usb"},
+        {"/media/usb/Music", "/media/usb"},
+        {"/media/usb2/Music", "/"},  // a longer name is not inside
+        {"/media/usb/inner/x", "/media/usb/inner"},
+        {"/home/user", "/home"},
+        {"", "/"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DriveSource::driveRootOf(QString::fromUtf8(c.path), drives), QString::fromUtf8(c.root)) << c.path;
+}
+
+TEST(DriveSourceTest, DisplayTextAddsAUsefulLabel) {
+    EXPECT_EQ((DriveEntry{QStringLiteral("/"), {}}).displayText(), QStringLiteral("/"));
+    EXPECT_EQ((DriveEntry{QStringLiteral("/media/a"), QStringLiteral("/media/a")}).displayText(),
+              QStringLiteral("/media/a"));
+    EXPECT_EQ((DriveEntry{QStringLiteral("/media/a"), QStringLiteral("歌")}).displayText(),
+              QStringLiteral("/media/a  [歌]"));
+}
+
+TEST(SystemDriveSourceTest, OnlyVolumesAUserBrowses) {
+    const struct {
+        const char* root;
+        const char* type;
+        bool listed;
+    } cases[] = {
+        {"/", "ext4", true},           {"/", "overlay", true},          {"/home", "ext4", true},
+        {"/media/usb", "vfat", true},  {"/mnt/share", "cifs", true},    {"/run/media/u/DISC", "iso9660", true},
+        {"/proc", "proc", false},      {"/sys/fs/cgroup", "cgroup2", false}, {"/dev/shm", "tmpfs", false},
+        {"/run/user/1000", "tmpfs", false}, {"/run/lock", "ext4", false}, {"/snap/core/1", "squashfs", false},
+        {"/boot/efi", "vfat", false},  {"/etc/hosts", "ext4", false},   {"/tmp", "tmpfs", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SystemDriveSource::isUserVolume(QString::fromUtf8(c.root), QString::fromUtf8(c.type)), c.listed)
+            << c.root << " (" << c.type << ")";
+}
+
+TEST(SystemDriveSourceTest, RootComesFirst) {
+    const QList<DriveEntry> drives = SystemDriveSource().drives();
+    ASSERT_FALSE(drives.isEmpty());
+    EXPECT_EQ(drives.first().root, QStringLiteral("/"));
+    for (qsizetype i = 1; i < drives.size(); ++i)
+        EXPECT_NE(drives.at(i).root, QStringLiteral("/")) << "the root is listed once";
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "browser/OpenByType.h"
+#include "support/TempDir.h"
+
+namespace {
+
+TEST(OpenByTypeTest, GroupsByLowerCaseExtension) {
+    TempDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const struct {
+        const char* name;
+        OpenGroup group;
+    } cases[] = {
+        {"Song.MP3", OpenGroup::Media}, {"a.wav", OpenGroup::Media},     {"a.mid", OpenGroup::Media},
+        {"a.MIDI", OpenGroup::Media},   {"a.wma", OpenGroup::Media},     {"list.m3u", OpenGroup::Playlist},
+        {"a.pls", OpenGroup::Playlist}, {"playlist.ini", OpenGroup::Playlist}, {"noext", OpenGroup::Playlist},
+        {"a.jpg", OpenGroup::Picture},  {"a.JPEG", OpenGroup::Picture},  {"a.txt", OpenGroup::Text},
+        {"a.lyr", OpenGroup::Text},     {"setup.exe", OpenGroup::Program}, {"a.ogg", OpenGroup::Other},
+        {"a.mp3.bak", OpenGroup::Other},
+    };
+    for (const auto& c : cases) {
+        const QString path = dir.writeFile(QString::fromUtf8(c.name), "x");
+        EXPECT_EQ(OpenByType::classify(path), c.group) << c.name;
+    }
+}
+
+TEST(OpenByTypeTest, MissingEmptyAndFoldersAreNotFiles) {
+    TempDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.makeDir(QStringLiteral("album.mp3"));
+    for (const QString& path : {QString(), dir.path(QStringLiteral("gone.mp3")), folder, dir.path()})
+        EXPECT_EQ(OpenByType::classify(path), OpenGroup::Missing) << path.toStdString();
+}
+
+}  // namespace
