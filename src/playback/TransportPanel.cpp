@@ -1,0 +1,187 @@
+#include "playback/TransportPanel.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QStyle>
+#include <QToolButton>
+
+#include "common/Twips.h"
+#include "playback/LineControl.h"
+#include "playback/TransportController.h"
+#include "playback/TransportModel.h"
+
+namespace {
+
+// Window twips of the controls (full mode).
+constexpr int kButtonsLeft = 3720;
+constexpr int kButtonStep = 690;
+constexpr int kButtonsTop = 240;
+constexpr int kRow2Top = 840;
+constexpr int kRow3Top = 1200;
+constexpr int kRowHeight = 270;
+constexpr int kTimeLineLeft = 5700;  // ShiftConst(0) of the full mode
+constexpr int kMarkerWidthPx = 3;
+
+struct ButtonLook {
+    const char* themeIcon;
+    QStyle::StandardPixmap fallback;
+    QString toolTip;
+};
+
+const ButtonLook& buttonLook(int index) {
+    static const ButtonLook looks[6] = {
+        {"media-playback-start", QStyle::SP_MediaPlay, QStringLiteral("播放歌曲")},
+        {"media-playback-pause", QStyle::SP_MediaPause, QStringLiteral("暫停播放歌曲")},
+        {"media-playback-stop", QStyle::SP_MediaStop, QStringLiteral("停止播放歌曲")},
+        {"media-seek-backward", QStyle::SP_MediaSeekBackward, QStringLiteral("倒退4秒")},
+        {"media-seek-forward", QStyle::SP_MediaSeekForward, QStringLiteral("以設定的速度播放")},
+        {"media-skip-backward", QStyle::SP_MediaSkipBackward, QStringLiteral("從頭播放歌曲")},
+    };
+    return looks[index];
+}
+
+const QString kMenuCaptions[8] = {
+    QStringLiteral("播放歌曲"),         QStringLiteral("暫停播放歌曲"),     QStringLiteral("停止播放歌曲"),
+    QStringLiteral("播放PlayList"),     QStringLiteral("順序播放PlayList"), QStringLiteral("停止播放PlayList"),
+    QStringLiteral("歌曲時間跳至"),     QStringLiteral("調整歌曲播放速度"),
+};
+
+QFrame* makeMarker(QWidget* parent, const char* name) {
+    auto* marker = new QFrame(parent);
+    marker->setObjectName(QLatin1String(name));
+    marker->setFrameShape(QFrame::Box);
+    marker->setAutoFillBackground(true);
+    marker->setBackgroundRole(QPalette::Highlight);
+    // Clicks and hovering reach the line underneath, which owns them.
+    marker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return marker;
+}
+
+}  // namespace
+
+TransportPanel::TransportPanel(TransportController& controller, TransportModel& model, QWidget* parent)
+    : QWidget(parent), controller_(controller), model_(model) {
+    setObjectName(QStringLiteral("TransportPanel"));
+    setGeometry(Twips::rectToPx(kLeftTwips, kTopTwips, kWidthTwips, kHeightTwips));
+    rFrame0_ = new QFrame(this);
+    rFrame0_->setObjectName(QStringLiteral("rFrame0"));
+    rFrame0_->setFrameShape(QFrame::StyledPanel);
+    rFrame0_->setFrameShadow(QFrame::Sunken);
+    place(rFrame0_, kLeftTwips, kTopTwips, kWidthTwips, kHeightTwips);
+    buildButtons();
+    buildLabels();
+    buildLines();
+    connect(&model_, &TransportModel::changed, this, &TransportPanel::render);
+    render();
+}
+
+void TransportPanel::place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(Twips::rectToPx(left - originTwips_.x(), top - originTwips_.y(), width, height));
+}
+
+void TransportPanel::buildButtons() {
+    for (int i = 0; i < 6; ++i) {
+        const ButtonLook& look = buttonLook(i);
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("cmdMMControl(%1)").arg(i));
+        button->setIcon(QIcon::fromTheme(QLatin1String(look.themeIcon), style()->standardIcon(look.fallback)));
+        button->setIconSize(QSize(20, 20));
+        button->setToolTip(look.toolTip);
+        place(button, kButtonsLeft + i * kButtonStep, kButtonsTop, 660, 450);
+        connect(button, &QToolButton::clicked, this, [this, i] { controller_.cmdMMControl_Click(i); });
+        cmdMMControl_[static_cast<size_t>(i)] = button;
+    }
+}
+
+void TransportPanel::buildLabels() {
+    lblMMState_ = new QLabel(this);
+    lblMMState_->setObjectName(QStringLiteral("lblMMState"));
+    place(lblMMState_, kButtonsLeft, kRow2Top, 1440, kRowHeight);
+
+    lblVolSwt_ = new QToolButton(this);
+    lblVolSwt_->setObjectName(QStringLiteral("lblVolSwt"));
+    lblVolSwt_->setText(QStringLiteral("音量"));
+    lblVolSwt_->setToolTip(QStringLiteral("顯示/隱藏音量"));
+    lblVolSwt_->setAutoRaise(true);
+    place(lblVolSwt_, 5100, kRow2Top - 15, 510, kRowHeight + 30);
+    connect(lblVolSwt_, &QToolButton::clicked, this, [this] { controller_.lblVolSwt_Click(); });
+
+    lblMMTime_ = new QLabel(this);
+    lblMMTime_->setObjectName(QStringLiteral("lblMMTime"));
+    lblMMTime_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(lblMMTime_, kTimeLineLeft, kRow2Top, TransportModel::kTimeLineUnits, kRowHeight);
+
+    lblMMQuality_ = new QLabel(this);
+    lblMMQuality_->setObjectName(QStringLiteral("lblMMQuality"));
+    place(lblMMQuality_, kButtonsLeft, kRow3Top, 1440, kRowHeight);
+}
+
+void TransportPanel::buildLines() {
+    LinMMTimeLin_ = new LineControl(this);
+    LinMMTimeLin_->setObjectName(QStringLiteral("LinMMTimeLin"));
+    place(LinMMTimeLin_, kTimeLineLeft, kRow3Top, TransportModel::kTimeLineUnits, kRowHeight);
+    LinMMTimeBar_ = makeMarker(this, "LinMMTimeBar");
+    connect(LinMMTimeLin_, &LineControl::pressed, this,
+            [this](double x) { controller_.LinMMTimeLin_MouseDown(x); });
+    connect(LinMMTimeLin_, &LineControl::hovered, this,
+            [this] { LinMMTimeLin_->setToolTip(controller_.timeLineToolTip()); });
+
+    LinMMVolLin_ = new LineControl(this);
+    LinMMVolLin_->setObjectName(QStringLiteral("LinMMVolLin"));
+    place(LinMMVolLin_, kButtonsLeft, kRow2Top, 1000, kRowHeight);
+    LinMMVolBar_ = makeMarker(this, "LinMMVolBar");
+    connect(LinMMVolLin_, &LineControl::pressed, this, [this](double x) { controller_.LinMMVolLin_MouseDown(x); });
+}
+
+void TransportPanel::placeMarker(QWidget* marker, const QWidget* line, int leftTwips) {
+    // The marker is centred on its position and kept on the line, even when
+    // the software clock runs past the song's end.
+    const QRect lineRect = line->geometry();
+    const int x = qBound(lineRect.left() - 1, Twips::toPx(leftTwips - originTwips_.x()) - kMarkerWidthPx / 2,
+                         lineRect.right() - 1);
+    marker->setGeometry(x, lineRect.top() + 2, kMarkerWidthPx, lineRect.height() - 4);
+    marker->raise();
+}
+
+void TransportPanel::render() {
+    const bool slider = model_.volumeSliderShown();
+    lblMMState_->setText(model_.stateText());
+    lblMMState_->setVisible(!slider);
+    LinMMVolLin_->setVisible(slider);
+    LinMMVolBar_->setVisible(slider);
+    LinMMVolLin_->setToolTip(model_.volumeToolTip());
+    lblMMTime_->setText(model_.timeText());
+    lblMMQuality_->setText(model_.qualityText());
+    lblMMQuality_->setToolTip(model_.qualityToolTip());
+    placeMarker(LinMMTimeBar_, LinMMTimeLin_, model_.timeMarkerLeft());
+    // The volume line's left end in window twips follows the panel.
+    const int volumeLineLeft = originTwips_.x() + (kButtonsLeft - kLeftTwips);
+    placeMarker(LinMMVolBar_, LinMMVolLin_, volumeLineLeft + model_.volumeUnits());
+}
+
+void TransportPanel::addMenuEntries(QMenu* playMenu) {
+    for (int i = 0; i < 8; ++i) {
+        if (i == 3 || i == 6) playMenu->addSeparator();
+        QAction* action = playMenu->addAction(kMenuCaptions[i]);
+        action->setObjectName(QStringLiteral("mnuMMControl(%1)").arg(i));
+        connect(action, &QAction::triggered, this, [this, i] { controller_.mnuMMControl_Click(i); });
+        menuEntries_[static_cast<size_t>(i)] = action;
+    }
+    for (int i = 3; i <= 5; ++i) menuEntries_[static_cast<size_t>(i)]->setEnabled(false);
+}
+
+void TransportPanel::setPlaylistHooks(std::function<void(int)> start, std::function<void()> stop) {
+    controller_.startPlaylist = std::move(start);
+    controller_.stopPlaylist = std::move(stop);
+    for (int i = 3; i <= 5; ++i)
+        if (QAction* action = menuEntries_[static_cast<size_t>(i)])
+            action->setEnabled(i == 5 ? bool(controller_.stopPlaylist) : bool(controller_.startPlaylist));
+}
+
+void TransportPanel::shiftTwips(int dx) {
+    originTwips_.rx() += dx;
+    move(Twips::toPx(originTwips_.x()), Twips::toPx(originTwips_.y()));
+    render();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+#include "app/AppState.h"
+#include "common/IntervalTimer.h"
+#include "playback/LyricHook.h"
+#include "playback/MultiMedia.h"
+#include "playback/PlaybackContext.h"
+#include "playback/SongPlayer.h"
+#include "playback/TransportController.h"
+#include "playback/TransportModel.h"
+#include "playback/WindowCaption.h"
+#include "support/FakeServices.h"
+#include "support/RecordingStatusLine.h"
+#include "support/TempDir.h"
+
+class FakeCaption final : public WindowCaption {
+public:
+    QString caption() const override { return text; }
+    void setCaption(const QString& t) override { text = t; }
+    QString text = QStringLiteral("Corvane Audio Player 2004 Quorvel \u03B5 Build 3311");
+};
+
+class RecordingLyricHook final : public LyricHook {
+public:
+    bool lyricSectionOpen() const override { return open; }
+    void LoadLyricFile(qint32 startMs) override { loads.push_back(startMs); }
+    void clearLyricLine() override { ++clears; }
+    bool open = false;
+    std::vector<qint32> loads;  // (QList== of two empty int lists trips UBSan inside Qt)
+    int clears = 0;
+};
+
+// Song start and the transport on fakes: the media engine answers from a
+// script, the clock stands still until moved, dialogs answer from queues.
+struct PlaybackRig {
+    FakeServices fakes;
+    AppState state;
+    MultiMedia media{fakes.mci};
+    RecordingStatusLine status;
+    FakeCaption caption;
+    TransportModel display;
+    IntervalTimer timer;
+    PlaybackContext context{state, fakes.services, media, status, caption, display, timer};
+    SongPlayer player{context};
+    TransportController transport{context, player};
+    TempDir dir;
+
+    // A song file of `sizeBytes` whose length the engine reports as
+    // `lengthMs`; started, with the commands of the start forgotten.
+    QString startSong(const QString& name, qint64 sizeBytes, qint32 lengthMs) {
+        const QString path = dir.writeFile(name, QByteArray(static_cast<int>(sizeBytes), 'x'));
+        fakes.mci.answer(QStringLiteral("Status ZELSong length"), QString::number(lengthMs));
+        player.SongStarted(path);
+        fakes.mci.clear();
+        return path;
+    }
+    void setMode(const QString& word) { fakes.mci.answer(QStringLiteral("Status ZELSong mode"), word); }
+    void setPosition(qint32 ms) { fakes.mci.answer(QStringLiteral("Status ZELSong position"), QString::number(ms)); }
+    void setSpeed(int speed) { fakes.mci.answer(QStringLiteral("Status ZELSong speed"), QString::number(speed)); }
+    // Commands sent, without the status queries.
+    QStringList actions() const {
+        QStringList list;
+        for (const QString& c : fakes.mci.commands())
+            if (!c.startsWith(QLatin1String("Status "))) list.append(c);
+        return list;
+    }
+};

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "playback/CaptionScroll.h"
+#include "playback/FileHistory.h"
+#include "playback/JumpTime.h"
+#include "playback/PositionToTime.h"
+#include "playback/VolumeScale.h"
+
+namespace {
+
+TEST(PositionToTime, CutsEveryPartAndNeverWidensMinutes) {
+    const struct {
+        qint32 ms;
+        bool hundredths;
+        const char* text;
+    } cases[] = {
+        {61234, true, "1:01.23"},     {61234, false, "1:01"},     {0, true, "0:00.00"},
+        {0, false, "0:00"},           {599999, false, "9:59"},    {599999, true, "9:59.99"},
+        {3600000, true, "60:00.00"},  {4500000, false, "75:00"},  {999, true, "0:00.99"},
+        {9, true, "0:00.00"},         {-61234, true, "-1:01.23"}, {-4000, false, "-0:04"},
+        {-5, true, "0:00.00"},        {-500, false, "0:00"},
+        {INT32_MAX, true, "35791:23.64"}, {INT32_MIN, true, "-35791:23.64"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PositionToTime(c.ms, c.hundredths), QString::fromUtf8(c.text))
+            << c.ms << (c.hundredths ? " with" : " without") << " hundredths";
+}
+
+TEST(FileHistory, NewestFirstAndTheEleventhDropsTheOldest) {
+    FileHistory::List list;
+    for (int i = 1; i <= 10; ++i) EXPECT_TRUE(FileHistory::add(list, QStringLiteral("/m/%1.mp3").arg(i)));
+    EXPECT_EQ(list[1], QStringLiteral("/m/10.mp3"));
+    EXPECT_EQ(list[10], QStringLiteral("/m/1.mp3"));
+
+    const FileHistory::List before = list;
+    EXPECT_FALSE(FileHistory::add(list, QStringLiteral("/m/10.mp3")));
+    EXPECT_EQ(list, before);
+
+    EXPECT_TRUE(FileHistory::add(list, QStringLiteral("/m/11.mp3")));
+    EXPECT_EQ(list[1], QStringLiteral("/m/11.mp3"));
+    EXPECT_EQ(list[10], QStringLiteral("/m/2.mp3"));
+    for (int i = 1; i <= 10; ++i) EXPECT_NE(list[i], QStringLiteral("/m/1.mp3")) << "entry " << i;
+
+    // A path further down comes to the front again and stays below as well.
+    EXPECT_TRUE(FileHistory::add(list, QStringLiteral("/m/5.mp3")));
+    EXPECT_EQ(list[1], QStringLiteral("/m/5.mp3"));
+    EXPECT_EQ(list.size() - 1, 10u);
+    EXPECT_EQ(std::count(list.begin(), list.end(), QStringLiteral("/m/5.mp3")), 2);
+
+    EXPECT_EQ(FileHistory::caption(3, QStringLiteral("/m/a.mp3")), QStringLiteral("3. /m/a.mp3"));
+    EXPECT_EQ(FileHistory::caption(10, QString()), QStringLiteral("10. "));
+}
+
+TEST(JumpTime, AnswersInEveryForm) {
+    const struct {
+        const char* answer;
+        std::optional<qint32> ms;
+    } cases[] = {
+        {"90", 90000},       {"1:30", 90000},   {"1:30.25", 90250}, {"12.5", 12050},
+        {"1:23.5", 83050},   {"0:00.01", 10},   {"75:00", 4500000}, {" 2:05", 125000},
+        {"abc", 0},          {"1:x", 60000},    {"-5", -5000},      {"0:-10", -10000},
+        {"", std::nullopt},  {"40000", std::nullopt},  // out of the 16-bit range
+        {"1.5:30", 120000},  // minutes round half to even; no "." after the ":"
+    };
+    for (const auto& c : cases) EXPECT_EQ(parseJumpTime(QString::fromUtf8(c.answer)), c.ms) << c.answer;
+}
+
+TEST(VolumeScale, ClicksSnapAtTheEndsAndSetBothChannels) {
+    const struct {
+        double x;
+        int units;
+        quint32 level;
+        const char* percent;
+    } cases[] = {
+        {0, 0, 0u, "0%"},
+        {20, 0, 0u, "0%"},
+        {24.4, 0, 0u, "0%"},
+        {25, 25, 0x06660666u, "2.5%"},
+        {500, 500, 0x80008000u, "50%"},
+        {755, 755, 0xC147C147u, "75.5%"},
+        {950, 950, 0xF332F332u, "95%"},
+        {960, 1000, 0xFFFFFFFFu, "100%"},
+        {1e12, 1000, 0xFFFFFFFFu, "100%"},
+    };
+    for (const auto& c : cases) {
+        const int v = VolumeScale::unitsFromClick(c.x);
+        EXPECT_EQ(v, c.units) << "x " << c.x;
+        EXPECT_EQ(VolumeScale::levelFromUnits(v), c.level) << "x " << c.x;
+        EXPECT_EQ(VolumeScale::percentText(v), QString::fromUtf8(c.percent)) << "x " << c.x;
+    }
+    EXPECT_EQ(VolumeScale::toolTip(755), QStringLiteral("Volume: 755/ 1000"));
+}
+
+TEST(VolumeScale, TheSliderShowsTheLeftChannel) {
+    EXPECT_EQ(VolumeScale::unitsFromLevel(0xFFFFFFFFu), 1000);
+    EXPECT_EQ(VolumeScale::unitsFromLevel(0x0000FFFFu), 1000);
+    EXPECT_EQ(VolumeScale::unitsFromLevel(0xFFFF0000u), 0);
+    EXPECT_EQ(VolumeScale::unitsFromLevel(0x8000u), 500);
+    for (int v : {0, 1, 333, 999, 1000})
+        EXPECT_EQ(VolumeScale::unitsFromLevel(VolumeScale::levelFromUnits(v)), v) << "units " << v;
+}
+
+TEST(CaptionScroll, MovesOneCharacterPerStep) {
+    const QString c = QStringLiteral("Blue Sky - Corvane - ");
+    EXPECT_EQ(scrollCaption(c, 1), QStringLiteral("lue Sky - Corvane - B"));
+    EXPECT_EQ(scrollCaption(c, 2), QStringLiteral(" Blue Sky - Corvane -"));
+    EXPECT_EQ(scrollCaption(c, 0), c);
+    EXPECT_EQ(scrollCaption(c, 3), c);
+    // Scrolling a whole turn brings the caption back.
+    QString left = c, right = c;
+    for (qsizetype i = 0; i < c.size(); ++i) {
+        left = scrollCaption(left, 1);
+        right = scrollCaption(right, 2);
+    }
+    EXPECT_EQ(left, c);
+    EXPECT_EQ(right, c);
+    EXPECT_EQ(scrollCaption(QStringLiteral("藍天 - "), 1), QStringLiteral("天 - 藍"));
+    EXPECT_EQ(scrollCaption(QStringLiteral("😀ab"), 1), QStringLiteral("ab😀"));
+    EXPECT_EQ(scrollCaption(QStringLiteral("ab😀"), 2), QStringLiteral("😀ab"));
+    EXPECT_EQ(scrollCaption(QString(), 1), QString());
+}
+
+}  // namespace
