@@ -72,6 +72,7 @@ void PlaylistScheduler::Stop() {
 }
 
 void PlaylistScheduler::tick() {
+    if (!isRunning()) return;
     const quint8 mode = host_.songMode();
     if (mode == 1 || mode == 3) return;
     // "Previous" on the first entry, or a jump to a number below 1, points
