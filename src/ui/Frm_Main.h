@@ -5,9 +5,21 @@
 #include "app/AppServices.h"
 #include "app/AppState.h"
 #include "app/StatusLine.h"
+#include "app/TimerRegistry.h"
+#include "common/IntervalTimer.h"
+#include "playback/MultiMedia.h"
+#include "playback/PlaybackContext.h"
+#include "playback/SongPlayer.h"
+#include "playback/TransportController.h"
+#include "playback/TransportModel.h"
+#include "playback/WindowCaption.h"
 
+class FileHistMenu;
+class LyricHook;
 class QLineEdit;
 class QMenu;
+class StateInspectorPanel;
+class TransportPanel;
 
 // The main window's top-level menus. Each subsystem adds its entries to the
 // menu it belongs to.
@@ -22,10 +34,11 @@ enum class MainMenu {
     Help,      // "說明(&H)": mnuHelp
 };
 
-// The main window: owns the shared state and the panels of every subsystem,
-// and wires them together. The panels own their widgets and handlers; this
-// class only builds the frame, the menus and the start-up order.
-class Frm_Main : public QMainWindow, public StatusLine {
+// The main window: owns the shared state, the media layer, the timers and
+// the panels of every subsystem, and wires them together. The panels own
+// their widgets and handlers; this class only builds the frame, the menus
+// and the start-up order.
+class Frm_Main : public QMainWindow, public StatusLine, public WindowCaption {
     Q_OBJECT
 public:
     explicit Frm_Main(AppServices& services, QWidget* parent = nullptr);
@@ -33,6 +46,24 @@ public:
 
     AppState& state() { return state_; }
     AppServices& services() { return services_; }
+    // The one media layer: its default alias is the song now loaded.
+    MultiMedia& media() { return media_; }
+    // Every timer by name, for the state inspector; panels add theirs.
+    TimerRegistry& timers() { return timers_; }
+
+    // Song start and finish, the software clock and the recent files.
+    SongPlayer& songPlayer() { return songPlayer_; }
+    SongStarter& songStarter() { return songPlayer_; }
+    TransportController& transport() { return transport_; }
+    TransportModel& transportModel() { return transportModel_; }
+    TransportPanel* transportPanel() const { return transportPanel_; }
+    StateInspectorPanel* stateInspector() const { return inspector_; }
+    FileHistMenu* fileHistMenu() const { return fileHistMenu_; }
+    IntervalTimer& MMTimer() { return mmTimer_; }
+
+    // Connects the lyric section: song start loads the lyric while it is
+    // open, song finish clears its line, a click on the time line reloads it.
+    void setLyricHook(LyricHook* hook) { playback_.lyric = hook; }
 
     // Brings the application up; `commandLine` is the one path to play.
     void Form_Load(const QString& commandLine);
@@ -42,6 +73,10 @@ public:
     QString status() const override;
     // Writes every change of the status line to standard output as a line.
     void setEchoStatus(bool on) { echoStatus_ = on; }
+
+    // WindowCaption: the window title.
+    QString caption() const override { return windowTitle(); }
+    void setCaption(const QString& text) override { setWindowTitle(text); }
 
     QMenu* menu(MainMenu which) const;
     // The area that holds every control at its twips position.
@@ -53,15 +88,30 @@ public:
     // The caption of the window as the state describes it with no song.
     QString baseCaption() const { return state_.VersionB + state_.VersionT; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildFrame();
     void buildMenus();
+    void buildPlayback();
 
     AppServices& services_;
     AppState state_;
+    MultiMedia media_;
+    TimerRegistry timers_;
+    TransportModel transportModel_;
+    IntervalTimer mmTimer_;
+    PlaybackContext playback_;
+    SongPlayer songPlayer_;
+    TransportController transport_;
+
     QWidget* canvas_ = nullptr;
     QMenu* menus_[8] = {};
     QLineEdit* txtFileLink_ = nullptr;
     QLineEdit* txtState_ = nullptr;
+    TransportPanel* transportPanel_ = nullptr;
+    FileHistMenu* fileHistMenu_ = nullptr;
+    StateInspectorPanel* inspector_ = nullptr;
     bool echoStatus_ = false;
 };

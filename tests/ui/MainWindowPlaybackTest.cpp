@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include "common/Twips.h"
+#include "playback/FileHistMenu.h"
+#include "playback/TransportPanel.h"
+#include "support/FakeServices.h"
+#include "support/TempDir.h"
+#include "ui/Frm_Main.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("Corvane Audio Player 2004 Quorvel \u03B5 Build 3311");
+
+struct MainWindowPlayback : ::testing::Test {
+    FakeServices fakes;
+    Frm_Main window{fakes.services};
+    TempDir dir;
+
+    QString song(const QString& name) { return dir.writeFile(name, QByteArray(16000, 'x')); }
+    template <typename T>
+    T* control(const QString& name) {
+        T* found = window.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+};
+
+TEST_F(MainWindowPlayback, CommandLinePlaysThroughSongStart) {
+    const QString path = song(QStringLiteral("Blue Sky.wav"));
+    fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("1000"));
+    window.Form_Load(path);
+    EXPECT_TRUE(fakes.mci.commands().contains(QStringLiteral("Play ZELSong from 0")));
+    EXPECT_EQ(window.status(), QStringLiteral("播放中...(Blue Sky)"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Blue Sky - ") + kCaption);
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMQuality"))->text(), QStringLiteral("128 Kbps"));
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMTime"))->text(), QStringLiteral("0:00.00/0:01.00"));
+    EXPECT_TRUE(window.MMTimer().isRunning());
+    EXPECT_EQ(window.timers().intervalMs(QStringLiteral("MMTimer")), 500);
+}
+
+TEST_F(MainWindowPlayback, BlankCommandLinePlaysNothing) {
+    window.Form_Load(QStringLiteral("   "));
+    EXPECT_TRUE(fakes.mci.sent.isEmpty());
+    EXPECT_EQ(window.status(), QString());
+    EXPECT_EQ(window.windowTitle(), kCaption);
+}
+
+TEST_F(MainWindowPlayback, RecentFilesMenuFollowsTheSongsAndStartsThem) {
+    window.Form_Load(QString());
+    FileHistMenu* menu = window.fileHistMenu();
+    EXPECT_EQ(menu->entry(1)->objectName(), QStringLiteral("mnuFileHist(1)"));
+    EXPECT_EQ(menu->entry(1)->text(), QStringLiteral("1. "));
+    const QString a = song(QStringLiteral("a & b.wav"));
+    const QString b = song(QStringLiteral("c.wav"));
+    window.songStarter().SongStarted(a);
+    window.songStarter().SongStarted(b);
+    EXPECT_EQ(menu->entry(1)->text(), QStringLiteral("1. ") + b);
+    EXPECT_EQ(menu->entry(2)->text(), QStringLiteral("2. ") + QString(a).replace(u'&', QStringLiteral("&&")));
+    menu->entry(2)->trigger();
+    EXPECT_EQ(window.state().PSongLink, a);
+    menu->entry(10)->trigger();
+    EXPECT_EQ(window.status(), QStringLiteral("檔案不存在. ()"));
+}
+
+TEST_F(MainWindowPlayback, PlayMenuHoldsTheTransportEntries) {
+    const QStringList captions = {"播放歌曲",     "暫停播放歌曲", "停止播放歌曲",   "播放PlayList",
+                                  "順序播放PlayList", "停止播放PlayList", "歌曲時間跳至", "調整歌曲播放速度"};
+    TransportPanel* panel = window.transportPanel();
+    for (int i = 0; i < 8; ++i) {
+        QAction* entry = panel->menuEntry(i);
+        ASSERT_NE(entry, nullptr) << "entry " << i;
+        EXPECT_EQ(entry->text(), captions[i]) << "entry " << i;
+        EXPECT_TRUE(window.menu(MainMenu::Play)->actions().contains(entry)) << "entry " << i;
+        EXPECT_EQ(entry->isEnabled(), i < 3 || i > 5) << "entry " << i;
+    }
+    int starts = 0;
+    panel->setPlaylistHooks([&](int) { ++starts; }, [] {});
+    EXPECT_TRUE(panel->menuEntry(4)->isEnabled());
+    panel->menuEntry(4)->trigger();
+    EXPECT_EQ(starts, 1);
+}
+
+TEST_F(MainWindowPlayback, TransportPanelFitsTheMiddleColumn) {
+    window.Form_Load(QString());
+    TransportPanel* panel = window.transportPanel();
+    const QRect panelPx = panel->geometry();
+    EXPECT_GE(panelPx.left(), Twips::toPx(3495));
+    EXPECT_LE(panelPx.right(), Twips::toPx(8040));
+    EXPECT_LE(panelPx.bottom(), Twips::toPx(1950));  // the information area starts below
+    auto* line = control<QWidget>(QStringLiteral("LinMMTimeLin"));
+    const QPoint lineLeft = line->mapTo(window.canvas(), QPoint(0, 0));
+    EXPECT_EQ(lineLeft.x(), Twips::toPx(5700));
+    EXPECT_EQ(line->width(), Twips::toPx(2000));
+    for (int i = 0; i < 6; ++i) {
+        auto* button = control<QToolButton>(QStringLiteral("cmdMMControl(%1)").arg(i));
+        ASSERT_NE(button, nullptr);
+        EXPECT_FALSE(button->icon().isNull()) << "button " << i;
+        EXPECT_FALSE(button->toolTip().isEmpty()) << "button " << i;
+        EXPECT_TRUE(panel->rect().contains(button->geometry())) << "button " << i;
+    }
+}
+
+TEST_F(MainWindowPlayback, ClicksOnTheLinesArriveInLineUnits) {
+    window.show();
+    const QString path = song(QStringLiteral("a.wav"));
+    fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("60000"));
+    window.Form_Load(path);
+    fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
+    fakes.mci.clear();
+    auto* line = control<QWidget>(QStringLiteral("LinMMTimeLin"));
+    QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(40, line->height() / 2));
+    EXPECT_TRUE(fakes.mci.commands().contains(QStringLiteral("Play ZELSong from 18000")))  // 600 units x 30 ms
+        << fakes.mci.commands().join(u'\n').toStdString();
+
+    control<QToolButton>(QStringLiteral("lblVolSwt"))->click();
+    auto* volume = control<QWidget>(QStringLiteral("LinMMVolLin"));
+    EXPECT_TRUE(volume->isVisible());
+    EXPECT_FALSE(control<QLabel>(QStringLiteral("lblMMState"))->isVisible());
+    QTest::mouseClick(volume, Qt::LeftButton, {}, QPoint(1, volume->height() / 2));  // 15 units
+    EXPECT_EQ(fakes.waveOut.volume(), 0u);
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMQuality"))->text(), QStringLiteral("0%"));
+}
+
+TEST_F(MainWindowPlayback, TickDrawsPositionMarkerAndScrollsTheCaption) {
+    window.show();
+    const QString path = song(QStringLiteral("Blue Sky.wav"));
+    fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("60000"));
+    window.state().TitleDirection = 1;
+    window.Form_Load(path);
+    const QString scrolling = QStringLiteral("Blue Sky - Corvane Audio Player - ");
+    EXPECT_EQ(window.windowTitle(), scrolling);
+    fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
+    fakes.mci.answer(QStringLiteral("Status ZELSong position"), QStringLiteral("30000"));
+    window.transport().MMTimer_Timer();
+    EXPECT_EQ(window.windowTitle(), scrolling.mid(1) + scrolling.left(1));
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMState"))->text(), QStringLiteral("Playing"));
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMTime"))->text(), QStringLiteral("0:30.00/1:00.00"));
+    auto* marker = control<QWidget>(QStringLiteral("LinMMTimeBar"));
+    const int centre = marker->mapTo(window.canvas(), QPoint(marker->width() / 2, 0)).x();
+    EXPECT_EQ(centre, Twips::toPx(5700 + 1000));
+
+    window.state().TitleDirection = 2;
+    window.transport().MMTimer_Timer();
+    EXPECT_EQ(window.windowTitle(), scrolling);
+}
+
+TEST_F(MainWindowPlayback, DoubleClickSelectsTheWholeStatusLine) {
+    window.show();
+    window.setStatus(QStringLiteral("播放完畢!..(Blue Sky)"));
+    QTest::mouseDClick(window.txtState(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(window.txtState()->selectedText(), QStringLiteral("播放完畢!..(Blue Sky)"));
+}
+
+}  // namespace
