@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -16,13 +17,21 @@
 namespace {
 
 constexpr int kWidthTwips = 14250;
-constexpr int kHeightTwips = 7650;
+constexpr int kHeightTwips = 7200;
 const char* const kAttention = "attention";
+
+// Chinese rows are drawn with a taller fallback font than "#TRUE#"; one
+// height for every row keeps a value level with its option name.
+int rowHeightPx(const QWidget* list) {
+    return QFontMetrics(list->font()).boundingRect(QStringLiteral("變數 Ag#")).height() + 4;
+}
 
 void fill(QListWidget* list, const QStringList& rows) {
     const int selected = list->currentRow();
     list->clear();
     list->addItems(rows);
+    const int height = rowHeightPx(list);
+    for (int i = 0; i < list->count(); ++i) list->item(i)->setSizeHint(QSize(0, height));
     if (selected >= 0 && selected < rows.size()) list->setCurrentRow(selected);
 }
 
@@ -64,7 +73,7 @@ void Frm_SaveMode::buildLists() {
     listDefault_ = makeList("ListDefault", QStringLiteral("預設變數"), 1);
     listCurrent_ = makeList("ListCurrent", QStringLiteral("更改後的變數"), 2);
     listOptName_ = makeList("ListOptName", QStringLiteral("變數所對應之選項 (14項)"), 3);
-    listOptName_->addItems(OptionFile::optionNames());
+    fill(listOptName_, OptionFile::optionNames());
     // The names are the longest texts; give them the room they need.
     grid_->setColumnStretch(0, 2);
     grid_->setColumnStretch(1, 2);

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kIconTwips = 720;
+constexpr int kMarginTwips = 240;
 
 QIcon iconOf(const QWidget* mainWindow) {
     if (mainWindow && !mainWindow->windowIcon().isNull()) return mainWindow->windowIcon();
@@ -38,7 +39,11 @@ Frm_Version::Frm_Version(const AppState& state, Clipboard& clipboard, QWidget* m
     imgIcon_ = new QLabel(this);
     imgIcon_->setObjectName(QStringLiteral("imgIcon"));
     const int iconPx = Twips::toPx(kIconTwips);
-    imgIcon_->setPixmap(icon.pixmap(iconPx, iconPx));
+    QPixmap picture = icon.pixmap(iconPx, iconPx);
+    // Small stock icons come only at 16 pixels; the box shows the icon large.
+    if (picture.width() < iconPx / 2)
+        picture = picture.scaled(iconPx * 2 / 3, iconPx * 2 / 3, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    imgIcon_->setPixmap(picture);
     imgIcon_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     imgIcon_->setToolTip(QStringLiteral("複製至剪貼簿"));
     imgIcon_->setCursor(Qt::PointingHandCursor);
@@ -50,7 +55,9 @@ Frm_Version::Frm_Version(const AppState& state, Clipboard& clipboard, QWidget* m
     lblVersion_->setTextFormat(Qt::PlainText);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setSpacing(Twips::toPx(240));
+    const int marginPx = Twips::toPx(kMarginTwips);
+    layout->setContentsMargins(marginPx, marginPx, marginPx * 2, marginPx);
+    layout->setSpacing(marginPx);
     layout->addWidget(imgIcon_);
     layout->addWidget(lblVersion_, 1);
     imgIcon_->installEventFilter(this);
