@@ -10,6 +10,15 @@ player="$build/src/corvane-player"
 export CORVANE_DATA_DIR="$(cd "$demo" 2>/dev/null && pwd || echo "$PWD/$demo")/Corvane Player"
 mkdir -p "$CORVANE_DATA_DIR"
 
+# A first start would open the option checker; the demo starts straight into
+# the main window with the default options, browsing the demo songs.
+if [ ! -e "$CORVANE_DATA_DIR/Option.ini" ]; then
+    start_folder="$(cd "$demo/songs" 2>/dev/null && pwd || echo "$HOME")"
+    mkdir -p "$CORVANE_DATA_DIR/Lyrics"
+    printf '%s\r\n' '#FALSE#' '#FALSE#' '#TRUE#' '#FALSE#' '#FALSE#' '#FALSE#' '#FALSE#' \
+        1 0 3 "\"$start_folder\"" 0 '#FALSE#' '#FALSE#' > "$CORVANE_DATA_DIR/Option.ini"
+fi
+
 set --
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "run-player: no display found; starting on the offscreen platform (status lines follow, Ctrl+C ends)"
