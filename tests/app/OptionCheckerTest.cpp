@@ -74,20 +74,6 @@ TEST(OptionChecker, DefaultsSavedGiveTheQuotedHomeFolderAndBackgroundZero) {
     EXPECT_EQ(f.launcher.restarts, 0);
 }
 
-TEST(OptionChecker, FirstStartCreatesTheDataAndLyricFolders) {
-    DataFolderScope data(false);
-    CheckerFixture f;
-    EXPECT_EQ(f.checker.Form_Load(false), OptionChecker::Attention::Defaults);
-    EXPECT_EQ(f.dialogs.messageTexts(),
-              (QStringList{QStringLiteral("看來你是第一次執行此程式。在此，歡迎你選擇使用這程式！"),
-                           QStringLiteral("資料夾已經建立成功{") + data.root() +
-                               QStringLiteral("/}，請於按鈕中選擇「使用預設選項」載入這程式！")}));
-    for (const auto& m : f.dialogs.messages) EXPECT_EQ(m.icon, MsgIcon::Information) << m.text.toStdString();
-    EXPECT_TRUE(QFileInfo(data.root()).isDir());
-    EXPECT_TRUE(QFileInfo(data.root() + QStringLiteral("/Lyrics")).isDir());
-    EXPECT_FALSE(QFileInfo::exists(data.optionFile())) << "no options are written before the user chooses";
-}
-
 TEST(OptionChecker, FolderThatCannotBeMadeIsNotReportedAsMade) {
     TempDir temp;
     const QString blocker = temp.writeFile(QStringLiteral("blocker"), "a file where a folder should go");

@@ -103,19 +103,6 @@ TEST(OptionFile, FewerThanFourteenValuesFailAndMoreAreIgnored) {
     EXPECT_EQ(r.values, OptionFile::parse(sampleOptionLines()).values);
 }
 
-TEST(OptionFile, FormatsBooleansNumbersAndQuotedTexts) {
-    OptionValues v;
-    v.flags = {true, false, true, false, false, false, true, false, true};
-    v.passEntry = 4;
-    v.scrollEntry = 3;
-    v.lyricSpeedEntry = 0;
-    v.initDir = QStringLiteral("/home/me");
-    v.backgroundTag = QStringLiteral("2");
-    const QStringList expected{"#TRUE#", "#FALSE#", "#TRUE#", "#FALSE#", "#FALSE#", "#FALSE#", "#TRUE#",
-                               "4",      "3",       "0",      "\"/home/me\"", "\"2\"", "#FALSE#", "#TRUE#"};
-    EXPECT_EQ(OptionFile::format(v), expected);
-}
-
 TEST(OptionFile, WrittenFilesReadBackUnchanged) {
     DataFolderScope data;
     const char* const folders[] = {"/home/me", "/music/a,b", "/music/say \"hi\"", " /spaces around ", "", "/x\",\"y",
@@ -131,18 +118,6 @@ TEST(OptionFile, WrittenFilesReadBackUnchanged) {
         ASSERT_TRUE(r.ok) << folder << ": " << r.error.toStdString();
         EXPECT_EQ(r.values, v) << folder;
     }
-}
-
-TEST(OptionFile, WritesCrLfLinesInTheCodePage) {
-    DataFolderScope data;
-    OptionValues v;
-    v.initDir = QStringLiteral("/音樂");
-    ASSERT_TRUE(OptionFile::write(data.optionFile(), v));
-    const QByteArray bytes = readWholeFile(data.optionFile());
-    EXPECT_TRUE(bytes.startsWith("#FALSE#\r\n#FALSE#\r\n#TRUE#\r\n")) << bytes.constData();
-    EXPECT_TRUE(bytes.endsWith("#FALSE#\r\n#FALSE#\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), 14);
-    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF")) << "text code page 950 can hold was written as UTF-8";
 }
 
 TEST(OptionFile, MissingFileFailsWithItsPath) {

@@ -93,15 +93,4 @@ TEST(SaveModeWindow, DoubleClicksChangeTheShownRows) {
     EXPECT_EQ(w.list("ListCurrent")->item(7)->text(), QStringLiteral("4"));
 }
 
-TEST(SaveModeWindow, ReloadShowsTheFileAgain) {
-    DataFolderScope data;
-    data.writeOptions(sampleOptionLines());
-    CheckerWindow w;
-    w.window.findChild<QPushButton*>(QStringLiteral("cmdAppDefOpt"))->click();
-    ASSERT_EQ(w.rows("ListCurrent"), OptionFile::defaultLines());
-    w.window.findChild<QPushButton*>(QStringLiteral("cmdReloadOpt"))->click();
-    EXPECT_EQ(w.rows("ListCurrent"), w.rows("ListTMP"));
-    EXPECT_EQ(w.rows("ListCurrent").at(11), QStringLiteral("1|/pics/bg.jpg"));
-}
-
 }  // namespace
