@@ -287,8 +287,11 @@ void BrowserPanel::refit() {
 }
 
 void BrowserPanel::askFileFilter() {
-    const QString answer = services_.dialogs.inputBox(BrowserTexts::filterPrompt(), QString(),
-                                                      BrowserTexts::kFilterDefaultAnswer);
+    applyFilterAnswer(services_.dialogs.inputBox(BrowserTexts::filterPrompt(), QString(),
+                                                 BrowserTexts::kFilterDefaultAnswer));
+}
+
+void BrowserPanel::applyFilterAnswer(const QString& answer) {
     const auto pattern = FilePattern::fromFilterAnswer(answer);
     if (!pattern) return;
     cmdCancelFileFilter_->setText(BrowserTexts::cancelFilterCaption(*pattern));

@@ -49,6 +49,9 @@ public:
     // Sets the file pattern ("*.*" and written back when `reset`) and refits.
     void SetFileFilter(QString& pattern, bool reset);
 
+    // Applies a filter answer as the file list's right button does: a blank
+    // answer does nothing; otherwise the pattern and the cancel button.
+    void applyFilterAnswer(const QString& answer);
     // Re-reads drives, folders and files from disk (the refresh menu).
     void refresh();
     // The shown files whose lower-case extension is one of `extensions`, as

@@ -31,10 +31,11 @@ Widget* make(QWidget* canvas, const char* objectName, const BrowserLayout::Place
     return widget;
 }
 
-// Rows of 12 and 14 pixels need a font a little smaller than a dialog's.
-QFont listFont(const QWidget* canvas) {
+// The lists' rows are 14 (folders) and 12 (files) pixels high, as the
+// fitting counts them; their fonts leave a pixel above and below.
+QFont listFont(const QWidget* canvas, int pixelSize) {
     QFont font = canvas->font();
-    font.setPixelSize(11);
+    font.setPixelSize(pixelSize);
     return font;
 }
 
@@ -45,8 +46,8 @@ void BrowserPanel::buildWidgets(QWidget* canvas) {
     drive1_ = make<QComboBox>(canvas, "Drive1", kDrive1);
     dir1_ = make<FolderListBox>(canvas, "Dir1", {kColumnLeft, 360, kColumnWidth, 2190});
     file1_ = make<FileListBox>(canvas, "File1", {kColumnLeft, 2640, kColumnWidth, 4590});
-    dir1_->setFont(listFont(canvas));
-    file1_->setFont(listFont(canvas));
+    dir1_->setFont(listFont(canvas, 11));
+    file1_->setFont(listFont(canvas, 10));
     file1_->setToolTip(BrowserTexts::kFileTooltip);
 
     lblDirDetails_ = make<ClickLabel>(canvas, "lblDirDetails", kDirDetails);
@@ -71,7 +72,7 @@ void BrowserPanel::buildWidgets(QWidget* canvas) {
     // The destination pair of the move-and-copy panel, shown by that panel.
     drive2_ = make<QComboBox>(canvas, "Drive2", kDrive2);
     dir2_ = make<FolderListBox>(canvas, "Dir2", kDir2);
-    dir2_->setFont(listFont(canvas));
+    dir2_->setFont(listFont(canvas, 11));
     drive2_->hide();
     dir2_->hide();
 }

@@ -4,25 +4,14 @@
 #include <QMouseEvent>
 #include <QSet>
 #include <QStringListModel>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
-namespace {
-
-class FileRowDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), FileListBox::kRowHeightPx};
-    }
-};
-
-}  // namespace
+#include "browser/ListRowDelegate.h"
 
 FileListBox::FileListBox(QWidget* parent) : QListView(parent), model_(new QStringListModel(this)) {
     setModel(model_);
-    setItemDelegate(new FileRowDelegate(this));
+    setItemDelegate(new ListRowDelegate(kRowHeightPx, -1, this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

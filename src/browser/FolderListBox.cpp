@@ -1,37 +1,18 @@
 #include "browser/FolderListBox.h"
 
-#include <algorithm>
-
 #include <QMouseEvent>
-#include <QStyle>
-#include <QStyledItemDelegate>
+
+#include "browser/FolderIcon.h"
+#include "browser/ListRowDelegate.h"
 
 namespace {
 
-constexpr int kIndentPx = 7;
-constexpr int kMaxIndentPx = 70;
 constexpr int kDepthRole = Qt::UserRole;
-
-// Draws each row shifted right by its depth in the tree.
-class FolderRowDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QStyleOptionViewItem shifted = option;
-        const int indent = std::min(kMaxIndentPx, index.data(kDepthRole).toInt() * kIndentPx);
-        shifted.rect.adjust(indent, 0, 0, 0);
-        QStyledItemDelegate::paint(painter, shifted, index);
-    }
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), FolderListBox::kRowHeightPx};
-    }
-};
 
 }  // namespace
 
 FolderListBox::FolderListBox(QWidget* parent) : QListWidget(parent) {
-    setItemDelegate(new FolderRowDelegate(this));
+    setItemDelegate(new ListRowDelegate(kRowHeightPx, kDepthRole, this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -56,8 +37,8 @@ void FolderListBox::setSubfolders(QStringList names) {
 
 void FolderListBox::rebuild() {
     clear();
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon openIcon = FolderIcon::open();
+    const QIcon closedIcon = FolderIcon::closed();
     const int levels = rows_.levelCount();
     for (int row = 0; row < rows_.rowCount(); ++row) {
         const int index = rows_.indexOfRow(row);
