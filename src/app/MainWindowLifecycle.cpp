@@ -1,9 +1,11 @@
 #include "app/MainWindowLifecycle.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QWidget>
 
+#include "app/AppLifecycle.h"
 #include "app/SafeModeOpener.h"
 
 MainWindowLifecycle::MainWindowLifecycle(QWidget* window, QLineEdit* txtFileLink, SafeModeOpener& checker)
@@ -39,4 +41,11 @@ void MainWindowLifecycle::showOptionChecker() { checker_.open(); }
 
 void MainWindowLifecycle::endProgram() {
     if (onEnd) onEnd();
+}
+
+QAction* MainWindowLifecycle::createForceEndAction(AppLifecycle& lifecycle, QObject* parent) {
+    auto* action = new QAction(QStringLiteral("強行關閉此程式(不儲存任何東西)"), parent);
+    action->setObjectName(QStringLiteral("mnuForceEnd"));
+    QObject::connect(action, &QAction::triggered, action, [&lifecycle] { lifecycle.mnuForceEnd_Click(); });
+    return action;
 }

@@ -6,7 +6,10 @@
 
 #include "app/LifecycleWindow.h"
 
+class AppLifecycle;
+class QAction;
 class QLineEdit;
+class QObject;
 class QWidget;
 class SafeModeOpener;
 
@@ -24,6 +27,9 @@ public:
     void makeTopMost() override;
     void showOptionChecker() override;
     void endProgram() override;
+
+    // The file menu's "強行關閉此程式(不儲存任何東西)" (mnuForceEnd).
+    static QAction* createForceEndAction(AppLifecycle& lifecycle, QObject* parent);
 
     // How the program ends at once; by default the event loop ends without
     // closing any window, so no close handler runs.

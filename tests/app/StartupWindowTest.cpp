@@ -152,7 +152,9 @@ TEST(StartupWindow, GoodStartGreetsInThePathBoxAndForceEndKeepsTheFile) {
     EXPECT_EQ(s.window.windowTitle(), QStringLiteral("Corvane Audio Player 2004 Quorvel ε Build 3311"));
     EXPECT_EQ(s.txtFileLink->text(), QStringLiteral("歡迎使用Corvane Audio Player 2004 Quorvel ε Build 3311"));
     s.options.mnuOptComboList0_Click(3);
-    s.lifecycle.mnuForceEnd_Click();
+    QAction* forceEnd = MainWindowLifecycle::createForceEndAction(s.lifecycle, &s.window);
+    EXPECT_EQ(forceEnd->text(), QStringLiteral("強行關閉此程式(不儲存任何東西)"));
+    forceEnd->trigger();
     EXPECT_EQ(s.ends, 1);
     bool cancel = false;
     s.lifecycle.Form_Unload(cancel);
