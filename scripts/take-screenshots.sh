@@ -10,6 +10,10 @@ export QT_QPA_PLATFORM=offscreen
 export CORVANE_AUDIO_SINK="fakesink sync=true"
 export CORVANE_DATA_DIR="$data/Corvane Player"
 mkdir -p "$CORVANE_DATA_DIR"
+# Default options, so the main window starts instead of the option checker
+# (whose first-start messages would wait for a click).
+printf '%s\r\n' '#FALSE#' '#FALSE#' '#TRUE#' '#FALSE#' '#FALSE#' '#FALSE#' '#FALSE#' \
+    1 0 3 "\"$data\"" 0 '#FALSE#' '#FALSE#' > "$CORVANE_DATA_DIR/Option.ini"
 "$build/tools/screenshots/corvane-screenshots" "$out"
 echo "screenshots written to $out"
 ls -1 "$out"
