@@ -1,0 +1,162 @@
+#include "playlist/PlaylistPanel.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/AppState.h"
+#include "common/Twips.h"
+#include "playlist/PlaylistClickLabel.h"
+#include "playlist/PlaylistLayout.h"
+#include "playlist/PlaylistListView.h"
+#include "playlist/PlaylistMenus.h"
+#include "playlist/PlaylistPageLabel.h"
+
+namespace {
+
+using PlaylistLayout::Rect;
+
+constexpr int kDetailsFontPx = 11;
+
+void place(QWidget* widget, const Rect& r) { widget->setGeometry(Twips::rectToPx(r.left, r.top, r.width, r.height)); }
+
+QToolButton* pictureButton(QWidget* canvas, const QString& name, QStyle::StandardPixmap icon,
+                           const QString& toolTip) {
+    auto* button = new QToolButton(canvas);
+    button->setObjectName(name);
+    button->setIcon(canvas->style()->standardIcon(icon));
+    button->setToolTip(toolTip);
+    button->setAutoRaise(true);
+    return button;
+}
+
+}  // namespace
+
+PlaylistPanel::PlaylistPanel(QWidget* canvas, AppState& state, AppServices& services, StatusLine& status,
+                             MultiMedia& media, SongStarter& starter)
+    : QObject(canvas), state_(state) {
+    playlist_ = new Playlist(state, services, status, media, starter, this);
+    buildFullModeControls(canvas);
+    buildPageControls(canvas);
+    connectLogic();
+    applyWindowMode(state_.WindowMode);
+}
+
+PlaylistPanel::~PlaylistPanel() = default;
+
+void PlaylistPanel::buildFullModeControls(QWidget* canvas) {
+    for (int i = 0; i < 2; ++i) {
+        details_[i] = new PlaylistClickLabel(canvas);
+        details_[i]->setObjectName(QStringLiteral("lblPLDetails_%1").arg(i));
+        details_[i]->setTextFormat(Qt::PlainText);
+        // The compact modes give these labels little width; a smaller font
+        // keeps the whole information line readable there.
+        QFont small = details_[i]->font();
+        small.setPixelSize(kDetailsFontPx);
+        details_[i]->setFont(small);
+        connect(details_[i], &PlaylistClickLabel::clicked, this, [this] { playlist_->commands().lblPLDetails_Click(); });
+    }
+    list_ = new PlaylistListView(playlist_->events(), canvas);
+    list_->setObjectName(QStringLiteral("listPLItemName"));
+    list_->setModel(&playlist_->display().lines());
+
+    const QString startTips[2] = {QStringLiteral("播放PlayList"), QStringLiteral("順序播放PlayList")};
+    const QStyle::StandardPixmap startIcons[2] = {QStyle::SP_MediaPlay, QStyle::SP_MediaSeekForward};
+    for (int i = 0; i < 2; ++i) {
+        startButtons_[i] = pictureButton(canvas, QStringLiteral("cmdStartPlayList_%1").arg(i), startIcons[i], startTips[i]);
+        connect(startButtons_[i], &QToolButton::clicked, this, [this, i] { Start(i); });
+    }
+    stopButton_ = pictureButton(canvas, QStringLiteral("cmdStopPlayList"), QStyle::SP_MediaStop,
+                                QStringLiteral("停止播放PlayList"));
+    connect(stopButton_, &QToolButton::clicked, this, [this] { Stop(); });
+    loadPicture_ = pictureButton(canvas, QStringLiteral("imgLoadSPPL"), QStyle::SP_DialogOpenButton,
+                                 QStringLiteral("載入PlayList"));
+    connect(loadPicture_, &QToolButton::clicked, this, [this] { playlist_->commands().mnuPLEvents(2); });
+    addFolderButton_ = pictureButton(canvas, QStringLiteral("cmdAddItem_1"), QStyle::SP_FileDialogNewFolder,
+                                     QStringLiteral("新增資料夾內的歌曲 (mp3, wav)"));
+    connect(addFolderButton_, &QToolButton::clicked, this, [this] { playlist_->commands().cmdAddItem1(); });
+}
+
+void PlaylistPanel::buildPageControls(QWidget* canvas) {
+    border_ = new QFrame(canvas);
+    border_->setObjectName(QStringLiteral("lblPLBorder"));
+    border_->setFrameShape(QFrame::Box);
+    border_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pageLabel_ = new PlaylistPageLabel(playlist_->events(), canvas);
+    pageLabel_->setObjectName(QStringLiteral("lblPLItemName"));
+    marker_ = new QFrame(canvas);
+    marker_->setObjectName(QStringLiteral("lblPLMargin"));
+    // A soft band under the text rather than a box across it.
+    marker_->setStyleSheet(QStringLiteral("QFrame#lblPLMargin { background: rgba(48, 112, 192, 60); border: none; }"));
+    marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QString tip = QStringLiteral("『右鍵』播放項目、『左鍵』選取項目、CTRL +『右鍵』移除項目");
+    const QStyle::StandardPixmap icons[2] = {QStyle::SP_ArrowUp, QStyle::SP_ArrowDown};
+    for (int i = 0; i < 2; ++i) {
+        pageButtons_[i] = pictureButton(canvas, QStringLiteral("cmdlblPLPage_%1").arg(i), icons[i], tip);
+        connect(pageButtons_[i], &QToolButton::clicked, this, [this, i] { playlist_->display().cmdlblPLPage_Click(i); });
+    }
+}
+
+void PlaylistPanel::connectLogic() {
+    PlaylistLabels& labels = playlist_->labels();
+    connect(&labels, &PlaylistLabels::infoChanged, details_[0], &QLabel::setText);
+    connect(&labels, &PlaylistLabels::nameChanged, this, [this](const QString& caption, const QString& tip) {
+        details_[1]->setText(caption);
+        details_[1]->setToolTip(tip);
+    });
+    details_[1]->setText(labels.nameCaption());
+    details_[1]->setToolTip(labels.nameToolTip());
+    playlist_->scheduler().updateInfo();
+    details_[0]->setText(labels.infoCaption());
+
+    PlaylistDisplay& display = playlist_->display();
+    connect(&display, &PlaylistDisplay::selectionChanged, list_, &PlaylistListView::showSelection);
+    connect(&display, &PlaylistDisplay::pageTextChanged, pageLabel_, &PlaylistPageLabel::setText);
+    connect(&display, &PlaylistDisplay::markerMoved, this, &PlaylistPanel::placeMarker);
+}
+
+void PlaylistPanel::placeMarker(int topTwips) {
+    const int mode = state_.WindowMode == 2 ? 2 : 1;
+    const auto& view = PlaylistLayout::kPageViews[mode - 1];
+    place(marker_, {view.markerLeft, topTwips, view.markerWidth, PlaylistLayout::kMarkerHeight});
+}
+
+void PlaylistPanel::fillMenu(QMenu* playlistMenu) { PlaylistMenus::fill(playlistMenu, *playlist_); }
+
+void PlaylistPanel::applyWindowMode(int mode) {
+    using namespace PlaylistLayout;
+    const bool page = mode == 1 || mode == 2;
+    for (QWidget* w : {static_cast<QWidget*>(list_), static_cast<QWidget*>(startButtons_[0]),
+                       static_cast<QWidget*>(startButtons_[1]), static_cast<QWidget*>(stopButton_),
+                       static_cast<QWidget*>(loadPicture_), static_cast<QWidget*>(addFolderButton_)})
+        w->setVisible(!page);
+    for (QWidget* w : {static_cast<QWidget*>(pageLabel_), static_cast<QWidget*>(border_),
+                       static_cast<QWidget*>(marker_), static_cast<QWidget*>(pageButtons_[0]),
+                       static_cast<QWidget*>(pageButtons_[1])})
+        w->setVisible(page);
+    if (!page) {
+        place(details_[0], kInfoLabel);
+        place(details_[1], kNameLabel);
+        place(list_, kList);
+        place(loadPicture_, kLoadPicture);
+        for (int i = 0; i < 2; ++i) place(startButtons_[i], {kStartLeft[i], kButtonRowTop, kButtonSize, kButtonSize});
+        place(stopButton_, {kStopLeft, kButtonRowTop, kButtonSize, kButtonSize});
+        place(addFolderButton_, {kAddFolderLeft, kButtonRowTop, kButtonSize, kButtonSize});
+        return;
+    }
+    const PageView& view = kPageViews[mode - 1];
+    place(details_[0], view.info);
+    place(details_[1], view.name);
+    place(border_, view.border);
+    place(pageLabel_, view.label);
+    placeMarker(playlist_->display().markerTopTwips() > 0 ? playlist_->display().markerTopTwips()
+                                                          : state_.ShiftConst[1]);
+    for (int i = 0; i < 2; ++i)
+        place(pageButtons_[i], {view.pageButtonLeft, view.pageButtonTop[i], kPageButtonSize, kPageButtonSize});
+    // Bottom to top: border, marker band, text, page buttons.
+    border_->lower();
+    marker_->raise();
+    pageLabel_->raise();
+    for (QToolButton* b : pageButtons_) b->raise();
+}
