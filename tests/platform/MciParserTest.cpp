@@ -1,0 +1,161 @@
+// The command language as the player and the console type it: one parser,
+// one table of commands, checked here without any device or pipeline.
+#include <gtest/gtest.h>
+
+#include "platform/mci/GstMciEngine.h"
+#include "platform/mci/MciErrorTexts.h"
+#include "platform/mci/MciParser.h"
+#include "platform/mci/OutputLevel.h"
+
+namespace {
+
+const MciParser& parser() {
+    static const MciParser instance(GstMciEngine::syntax());
+    return instance;
+}
+
+}  // namespace
+
+TEST(MciParser, ReadsTheCommandsThePlayerAndConsoleSend) {
+    struct Case {
+        QString text;
+        QString verb;
+        QString target;
+        QStringList keys;  // "key=value"
+    };
+    const Case cases[] = {
+        {R"(Open "/music/a song.mp3" Alias ZELSong)", "open", "/music/a song.mp3", {"alias=ZELSong"}},
+        {"open /music/a.mp3 type MPEGVideo alias x", "open", "/music/a.mp3", {"type=MPEGVideo", "alias=x"}},
+        {"open /music/a.mp3", "open", "/music/a.mp3", {}},
+        {R"(open "/a b/c.mid" alias "my song" shareable wait)", "open", "/a b/c.mid",
+         {"alias=my song", "shareable=", "wait="}},
+        {"Set ZELSong time format milliseconds", "set", "ZELSong", {"time format=milliseconds"}},
+        {"set x TIME   FORMAT ms", "set", "x", {"time format=ms"}},
+        {"Set ZELSong speed 2000", "set", "ZELSong", {"speed=2000"}},
+        {"Play ZELSong", "play", "ZELSong", {}},
+        {"Play ZELSong from 0", "play", "ZELSong", {"from=0"}},
+        {"play x from 1000 to 2000 notify", "play", "x", {"from=1000", "to=2000", "notify="}},
+        {"Play ZELSong from -4000", "play", "ZELSong", {"from=-4000"}},
+        {"Seek ZELSong to 5000", "seek", "ZELSong", {"to=5000"}},
+        {"seek x to start", "seek", "x", {"to start="}},
+        {"SEEK x TO END", "seek", "x", {"to end="}},
+        {"Status ZELSong position", "status", "ZELSong", {"position="}},
+        {"status x time format", "status", "x", {"time format="}},
+        {"Close all", "close", "all", {}},
+        {"  \t close   tmpFile  ", "close", "tmpFile", {}},
+        {"setaudio x volume to 500", "setaudio", "x", {"volume to=500"}},
+        {"pause all", "pause", "all", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(qPrintable(c.text));
+        const MciParseResult result = parser().parse(c.text);
+        ASSERT_EQ(result.code, 0u);
+        EXPECT_EQ(result.command.verb, c.verb);
+        EXPECT_EQ(result.command.target, c.target);
+        EXPECT_EQ(result.command.all, c.target == QLatin1String("all"));
+        EXPECT_EQ(result.command.values.size(), c.keys.size());
+        for (const QString& pair : c.keys) {
+            const QString key = pair.section(QLatin1Char('='), 0, 0);
+            ASSERT_TRUE(result.command.has(key)) << qPrintable(key);
+            EXPECT_EQ(result.command.text(key), pair.section(QLatin1Char('='), 1));
+        }
+    }
+}
+
+TEST(MciParser, NumbersAreWholeAndWithin32Bits) {
+    EXPECT_EQ(parser().parse("play x from 2147483647").command.number("from"), 2147483647);
+    EXPECT_EQ(parser().parse("play x from -2147483648").command.number("from"), -2147483648LL);
+    for (const char* bad : {"2147483648", "-2147483649", "12a", "1.5", "-", "+5", "99999999999999999999", "０"}) {
+        EXPECT_EQ(parser().parse(QStringLiteral("play x from ") + QString::fromUtf8(bad)).code, MciError::BadInteger)
+            << bad;
+    }
+}
+
+TEST(MciParser, ErrorsNameWhatIsWrong) {
+    struct Case {
+        QString text;
+        quint32 code;
+    };
+    const Case cases[] = {
+        {"", MciError::MissingCommandString},
+        {"    ", MciError::MissingCommandString},
+        {"dance x", MciError::UnrecognizedCommand},
+        {"xyzzy", MciError::UnrecognizedCommand},
+        {"play", MciError::MissingDeviceName},
+        {"play all", MciError::CannotUseAll},
+        {"status all mode", MciError::CannotUseAll},
+        {"open all", MciError::CannotUseAll},
+        {"play x fast", MciError::UnrecognizedKeyword},
+        {"play x from", MciError::MissingParameter},
+        {"play x from 1 from 2", MciError::DuplicateFlags},
+        {"seek x to", MciError::MissingParameter},
+        {"set x time format", MciError::MissingParameter},
+        {"set x speed fast", MciError::BadInteger},
+        {"status x mode mode", MciError::DuplicateFlags},
+        {"status x bogus", MciError::UnrecognizedKeyword},
+        {R"(open "/never closed.mp3 alias x)", MciError::NoClosingQuote},
+        {"setaudio x volume 5", MciError::UnrecognizedKeyword},
+        {"close x now", MciError::UnrecognizedKeyword},
+    };
+    for (const Case& c : cases) EXPECT_EQ(parser().parse(c.text).code, c.code) << qPrintable(c.text);
+}
+
+TEST(MciParser, TokensKeepQuotedBlanks) {
+    EXPECT_EQ(MciParser::tokenize(R"(open "" alias x)"), QStringList({"open", "", "alias", "x"}));
+    EXPECT_EQ(MciParser::tokenize(R"(a"b c"d)"), QStringList({"a", "b c", "d"}));
+    EXPECT_EQ(MciParser::tokenize(" \t\r\n"), QStringList());
+    EXPECT_FALSE(MciParser::tokenize(R"(x ")").has_value());
+}
+
+TEST(MciErrorTexts, EveryCodeTheEngineGivesHasAText) {
+    const quint32 codes[] = {0,
+                             MciError::UnrecognizedKeyword,
+                             MciError::UnrecognizedCommand,
+                             MciError::InvalidDevice,
+                             MciError::MissingCommandString,
+                             MciError::BadInteger,
+                             MciError::MissingParameter,
+                             MciError::UnsupportedFunction,
+                             MciError::FileNotFound,
+                             MciError::Internal,
+                             MciError::CannotUseAll,
+                             MciError::OutOfRange,
+                             MciError::FlagsNotCompatible,
+                             MciError::DuplicateAlias,
+                             MciError::MissingDeviceName,
+                             MciError::BadTimeFormat,
+                             MciError::NoClosingQuote,
+                             MciError::DuplicateFlags,
+                             MciError::CannotPlay};
+    QStringList seen;
+    for (quint32 code : codes) {
+        QString text;
+        ASSERT_TRUE(mciErrorText(code, text)) << code;
+        EXPECT_FALSE(text.isEmpty()) << code;
+        EXPECT_FALSE(text.contains(QLatin1Char('\n'))) << "one line, as the console shows it: " << code;
+        EXPECT_FALSE(seen.contains(text)) << "texts tell the codes apart: " << code;
+        seen.append(text);
+    }
+    for (quint32 unknown : {1u, 5000u, 258u, 0xFFFFFFFFu}) {
+        QString text = QStringLiteral("left alone");
+        EXPECT_FALSE(mciErrorText(unknown, text)) << unknown;
+        EXPECT_EQ(text, QStringLiteral("left alone"));
+    }
+}
+
+TEST(OutputLevel, LouderChannelIsTheGainTheOtherTheBalance) {
+    struct Case {
+        quint32 level;
+        double gain, balance;
+    };
+    const Case cases[] = {
+        {0xFFFFFFFFu, 1.0, 0.0},  {0x00000000u, 0.0, 0.0}, {0x7FFF7FFFu, 32767 / 65535.0, 0.0},
+        {0x0000FFFFu, 1.0, -1.0}, {0xFFFF0000u, 1.0, 1.0}, {0x8000FFFFu, 1.0, -(1.0 - 32768 / 65535.0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.level);
+        const OutputLevel level = OutputLevel::fromWaveOut(c.level);
+        EXPECT_NEAR(level.gain, c.gain, 1e-9);
+        EXPECT_NEAR(level.balance, c.balance, 1e-9);
+    }
+}

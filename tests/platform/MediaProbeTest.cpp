@@ -1,0 +1,331 @@
+// The header probes on files built byte by byte, so every tag, header and
+// damage case is known exactly; the real encoders' files are measured in
+// the engine's tests.
+#include <gtest/gtest.h>
+
+#include <QtEndian>
+
+#include "MediaGen.h"
+#include "SyntheticMpeg.h"
+#include "platform/mci/ByteSource.h"
+#include "platform/mci/MediaProbe.h"
+#include "platform/mci/MediaSniffer.h"
+#include "platform/mci/MidiProbe.h"
+#include "platform/mci/MpegAudioProbe.h"
+#include "platform/mci/WaveProbe.h"
+#include "support/TempDir.h"
+
+using namespace SyntheticMpeg;
+using Source = MpegAudioInfo::Source;
+
+namespace {
+
+std::optional<MpegAudioInfo> probeMpeg(const QByteArray& bytes) {
+    MemoryByteSource source(bytes);
+    return MpegAudioProbe::probe(source);
+}
+
+QByteArray le32(quint32 v) {
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray le16(quint16 v) {
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray chunk(const char* id, const QByteArray& body, quint32 declared = 0xFFFFFFFEu) {
+    QByteArray out(id, 4);
+    out += le32(declared == 0xFFFFFFFEu ? quint32(body.size()) : declared);
+    out += body;
+    if (body.size() % 2) out += '\0';
+    return out;
+}
+
+QByteArray fmtBody(quint16 tag, quint16 channels, quint32 rate, quint32 byteRate, quint16 align, quint16 bits) {
+    return le16(tag) + le16(channels) + le32(rate) + le32(byteRate) + le16(align) + le16(bits);
+}
+
+QByteArray riffWave(const QByteArray& chunks) { return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks; }
+
+}  // namespace
+
+TEST(MpegAudioProbe, CountsFramesPastTagsAndHeaders) {
+    const QByteArray audio = frames(100);
+    const QByteArray vbrAudio = frames(100, true);
+    const QByteArray tail = MediaGen::makeId3v1({"t"});
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        qint64 frames;
+        Source source;
+    };
+    const Case cases[] = {
+        {"plain CBR", audio, 100, Source::FrameScan},
+        {"plain VBR", vbrAudio, 100, Source::FrameScan},
+        {"ID3v2 and ID3v1", id3v2(1000) + audio + tail, 100, Source::FrameScan},
+        {"two ID3v2 tags, one with footer", id3v2(300, true) + id3v2(50) + vbrAudio, 100, Source::FrameScan},
+        {"APE with header and ID3v1", audio + apeTag(200, true) + tail, 100, Source::FrameScan},
+        {"APE without header", vbrAudio + apeTag(64, false), 100, Source::FrameScan},
+        {"Lyrics3 and ID3v1", audio + lyrics3v2(120) + tail, 100, Source::FrameScan},
+        {"junk before the first frame", QByteArray(1000, 'j') + audio, 100, Source::FrameScan},
+        {"junk inside the audio", frames(50) + QByteArray(500, '\x11') + frames(50), 100, Source::FrameScan},
+        {"last frame cut", audio.left(audio.size() - 200), 99, Source::FrameScan},
+        {"Xing named by LAME counts audio frames", xingFrame(100, 0, "LAME3.100") + vbrAudio, 100, Source::XingHeader},
+        {"Info named by FFmpeg", xingFrame(100, 0, "Lavf58.76", "Info") + audio, 100, Source::XingHeader},
+        {"unnamed Xing counts itself", xingFrame(101, 0) + vbrAudio, 100, Source::XingHeader},
+        {"Xing with a byte count that fits", xingFrame(100, quint32(418 + vbrAudio.size()), "LAME") + vbrAudio, 100,
+         Source::XingHeader},
+        {"Xing of a cut file: scanned", xingFrame(1000, 400000, "LAME") + vbrAudio, 100, Source::FrameScan},
+        {"Xing without count: scanned", xingFrame(0, 0, "LAME") + vbrAudio, 100, Source::FrameScan},
+        {"VBRI", vbriFrame(100, quint32(vbrAudio.size())) + vbrAudio, 100, Source::VbriHeader},
+        {"Xing behind ID3v2 and before ID3v1", id3v2(2000) + xingFrame(100, 0, "LAME") + vbrAudio + tail, 100,
+         Source::XingHeader},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto info = probeMpeg(c.bytes);
+        ASSERT_TRUE(info.has_value());
+        EXPECT_EQ(info->frames, c.frames);
+        EXPECT_EQ(info->source, c.source);
+        EXPECT_EQ(info->sampleRate, 44100);
+        EXPECT_EQ(info->lengthMs(), qRound64(c.frames * 1152 * 1000.0 / 44100));
+    }
+}
+
+TEST(MpegAudioProbe, Mpeg2HalfRateFramesHold576Samples) {
+    // MPEG-2 layer III, 64 kbit/s, 22.05 kHz: 208-byte frames.
+    QByteArray stream;
+    for (int i = 0; i < 50; ++i) {
+        QByteArray f(208, '\0');
+        qToBigEndian<quint32>(0xFFF38000u, f.data());
+        stream += f;
+    }
+    const auto info = probeMpeg(stream);
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->samplesPerFrame, 576);
+    EXPECT_EQ(info->sampleRate, 22050);
+    EXPECT_EQ(info->lengthMs(), 1306);  // 50 × 576 / 22050 s
+}
+
+TEST(MpegAudioProbe, RejectsWhatIsNotMpegAudio) {
+    const QByteArray lone = frame(9);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"empty", {}},
+        {"text", "This is a letter, not a song.\r\n"},
+        {"a tag and nothing else", id3v2(100)},
+        {"one header whose frame runs past the end", lone.left(100)},
+        {"free-format bit rate", QByteArray("\xFF\xFB\x00\x00", 4) + QByteArray(2000, '\0')},
+        {"tag size beyond the file", QByteArray("ID3\x03\x00\x00\x7F\x7F\x7F\x7F", 10)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(probeMpeg(c.bytes).has_value());
+    }
+}
+
+TEST(MpegFrameHeader, ReadsTheFieldsOfEachVersionAndLayer) {
+    struct Case {
+        quint32 word;
+        int version, layer, kbps, rate, bytes, samples;
+    };
+    const Case cases[] = {
+        {0xFFFB9064, 1, 3, 128, 44100, 417, 1152},  // the most common MP3 frame
+        {0xFFFB9264, 1, 3, 128, 44100, 418, 1152},  // padded
+        {0xFFFDA000, 1, 2, 192, 44100, 626, 1152},
+        {0xFFFF8000, 1, 1, 256, 44100, 276, 384},
+        {0xFFF38000, 2, 3, 64, 22050, 208, 576},
+        {0xFFE38400, 25, 3, 64, 12000, 384, 576},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.word);
+        const auto h = parseMpegFrameHeader(c.word);
+        ASSERT_TRUE(h.has_value());
+        EXPECT_EQ(h->version, c.version);
+        EXPECT_EQ(h->layer, c.layer);
+        EXPECT_EQ(h->bitrateKbps, c.kbps);
+        EXPECT_EQ(h->sampleRate, c.rate);
+        EXPECT_EQ(h->frameBytes, c.bytes);
+        EXPECT_EQ(h->samplesPerFrame, c.samples);
+    }
+    for (quint32 bad : {0x00000000u, 0xFFEB9064u /* reserved version */, 0xFFF99064u /* layer 0 */,
+                        0xFFFBF064u /* bit rate 15 */, 0xFFFB9C64u /* rate 3 */, 0xFFFB9066u /* emphasis 2 */}) {
+        EXPECT_FALSE(parseMpegFrameHeader(bad).has_value()) << std::hex << bad;
+    }
+}
+
+TEST(WaveProbe, LengthFromTheDataChunk) {
+    const QByteArray pcm(44100 * 4, '\0');  // one second of 16-bit stereo
+    const QByteArray fmt = chunk("fmt ", fmtBody(1, 2, 44100, 176400, 4, 16));
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        qint64 ms;
+    };
+    const Case cases[] = {
+        {"written by the generator", MediaGen::makeWave({1000, 44100, 2}), 1000},
+        {"8 kHz mono", MediaGen::makeWave({250, 8000, 1}), 250},
+        {"list chunk before fmt, odd-sized", riffWave(chunk("LIST", "abc") + fmt + chunk("data", pcm)), 1000},
+        {"data size left at 0 by a recorder", riffWave(fmt + chunk("data", pcm, 0)), 1000},
+        {"data size of all ones", riffWave(fmt + chunk("data", pcm, 0xFFFFFFFFu)), 1000},
+        {"cut short: what the file holds", riffWave(fmt + chunk("data", pcm)).left(44 + 88200), 500},
+        {"ADPCM with a fact chunk",
+         riffWave(chunk("fmt ", fmtBody(2, 1, 22050, 11155, 512, 4)) + chunk("fact", le32(22050)) +
+                  chunk("data", QByteArray(11155, '\0'))),
+         1000},
+        {"compressed without fact: byte rate",
+         riffWave(chunk("fmt ", fmtBody(0x55, 2, 44100, 16000, 1, 0)) + chunk("data", QByteArray(8000, '\0'))), 500},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryByteSource source(c.bytes);
+        const auto info = WaveProbe::probe(source);
+        ASSERT_TRUE(info.has_value());
+        EXPECT_EQ(info->lengthMs(), c.ms);
+    }
+}
+
+TEST(WaveProbe, RejectsFilesWithoutFormatOrData) {
+    const QByteArray fmt = chunk("fmt ", fmtBody(1, 2, 44100, 176400, 4, 16));
+    for (const QByteArray& bytes :
+         {QByteArray(), QByteArray("RIFF\0\0\0\0AVI LIST", 16), riffWave(fmt), riffWave(chunk("data", "xx")),
+          riffWave(chunk("fmt ", "short") + chunk("data", "xx")),
+          riffWave(chunk("data", "xx", 0xFFFFFFF0u) + fmt)}) {
+        MemoryByteSource source(bytes);
+        EXPECT_FALSE(WaveProbe::probe(source).has_value()) << bytes.toHex().left(80).constData();
+    }
+    // A format without a rate gives no length rather than a division by zero.
+    MemoryByteSource zeroRate(riffWave(chunk("fmt ", fmtBody(1, 2, 0, 0, 0, 16)) + chunk("data", "xxxx")));
+    const auto info = WaveProbe::probe(zeroRate);
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->lengthMs(), 0);
+}
+
+TEST(MidiProbe, LengthThroughTheTempoMap) {
+    MediaGen::MidiSpec changes;
+    changes.sections = {{2, 500000}, {2, 1000000}, {4, 250000}};  // 1 s + 2 s + 1 s
+    MediaGen::MidiSpec format1 = changes;
+    format1.format = 1;
+    format1.noteTracks = 3;
+    MediaGen::MidiSpec coarse = changes;
+    coarse.ticksPerQuarter = 96;
+
+    const QByteArray plain = MediaGen::makeMidi(changes);
+    const QByteArray rmid = "RIFF" + le32(quint32(12 + plain.size())) + "RMID" + "data" + le32(quint32(plain.size())) + plain;
+    // SMPTE timing, 25 frames × 40 ticks = 1000 ticks a second; one event at 3000.
+    const QByteArray smpte = QByteArray("MThd\0\0\0\x06\0\0\0\x01\xE7\x28", 14) +
+                             QByteArray("MTrk\0\0\0\x06\x97\x38\xFF\x2F\x00\x00", 14);
+    // No tempo event: 120 beats a minute; an unknown chunk between tracks.
+    const QByteArray noTempo = QByteArray("MThd\0\0\0\x06\0\x01\0\x02\x01\xE0", 14) + QByteArray("XTRA\0\0\0\x02zz", 10) +
+                               QByteArray("MTrk\0\0\0\x04\x00\xFF\x2F\x00", 12) +
+                               QByteArray("MTrk\0\0\0\x09\x87\x40\x90\x3C\x40\x00\xFF\x2F\x00", 17);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        qint64 ms;
+    };
+    const Case cases[] = {
+        {"format 0, one tempo", MediaGen::makeMidi({}), 2000},
+        {"format 0, tempo changes", plain, 4000},
+        {"format 1, tempo track ends early", MediaGen::makeMidi(format1), 4000},
+        {"96 ticks a quarter", MediaGen::makeMidi(coarse), 4000},
+        {"inside RIFF RMID", rmid, 4000},
+        {"SMPTE timing", smpte, 3000},
+        {"default tempo, unknown chunk skipped", noTempo, 1000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryByteSource source(c.bytes);
+        const auto info = MidiProbe::probe(source);
+        ASSERT_TRUE(info.has_value());
+        EXPECT_EQ(info->lengthMs, c.ms);
+    }
+}
+
+TEST(MidiProbe, DamagedFilesEndWhereTheyBreak) {
+    const QByteArray whole = MediaGen::makeMidi({});
+    for (qsizetype cut = 14; cut < whole.size(); cut += 7) {
+        MemoryByteSource source(whole.left(cut));
+        const auto info = MidiProbe::probe(source);
+        if (info) {
+            EXPECT_LE(info->lengthMs, 2000) << "cut at " << cut;
+        }
+    }
+    MediaGen::MidiSpec format2;
+    format2.format = 1;
+    QByteArray patterns = MediaGen::makeMidi(format2);
+    patterns[9] = 2;  // format 2: independent patterns, no single length
+    MemoryByteSource source(patterns);
+    EXPECT_FALSE(MidiProbe::probe(source).has_value());
+}
+
+TEST(MediaSniffer, ToldApartByTheirFirstBytes) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        MediaKind kind;
+    };
+    const Case cases[] = {
+        {"WAV", MediaGen::makeWave({100}), MediaKind::Wave},
+        {"MIDI", MediaGen::makeMidi({}), MediaKind::Midi},
+        {"RIFF MIDI", QByteArray("RIFF\0\0\0\0RMIDdata", 16), MediaKind::Midi},
+        {"MP3", frames(20), MediaKind::MpegAudio},
+        {"MP3 behind ID3v2", id3v2(5000) + frames(20, true), MediaKind::MpegAudio},
+        {"WMA", QByteArray("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C", 16) + "rest",
+         MediaKind::Asf},
+        {"Ogg", "OggS\0\x02", MediaKind::OtherAudio},
+        {"FLAC behind ID3v2", id3v2(40) + "fLaC\0\0\0\x22", MediaKind::OtherAudio},
+        {"M4A", QByteArray("\0\0\0\x20" "ftypM4A ", 12), MediaKind::OtherAudio},
+        {"AAC ADTS", QByteArray("\xFF\xF1\x50\x80\x02\x1F\xFC", 7), MediaKind::OtherAudio},
+        {"AVI is not WAVE", QByteArray("RIFF\0\0\0\0AVI LIST", 16), MediaKind::Unknown},
+        {"WAVE outside RIFF", QByteArray("JUNK\0\0\0\0WAVEfmt ", 16), MediaKind::Unknown},
+        {"text", "Dear diary, today I renamed a letter to .mp3\r\n", MediaKind::Unknown},
+        {"empty", {}, MediaKind::Unknown},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryByteSource source(c.bytes);
+        EXPECT_EQ(MediaSniffer::sniff(source), c.kind);
+    }
+}
+
+TEST(MediaProbe, FileLengthReadsOnlyRegularFiles) {
+    TempDir dir;
+    EXPECT_EQ(MediaProbe::fileLengthMs(dir.writeFile("a.wav", MediaGen::makeWave({1500, 22050, 1}))), 1500);
+    EXPECT_EQ(MediaProbe::fileLengthMs(dir.writeFile("a.mid", MediaGen::makeMidi({}))), 2000);
+    EXPECT_EQ(MediaProbe::fileLengthMs(dir.writeFile("a.mp3", id3v2(10) + frames(100))), 2612);
+    EXPECT_FALSE(MediaProbe::fileLengthMs(dir.writeFile("a.ogg", "OggS\0\x02")).has_value()) << "no probe for Ogg";
+    EXPECT_FALSE(MediaProbe::fileLengthMs(dir.path()).has_value()) << "a folder";
+    EXPECT_FALSE(MediaProbe::fileLengthMs(dir.path("missing.mp3")).has_value());
+    EXPECT_FALSE(MediaProbe::fileLengthMs(QStringLiteral("/dev/zero")).has_value()) << "a device never ends";
+}
+
+TEST(FileByteSource, ViewsAcrossWindowsMatchTheFile) {
+    TempDir dir;
+    QByteArray bytes(200 * 1024, '\0');
+    for (qsizetype i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+    const QString path = dir.writeFile("bytes.bin", bytes);
+    FileByteSource source;
+    ASSERT_TRUE(source.open(path));
+    EXPECT_EQ(source.size(), bytes.size());
+    struct Case {
+        qint64 offset, length, expected;
+    };
+    for (const Case c : {Case{0, 16, 16}, Case{65530, 20, 20}, Case{100, 70000, 70000}, Case{204790, 100, 10},
+                         Case{204800, 4, 0}, Case{-1, 4, 0}, Case{10, 0, 0}, Case{131072, 65536, 65536}}) {
+        SCOPED_TRACE(testing::Message() << c.offset << "+" << c.length);
+        const auto view = source.view(c.offset, c.length);
+        ASSERT_EQ(qint64(view.size()), c.expected);
+        if (c.expected > 0) {
+            EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(view.data()), qsizetype(view.size())),
+                      bytes.mid(c.offset, c.expected));
+        }
+    }
+}
