@@ -80,8 +80,10 @@ void BrowserPanel::buildWidgets(QWidget* canvas) {
 void BrowserPanel::connectWidgets() {
     connect(dir1_, &FolderListBox::mouseReleased, this, [this](Qt::MouseButton b) { Dir1_MouseUp(b); });
     connect(dir2_, &FolderListBox::mouseReleased, this, [this](Qt::MouseButton b) { Dir2_MouseUp(b); });
-    connect(drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
-    connect(drive2_, &QComboBox::activated, this, [this] { Drive2_Change(); });
+    // The program moves the drive lists only with their signals blocked,
+    // so a change reported here is the user's.
+    connect(drive1_, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
+    connect(drive2_, &QComboBox::currentIndexChanged, this, [this] { Drive2_Change(); });
     connect(file1_, &FileListBox::rowClicked, this, &BrowserPanel::File1_Click);
     connect(file1_, &QAbstractItemView::doubleClicked, this, &BrowserPanel::File1_DblClick);
     connect(file1_, &FileListBox::keyPressed, this, &BrowserPanel::File1_KeyDown);

@@ -33,12 +33,6 @@ QPixmap folder(bool open) {
 
 }  // namespace
 
-QIcon FolderIcon::open() {
-    static const QIcon icon(folder(true));
-    return icon;
-}
+QIcon FolderIcon::open() { return QIcon(folder(true)); }
 
-QIcon FolderIcon::closed() {
-    static const QIcon icon(folder(false));
-    return icon;
-}
+QIcon FolderIcon::closed() { return QIcon(folder(false)); }

@@ -11,7 +11,8 @@ constexpr int kDepthRole = Qt::UserRole;
 
 }  // namespace
 
-FolderListBox::FolderListBox(QWidget* parent) : QListWidget(parent) {
+FolderListBox::FolderListBox(QWidget* parent)
+    : QListWidget(parent), openIcon_(FolderIcon::open()), closedIcon_(FolderIcon::closed()) {
     setItemDelegate(new ListRowDelegate(kRowHeightPx, kDepthRole, this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -37,14 +38,11 @@ void FolderListBox::setSubfolders(QStringList names) {
 
 void FolderListBox::rebuild() {
     clear();
-    const QIcon openIcon = FolderIcon::open();
-    const QIcon closedIcon = FolderIcon::closed();
     const int levels = rows_.levelCount();
     for (int row = 0; row < rows_.rowCount(); ++row) {
         const int index = rows_.indexOfRow(row);
-        auto* item = new QListWidgetItem(index < 0 ? openIcon : closedIcon, rows_.displayName(index));
+        auto* item = new QListWidgetItem(index < 0 ? openIcon_ : closedIcon_, rows_.displayName(index));
         item->setData(kDepthRole, index < 0 ? row : levels);
-        item->setToolTip(QString());
         addItem(item);
     }
     setListIndex(-1);

@@ -42,4 +42,6 @@ private:
 
     FolderRows rows_;
     bool swallowRelease_ = false;
+    QIcon openIcon_;
+    QIcon closedIcon_;
 };

@@ -90,10 +90,7 @@ protected:
     }
     int fileRow(const QString& name) const { return static_cast<int>(file1()->names().indexOf(name)); }
     // Picks a drive as the user does.
-    void chooseDrive(const QString& root) {
-        panel->Drive1()->setCurrentIndex(panel->Drive1()->findData(root));
-        panel->Drive1_Change();
-    }
+    void chooseDrive(const QString& root) { panel->Drive1()->setCurrentIndex(panel->Drive1()->findData(root)); }
     bool scrolls(const QAbstractScrollArea* list) const { return list->verticalScrollBar()->maximum() > 0; }
 
     TempDir dir;
