@@ -25,7 +25,10 @@ QString MultiMedia::resolve(const QString& alias) const {
 }
 
 QString MultiMedia::send(const QString& command, int replySize) {
-    return engine_.sendString(command, replySize).text;
+    // A failed command leaves its reply buffer empty, so it reads as 0 and
+    // never as a stale or partial answer.
+    const MciReply reply = engine_.sendString(command, replySize);
+    return reply.code == 0 ? reply.text : QString();
 }
 
 qint16 MultiMedia::MMOpen(const QString& path, const QString& alias, bool makeDefault) {

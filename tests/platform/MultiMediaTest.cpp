@@ -1,0 +1,220 @@
+// The media layer: the exact command texts and reply sizes it sends (on the
+// recording fake), and the same calls on the real engine.
+#include <gtest/gtest.h>
+
+#include "EngineFixture.h"
+#include "playback/MultiMedia.h"
+#include "support/FakeMciEngine.h"
+
+namespace {
+
+using Sent = QList<QPair<QString, int>>;
+
+Sent sent(const FakeMciEngine& fake) {
+    Sent list;
+    for (const FakeMciEngine::Sent& s : fake.sent) list.append({s.command, s.replyCapacity});
+    return list;
+}
+
+class MultiMediaFake : public ::testing::Test {
+protected:
+    // Opens the song the way song start does, then forgets what was sent.
+    void openSong() {
+        mm.MMOpen(QStringLiteral("/music/a.mp3"), QStringLiteral("ZELSong"), true);
+        fake.clear();
+    }
+
+    FakeMciEngine fake;
+    MultiMedia mm{fake};
+};
+
+}  // namespace
+
+TEST_F(MultiMediaFake, OpenClosesOpensAndSetsMilliseconds) {
+    fake.answer(QStringLiteral("Open \"/music/my song.mp3\" Alias ZELSong"), QString(), 275);
+    EXPECT_EQ(mm.MMOpen(QStringLiteral("/music/my song.mp3"), QStringLiteral("ZELSong"), true), 275);
+    EXPECT_EQ(sent(fake), Sent({{"Close ZELSong", 0},
+                                {"Open \"/music/my song.mp3\" Alias ZELSong", 0},
+                                {"Set ZELSong time format milliseconds", 0}}));
+    EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong"));
+
+    fake.clear();
+    EXPECT_EQ(mm.MMOpen(QStringLiteral("/b.wav"), QStringLiteral("other"), false), 0);
+    EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong")) << "only make-default changes the default";
+}
+
+TEST_F(MultiMediaFake, BlankAliasOpensNothing) {
+    for (const char* alias : {"", " ", "   "}) {
+        EXPECT_EQ(mm.MMOpen(QStringLiteral("/a.mp3"), QString::fromLatin1(alias), true), 0);
+    }
+    EXPECT_TRUE(fake.sent.isEmpty());
+    EXPECT_TRUE(mm.MMDefaultAlias().isEmpty());
+}
+
+TEST_F(MultiMediaFake, BeforeAnySongMostOperationsSendNothing) {
+    const QString none;
+    mm.MMPlay(none, -1);
+    mm.MMPlay(QStringLiteral("  "), 0);
+    mm.MMPause(none);
+    mm.MMStop(none);
+    mm.MMSeek(none, 5000);
+    mm.MMClose(none, false);
+    mm.MMSetSpeed(none, 2000);
+    EXPECT_EQ(mm.MMGetSpeed(none), 0);
+    EXPECT_EQ(mm.MMGetFileLength(none, QString()), 0);
+    EXPECT_TRUE(fake.sent.isEmpty()) << qPrintable(fake.commands().join(" | "));
+
+    // Mode and position never give up: they ask with an empty alias. Even an
+    // engine that leaves text behind a failure reads as no reply.
+    fake.answer(QStringLiteral("Status  mode"), QStringLiteral("playing"), 263);
+    EXPECT_EQ(mm.MMGetMode(none), 0) << "a failed command leaves no reply";
+    EXPECT_EQ(mm.MMGetPosition(none), 0);
+    EXPECT_EQ(sent(fake), Sent({{"Status  mode", 10}, {"Status  position", 15}}));
+}
+
+TEST_F(MultiMediaFake, CloseAllIsSentEvenWithoutAnAlias) {
+    mm.MMClose(QString(), true);
+    mm.MMClose(QStringLiteral("ignored"), true);
+    EXPECT_EQ(sent(fake), Sent({{"Close all", 0}, {"Close all", 0}}));
+}
+
+TEST_F(MultiMediaFake, EmptyAliasMeansTheSong) {
+    openSong();
+    const QString none;
+    struct Case {
+        std::function<void()> call;
+        Sent expected;
+    };
+    const Case cases[] = {
+        {[&] { mm.MMPlay(none, -1); }, {{"Play ZELSong", 0}}},
+        {[&] { mm.MMPlay(none, 0); }, {{"Play ZELSong from 0", 0}}},
+        {[&] { mm.MMPlay(none, -4000); }, {{"Play ZELSong from -4000", 0}}},
+        {[&] { mm.MMPlay(QStringLiteral("tmpFile"), 12); }, {{"Play tmpFile from 12", 0}}},
+        {[&] { mm.MMSeek(none, 5000); }, {{"Seek ZELSong to 5000", 0}, {"Pause ZELSong", 0}}},
+        {[&] { mm.MMSeek(QStringLiteral("x"), 7); }, {{"Seek x to 7", 0}, {"Pause ZELSong", 0}}},
+        {[&] { mm.MMPause(none); }, {{"Pause ZELSong", 0}}},
+        {[&] { mm.MMStop(none); }, {{"Stop ZELSong", 0}}},
+        {[&] { mm.MMClose(none, false); }, {{"Close ZELSong", 0}}},
+        {[&] { mm.MMSetSpeed(none, 2000); }, {{"Set ZELSong speed 2000", 0}}},
+        {[&] { mm.MMGetSpeed(none); }, {{"Status ZELSong speed", 255}}},
+        {[&] { mm.MMGetFileLength(none, QString()); }, {{"Status ZELSong length", 15}}},
+        {[&] { mm.MMGetPosition(QStringLiteral(" ")); }, {{"Status ZELSong position", 15}}},
+        {[&] { mm.MMGetMode(none); }, {{"Status ZELSong mode", 10}}},
+        {[&] { mm.MMSendCommand(QStringLiteral("status ZELSong mode"), 0); }, {{"status ZELSong mode", 0}}},
+        {[&] { mm.MMSendCommand(QStringLiteral("anything at all"), 255); }, {{"anything at all", 255}}},
+    };
+    for (const Case& c : cases) {
+        fake.clear();
+        c.call();
+        EXPECT_EQ(sent(fake), c.expected) << qPrintable(c.expected.first().first);
+    }
+}
+
+TEST_F(MultiMediaFake, FileLengthUsesItsOwnDeviceAndFourCommands) {
+    openSong();
+    fake.answer(QStringLiteral("Status tmpFile length"), QStringLiteral("183024"));
+    EXPECT_EQ(mm.MMGetFileLength(QStringLiteral("ignored"), QStringLiteral("/music/b.mp3")), 183024);
+    EXPECT_EQ(sent(fake), Sent({{"Open \"/music/b.mp3\" Alias tmpFile", 0},
+                                {"Set tmpFile time format milliseconds", 0},
+                                {"Status tmpFile length", 15},
+                                {"Close tmpFile", 0}}));
+    EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong"));
+
+    // A file the engine cannot open: its status fails and the length reads 0.
+    fake.answer(QStringLiteral("Status tmpFile length"), QString(), 263);
+    EXPECT_EQ(mm.MMGetFileLength(QString(), QStringLiteral("/music/b.mp3")), 0);
+}
+
+TEST_F(MultiMediaFake, ModeFromTheFirstTwoLetters) {
+    openSong();
+    struct Case {
+        const char* reply;
+        quint8 mode;
+    };
+    for (const Case c : {Case{"playing", 1}, Case{"stopped", 2}, Case{"paused", 3}, Case{"seeking", 0},
+                         Case{"not ready", 0}, Case{"open", 0}, Case{"", 0}, Case{"pl", 1}, Case{"p", 0}}) {
+        fake.answer(QStringLiteral("Status ZELSong mode"), QString::fromLatin1(c.reply));
+        EXPECT_EQ(mm.MMGetMode(QString()), c.mode) << c.reply;
+    }
+}
+
+TEST_F(MultiMediaFake, RepliesBecomeNumbersRoundedHalfToEven) {
+    openSong();
+    struct Case {
+        const char* reply;
+        qint32 position;
+        qint16 speed;
+    };
+    const Case cases[] = {
+        {"1234", 1234, 1234},     {"  987", 987, 987},     {"12.5", 12, 12},        {"13.5", 14, 14},
+        {"-5", -5, -5},           {"abc", 0, 0},           {"", 0, 0},              {"42ms", 42, 42},
+        {"40000", 40000, 0},      {"2147483647", 2147483647, 0},
+        {"2147483648", 0, 0},  // past 32 bits reads as a failed reply
+        {"123456789012345", 0, 0},  // cut to 14 characters by the 15-character buffer: still too big
+    };
+    for (const Case& c : cases) {
+        fake.answer(QStringLiteral("Status ZELSong position"), QString::fromLatin1(c.reply));
+        fake.answer(QStringLiteral("Status ZELSong speed"), QString::fromLatin1(c.reply));
+        EXPECT_EQ(mm.MMGetPosition(QString()), c.position) << c.reply;
+        EXPECT_EQ(mm.MMGetSpeed(QString()), c.speed) << c.reply;
+    }
+    // A reply cut by the position buffer (15) is read as what is left.
+    fake.answer(QStringLiteral("Status ZELSong position"), QStringLiteral("12345678901234567"));
+    EXPECT_EQ(mm.MMGetPosition(QString()), 0);
+    fake.answer(QStringLiteral("Status ZELSong position"), QStringLiteral("0000000000001999"));
+    EXPECT_EQ(mm.MMGetPosition(QString()), 19) << "only 14 characters fit";
+}
+
+TEST_F(MultiMediaFake, SendCommandReturnsTheLeadingNumberOrZero) {
+    fake.answer(QStringLiteral("status x position"), QStringLiteral("5000"));
+    EXPECT_EQ(mm.MMSendCommand(QStringLiteral("status x position"), 255), 5000);
+    EXPECT_EQ(mm.MMSendCommand(QStringLiteral("status x position"), 0), 0) << "no reply asked for";
+    EXPECT_EQ(mm.MMSendCommand(QStringLiteral("status x position"), 3), 50) << "a 3-character buffer";
+    fake.answer(QStringLiteral("status x mode"), QStringLiteral("playing"));
+    EXPECT_EQ(mm.MMSendCommand(QStringLiteral("status x mode"), 255), 0);
+}
+
+TEST_F(MultiMediaFake, ErrorTextIsTheFirstLineTrimmed) {
+    fake.errorTexts.insert(275, QStringLiteral("  找不到檔案。  \r\n請檢查路徑。"));
+    fake.errorTexts.insert(263, QString(300, QLatin1Char('x')));
+    EXPECT_EQ(mm.MMGetErrorText(275), QStringLiteral("找不到檔案。"));
+    EXPECT_EQ(mm.MMGetErrorText(263).size(), 254) << "the 255-character buffer";
+    EXPECT_EQ(mm.MMGetErrorText(12345), QString()) << "an unknown code leaves the buffer empty";
+    EXPECT_EQ(mm.MMGetErrorText(-1), QString());
+}
+
+// The same layer on the real engine: the song under "ZELSong" as song start
+// opens it, and the length test measuring other files meanwhile.
+TEST(MultiMediaOnTheEngine, SongAndLengthTestShareTheEngine) {
+    TimedEngine e;
+    MultiMedia mm(e.mci);
+    const TestSongs& s = TestSongs::get();
+    EXPECT_EQ(mm.MMGetMode(QString()), 0) << "no song yet";
+    ASSERT_EQ(mm.MMOpen(s.wav, QStringLiteral("ZELSong"), true), 0);
+    mm.MMPlay(QString(), 0);
+    EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModePlaying);
+    EXPECT_EQ(mm.MMGetFileLength(QString(), QString()), s.wavMs);
+
+    EXPECT_EQ(mm.MMGetFileLength(QString(), s.vbrMp3), TestSongs::mp3Ms(s.vbrFrames));
+    EXPECT_EQ(mm.MMGetFileLength(QString(), s.midi1), s.midiMs);
+    EXPECT_NEAR(mm.MMGetFileLength(QString(), s.wma), s.wmaMs, s.wmaMs / 100);
+    EXPECT_EQ(mm.MMGetFileLength(QString(), s.dir.path("missing.mp3")), 0);
+    EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModePlaying) << "the song is undisturbed";
+
+    mm.MMSeek(QString(), 2000);
+    EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModePaused) << "seek, then pause";
+    EXPECT_EQ(mm.MMGetPosition(QString()), 2000);
+    mm.MMSetSpeed(QString(), 2000);
+    EXPECT_EQ(mm.MMGetSpeed(QString()), 2000);
+    mm.MMPlay(QString(), -1);
+    EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModePlaying);
+    mm.MMStop(QString());
+    EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModeStopped);
+
+    EXPECT_EQ(mm.MMOpen(s.dir.path("missing.mp3"), QStringLiteral("ZELSong"), true), 275);
+    EXPECT_EQ(mm.MMGetMode(QString()), 0) << "a failed open leaves the alias closed";
+    EXPECT_EQ(mm.MMGetPosition(QString()), 0);
+    EXPECT_EQ(mm.MMGetErrorText(275), mm.MMGetErrorText(275).trimmed());
+    EXPECT_FALSE(mm.MMGetErrorText(0).isEmpty()) << "success has a text too";
+    mm.MMClose(QString(), true);
+}
