@@ -1,12 +1,14 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 
 #include "app/AppServices.h"
 #include "app/CommandLine.h"
 #include "platform/Clock.h"
 #include "platform/ProcessWaveOut.h"
-#include "platform/mci/OfflineMciEngine.h"
+#include "platform/mci/MciEngine.h"
+#include "platform/mci/MediaEngineFactory.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPlatform.h"
 #include "ui/Frm_Main.h"
@@ -48,9 +50,9 @@ int main(int argc, char* argv[]) {
     QtLauncher launcher;
     SystemClock clock;
     QtScreen screen;
-    OfflineMciEngine mci;
     ProcessWaveOut waveOut;
-    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
+    const std::unique_ptr<MciEngine> mci = createMediaEngine(waveOut);
+    AppServices services{dialogs, clipboard, launcher, clock, screen, *mci, waveOut};
 
     Frm_Main window(services);
     dialogs.setParent(&window);

@@ -6,11 +6,13 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <memory>
 
 #include "app/AppServices.h"
 #include "platform/Clock.h"
 #include "platform/ProcessWaveOut.h"
-#include "platform/mci/OfflineMciEngine.h"
+#include "platform/mci/MciEngine.h"
+#include "platform/mci/MediaEngineFactory.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPlatform.h"
 #include "Scene.h"
@@ -41,9 +43,9 @@ int main(int argc, char* argv[]) {
     QtLauncher launcher;
     SystemClock clock;
     QtScreen screen;
-    OfflineMciEngine mci;
     ProcessWaveOut waveOut;
-    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
+    const std::unique_ptr<MciEngine> mci = createMediaEngine(waveOut);
+    AppServices services{dialogs, clipboard, launcher, clock, screen, *mci, waveOut};
 
     int failures = 0;
     for (const Scene& scene : sceneRegistry()) {
