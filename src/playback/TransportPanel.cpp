@@ -22,7 +22,7 @@ constexpr int kRow2Top = 840;
 constexpr int kRow3Top = 1200;
 constexpr int kRowHeight = 270;
 constexpr int kTimeLineLeft = 5700;  // ShiftConst(0) of the full mode
-constexpr int kMarkerWidthPx = 3;
+constexpr int kMarkerWidthPx = 5;
 
 struct ButtonLook {
     const char* themeIcon;
