@@ -85,7 +85,7 @@ void BrowserPanel::AdjustListHeights(int& folderRows, int fileCount) {
 void BrowserPanel::SetFileFilter(QString& pattern, bool reset) {
     if (reset) pattern = QString::fromUtf16(FilePattern::kAll);
     pattern_ = FilePattern(pattern);
-    if (!showFiles(fileFolder_)) status_.setStatus(BrowserTexts::kFolderMissing);
+    if (!fileFolder_.isEmpty() && !showFiles(fileFolder_)) status_.setStatus(BrowserTexts::kFolderMissing);
     refit();
 }
 
@@ -125,9 +125,11 @@ QStringList BrowserPanel::selectedFilePaths() const {
 // ---- event handlers ----
 
 void BrowserPanel::Dir1_MouseUp(Qt::MouseButton button) {
-    if (!navigate(dir1_, drive1_, button)) return;
-    // Every button, the middle one too, refreshes the files and the fit.
-    if (!showFiles(dir1_->path())) {
+    // Other buttons than these two open nothing but still refresh the
+    // files, the count and the fit.
+    const bool opens = button == Qt::LeftButton || button == Qt::RightButton;
+    const bool shown = opens ? moveBrowserTo(targetOf(dir1_, button)) : showFiles(dir1_->path());
+    if (!shown) {
         reportMissingFolder(dir1_);
         return;
     }
@@ -135,7 +137,10 @@ void BrowserPanel::Dir1_MouseUp(Qt::MouseButton button) {
     refit();
 }
 
-void BrowserPanel::Dir2_MouseUp(Qt::MouseButton button) { navigate(dir2_, drive2_, button); }
+void BrowserPanel::Dir2_MouseUp(Qt::MouseButton button) {
+    if (button != Qt::LeftButton && button != Qt::RightButton) return;
+    if (!showFolder(dir2_, drive2_, targetOf(dir2_, button))) reportMissingFolder(dir2_);
+}
 
 void BrowserPanel::Drive1_Change() {
     if (!moveBrowserTo(drive1_->currentData().toString())) {
@@ -256,20 +261,11 @@ void BrowserPanel::reportMissingFolder(FolderListBox* list) {
     list->setSubfolders(FolderReader::subfolders(list->path()).value_or(QStringList()));
 }
 
-bool BrowserPanel::navigate(FolderListBox* list, QComboBox* drive, Qt::MouseButton button) {
-    QString target;
-    if (button == Qt::LeftButton) {
-        target = list->entry(list->ListIndex());
-    } else if (button == Qt::RightButton) {
-        target = list->entry(-2);
-        // Above a root lies the start folder.
-        if (target.isEmpty()) target = initialFolder();
-    } else {
-        return true;  // other buttons open nothing
-    }
-    if (showFolder(list, drive, target)) return true;
-    reportMissingFolder(list);
-    return false;
+QString BrowserPanel::targetOf(const FolderListBox* list, Qt::MouseButton button) const {
+    if (button == Qt::LeftButton) return list->entry(list->ListIndex());
+    const QString up = list->entry(-2);
+    // Above a root lies the start folder.
+    return up.isEmpty() ? initialFolder() : up;
 }
 
 void BrowserPanel::driveUnreadable(QComboBox* drive, FolderListBox* list) {

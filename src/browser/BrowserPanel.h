@@ -111,7 +111,8 @@ private:
     bool showFiles(const QString& folder, bool keepSelection = false);
     // The answer to a folder that could not be shown.
     void reportMissingFolder(FolderListBox* list);
-    bool navigate(FolderListBox* list, QComboBox* drive, Qt::MouseButton button);
+    // Where a left (the highlighted row) or right (one level up) release leads.
+    QString targetOf(const FolderListBox* list, Qt::MouseButton button) const;
     // Dir1 and File1 to `folder`, without the count label and the fit.
     bool moveBrowserTo(const QString& folder);
     void driveUnreadable(QComboBox* drive, FolderListBox* list);

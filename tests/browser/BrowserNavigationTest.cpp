@@ -43,6 +43,16 @@ TEST_F(BrowserNavigationTest, DestinationPairMovesAlone) {
     EXPECT_EQ(panel->Drive2()->currentData().toString(), usb);
     EXPECT_EQ(dir1()->path(), music);
     EXPECT_FALSE(panel->Dir2()->isVisible()) << "shown only by the move-and-copy panel";
+
+    panel->Dir2_MouseUp(Qt::RightButton);
+    EXPECT_EQ(panel->Dir2()->path(), usb);
+    panel->Drive2()->setCurrentIndex(panel->Drive2()->findData(dir.path(QStringLiteral("gone"))));
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_EQ(fakes.dialogs.messages[0].text, BrowserTexts::kDriveUnreadable);
+    EXPECT_EQ(panel->Dir2()->path(), usb);
+    EXPECT_EQ(panel->Drive2()->currentData().toString(), usb);
+    EXPECT_EQ(dir1()->path(), music) << "the main pair never follows";
+    EXPECT_EQ(file1()->ListCount(), 6);
 }
 
 TEST_F(BrowserNavigationTest, LevelRowsAtTheRootAndThreeLevelsDown) {
