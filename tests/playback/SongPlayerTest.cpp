@@ -103,6 +103,14 @@ TEST(SongStarted, MissingFilesAndBlankPathsChangeNothingButTheStatus) {
     EXPECT_TRUE(rig.timer.isEnabled());
 }
 
+TEST(SongStarted, APathInQuotesNamesTheFileInside) {
+    PlaybackRig rig;
+    const QString path = rig.dir.writeFile(QStringLiteral("Blue Sky.wav"), QByteArray(10, 'x'));
+    rig.player.SongStarted(QStringLiteral(" \"") + path + QStringLiteral("\" "));
+    EXPECT_EQ(rig.state.PSongLink, path);
+    EXPECT_EQ(rig.status.status(), QStringLiteral("播放中...(Blue Sky)"));
+}
+
 TEST(SongStarted, MP3TitleComesFromTheTag) {
     PlaybackRig rig;
     const QString tagged = rig.dir.writeFile(QStringLiteral("t.mp3"), QByteArray(1000, '\x55'));
