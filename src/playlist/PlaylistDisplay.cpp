@@ -51,7 +51,7 @@ std::pair<int, int> PlaylistDisplay::refreshPage(const QString& range) {
         int from = 0;
         int to = 0;
         if (range != QLatin1String("-1") && parsePlaylistRange(range, from, to)) testRange = {from, to};
-        const PlaylistLineBuilder builder(DataFolder::lyricsFolder());
+        const PlaylistLineBuilder builder(DataFolder::lyricsFolder(), entries_, start, end);
         for (int i = start; i <= end; ++i) rows.append(builder.line(i, entries_.at(i)));
     }
     pageText_ = PlaylistLineBuilder::pageText(rows);
@@ -62,18 +62,20 @@ std::pair<int, int> PlaylistDisplay::refreshPage(const QString& range) {
 std::pair<int, int> PlaylistDisplay::refreshList(const QString& range) {
     int remembered = selectedRow_;
     const int count = entries_.count();
-    const PlaylistLineBuilder builder(DataFolder::lyricsFolder());
     int from = 0;
     int to = count - 1;
     const bool partial = range != QLatin1String("-1") && parsePlaylistRange(range, from, to);
     const std::pair<int, int> testRange{from, to};
-    // A partial rebuild only makes sense while the lines match the entries
-    // up to its start; otherwise (lines left behind by the page view) every
-    // line is rebuilt, so the list box never shows stale lines.
-    if (partial && from >= 0 && from <= lines_.count()) {
-        for (int i = from; i <= std::min(to, count - 1); ++i) lines_.putLine(i, builder.line(i, entries_.at(i)));
-    }
-    if (!partial || lines_.count() != count) {
+    // A partial rebuild keeps the lines outside its range, so it needs a list
+    // box in step with the entries; one left behind by the page view is
+    // rebuilt whole instead, and the full mode never shows stale lines.
+    const int last = std::min(to, count - 1);
+    const bool inStep = partial && from >= 0 && from <= lines_.count() && std::max(lines_.count(), last + 1) == count;
+    if (inStep) {
+        const PlaylistLineBuilder builder(DataFolder::lyricsFolder(), entries_, from, last);
+        for (int i = from; i <= last; ++i) lines_.putLine(i, builder.line(i, entries_.at(i)));
+    } else {
+        const PlaylistLineBuilder builder(DataFolder::lyricsFolder(), entries_, 0, count - 1);
         QStringList all;
         all.reserve(count);
         for (int i = 0; i < count; ++i) all.append(builder.line(i, entries_.at(i)));

@@ -1,13 +1,14 @@
 #include "playlist/PlaylistLineBuilder.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include "common/PathText.h"
 #include "playlist/PlaylistEntries.h"
 #include "playlist/PlaylistTime.h"
 
-PlaylistLineBuilder::PlaylistLineBuilder(const QString& lyricsFolder) {
+PlaylistLineBuilder::PlaylistLineBuilder(const QString& lyricsFolder, const PlaylistEntries& entries, int first,
+                                         int last)
+    : songFiles_(entries, first, last) {
     const QDir dir(lyricsFolder);
     if (!dir.exists()) return;
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -18,18 +19,10 @@ bool PlaylistLineBuilder::hasLyric(const QString& songTitle) const {
     return lyricFiles_.contains(songTitle + QStringLiteral(".lyr"));
 }
 
-bool PlaylistLineBuilder::songFileExists(const QString& path) {
-    // A NUL can never be part of a real path; asking the file system about
-    // one only produces warnings.
-    if (path.isEmpty() || path.contains(QChar(0))) return false;
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
-}
-
 QString PlaylistLineBuilder::line(int index, const PlaylistEntry& entry) const {
     const QString title = GetFileTitle(entry.path);
     QString text = QString::number(index + 1) + QStringLiteral(". ") + title;
-    if (songFileExists(entry.path))
+    if (songFiles_.isFile(entry.path))
         text += QStringLiteral(" [") + PlaylistTime::text(entry.lengthMs, true) + u']';
     else
         text += QStringLiteral(" [檔案不存在]");

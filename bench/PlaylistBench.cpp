@@ -1,0 +1,137 @@
+// The largest playlist (32,767 entries): loading it and building the full
+// display, as a load does, must stay well under a blink (goal: 300 ms warm);
+// saving it and showing it in the list box are measured next to it.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "app/AppServices.h"
+#include "app/AppState.h"
+#include "app/SongStarter.h"
+#include "app/StatusLine.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/ProcessWaveOut.h"
+#include "platform/mci/OfflineMciEngine.h"
+#include "platform/qt/QtPlatform.h"
+#include "playback/MultiMedia.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistPanel.h"
+
+namespace {
+
+class SilentDialogs final : public Dialogs {
+public:
+    int messageBox(const QString&, MsgButtons, MsgIcon, const QString&) override { return MsgResult::Ok; }
+    QString inputBox(const QString&, const QString&, const QString&, std::optional<QPoint>) override { return {}; }
+    QStringList openFiles(const FileDialogRequest&) override { return {}; }
+    QString saveFile(const FileDialogRequest&) override { return {}; }
+};
+
+class Quiet final : public StatusLine, public SongStarter {
+public:
+    void setStatus(const QString& text) override { last_ = text; }
+    QString status() const override { return last_; }
+    void SongStarted(const QString&) override {}
+
+private:
+    QString last_;
+};
+
+// Songs on disk (so every line asks the file system) in album folders, a
+// lyric for every tenth title, and the playlist file naming them all.
+struct BigPlaylist {
+    BigPlaylist() {
+        const QString data = dir.path() + QStringLiteral("/Corvane Player/");
+        QDir().mkpath(data + QStringLiteral("Lyrics"));
+        qputenv("CORVANE_DATA_DIR", data.toLocal8Bit());
+        QString text;
+        for (int i = 0; i < 32767; ++i) {
+            const QString folder = dir.path() + QStringLiteral("/音樂/專輯 %1/").arg(i / 100);
+            if (i % 100 == 0) QDir().mkpath(folder);
+            const QString title = QStringLiteral("歌曲 %1 - 藍天").arg(i);
+            QFile song(folder + title + QStringLiteral(".mp3"));
+            if (song.open(QIODevice::WriteOnly)) song.write("x");
+            if (i % 10 == 0) {
+                QFile lyric(data + QStringLiteral("Lyrics/") + title + QStringLiteral(".lyr"));
+                if (lyric.open(QIODevice::WriteOnly)) lyric.write("x");
+            }
+            text += folder + title + QStringLiteral(".mp3\r\n");
+        }
+        file = data + QStringLiteral("playlist.ini");
+        QFile list(file);
+        if (list.open(QIODevice::WriteOnly)) list.write(text.toUtf8());
+    }
+    QTemporaryDir dir;
+    QString file;
+};
+
+BigPlaylist& bigPlaylist() {
+    static BigPlaylist list;
+    return list;
+}
+
+struct Services {
+    SilentDialogs dialogs;
+    QtClipboard clipboard;
+    QtLauncher launcher;
+    SystemClock clock;
+    QtScreen screen;
+    OfflineMciEngine mci;
+    ProcessWaveOut waveOut;
+    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
+    MultiMedia media{mci};
+    Quiet quiet;
+    AppState state;
+};
+
+void BM_LoadAndFullDisplay(benchmark::State& run) {
+    BigPlaylist& list = bigPlaylist();
+    Services s;
+    Playlist playlist(s.state, s.services, s.quiet, s.media, s.quiet);
+    for (auto _ : run) {
+        playlist.store().PLLoadFile(list.file, false);
+        benchmark::DoNotOptimize(playlist.display().lines().count());
+    }
+    if (playlist.display().lines().count() != 32767) run.SkipWithError("not every entry was shown");
+}
+BENCHMARK(BM_LoadAndFullDisplay)->Unit(benchmark::kMillisecond);
+
+void BM_LoadIntoTheListBox(benchmark::State& run) {
+    BigPlaylist& list = bigPlaylist();
+    Services s;
+    QWidget canvas;
+    canvas.resize(800, 560);
+    PlaylistPanel panel(&canvas, s.state, s.services, s.quiet, s.media, s.quiet);
+    canvas.show();
+    for (auto _ : run) {
+        panel.PLLoadFile(list.file, false);
+        QApplication::processEvents();  // the list box lays out and paints
+    }
+}
+BENCHMARK(BM_LoadIntoTheListBox)->Unit(benchmark::kMillisecond);
+
+void BM_Save(benchmark::State& run) {
+    BigPlaylist& list = bigPlaylist();
+    Services s;
+    Playlist playlist(s.state, s.services, s.quiet, s.media, s.quiet);
+    playlist.store().PLLoadFile(list.file, false);
+    const QString target = list.dir.path() + QStringLiteral("/saved.ini");
+    for (auto _ : run) benchmark::DoNotOptimize(playlist.store().PLSaveFile(target));
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
