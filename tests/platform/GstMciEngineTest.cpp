@@ -315,8 +315,9 @@ TEST(GstMciEngine, DamagedAndHostileFilesStayWithinBounds) {
             continue;
         }
         EXPECT_GE(e.number("status bad length"), 0);
+        e.send("set bad speed 4000");  // what is left of the audio plays out quickly
         e.send("play bad");
-        TimedEngine::waitUntil([&] { return e.mode("bad") != "playing"; }, 1500);
+        TimedEngine::waitUntil([&] { return e.mode("bad") != "playing"; }, 1000);
         const QString mode = e.mode("bad");
         EXPECT_TRUE(mode == "playing" || mode == "stopped" || mode == "not ready") << qPrintable(mode);
         EXPECT_GE(e.position("bad"), 0);

@@ -30,8 +30,14 @@ QString mciModeText(MciMode mode) {
     return QString();
 }
 
-MciDevice::MciDevice(QString name, int deviceId, QString path, MediaKind kind, PipelineFactory factory)
-    : name_(std::move(name)), deviceId_(deviceId), path_(std::move(path)), kind_(kind), factory_(std::move(factory)) {}
+MciDevice::MciDevice(QString name, int deviceId, QString path, MediaKind kind, PipelineFactory factory,
+                     int prerollGiveUpMs)
+    : name_(std::move(name)),
+      deviceId_(deviceId),
+      path_(std::move(path)),
+      kind_(kind),
+      factory_(std::move(factory)),
+      prerollGiveUpMs_(prerollGiveUpMs) {}
 
 MciDevice::~MciDevice() = default;
 
@@ -39,6 +45,7 @@ bool MciDevice::ensurePipeline() {
     if (pipeline_) return true;
     pipeline_ = factory_(path_);
     if (!pipeline_) return false;
+    prerollWait_.start();
     applyLevel();
     pipelineAtMs_ = 0;
     pipelineRate_ = 1.0;
@@ -54,18 +61,27 @@ void MciDevice::poll() {
         if (event == MediaPipeline::Event::None) break;
         handle(event);
     }
+    if (pipeline_ && mode_ == MciMode::Playing && prerollWait_.isValid() && prerollWait_.elapsed() > prerollGiveUpMs_)
+        handle(MediaPipeline::Event::Error);
 }
 
 void MciDevice::handle(MediaPipeline::Event event) {
     switch (event) {
     case MediaPipeline::Event::Prerolled:
         everPrerolled_ = true;
+        prerollWait_.invalidate();
         if (pendingStart_) seekAndPlay();
         break;
     case MediaPipeline::Event::EndOfStream:
         if (mode_ != MciMode::Playing || pendingStart_) break;
         mode_ = MciMode::Stopped;
-        positionMs_ = endMs_ ? *endMs_ : lengthMs_.value_or(playingPositionMs());
+        if (!lengthMs_) lengthMs_ = pipeline_->durationMs();  // known by now, without waiting
+        if (endMs_)
+            positionMs_ = *endMs_;
+        else if (lengthMs_)
+            positionMs_ = *lengthMs_;
+        else
+            positionMs_ = playingPositionMs();
         endMs_.reset();
         pipeline_->pause();
         pipelineAtMs_.reset();  // the next play must seek out of the end
@@ -96,9 +112,16 @@ qint64 MciDevice::lengthMs(const Deadline& deadline) {
     if (const auto cheap = cheapLengthMs()) return *cheap;
     if (!ensurePipeline()) return 0;
     if (!pipeline_->isPrerolled()) {
+        // A pipeline that already kept one command waiting is asked, not awaited.
+        if (lengthGaveUpOn_ == pipeline_->id()) return pipeline_->durationMs().value_or(0);
         if (mode_ != MciMode::Playing) pipeline_->pause();
-        pipeline_->waitPrerolled(deadline.remainingMs());
+        const bool ready = pipeline_->waitPrerolled(deadline.remainingMs());
         poll();
+        if (!pipeline_) return 0;
+        if (!ready) {
+            lengthGaveUpOn_ = pipeline_->id();
+            return pipeline_->durationMs().value_or(0);
+        }
     }
     for (int i = 0; pipeline_ && i < kDurationRetries && !deadline.expired(); ++i) {
         if (const auto duration = pipeline_->durationMs()) {

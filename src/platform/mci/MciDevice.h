@@ -25,7 +25,12 @@ QString mciModeText(MciMode mode);
 // within the command's deadline.
 class MciDevice {
 public:
-    MciDevice(QString name, int deviceId, QString path, MediaKind kind, PipelineFactory factory);
+    // A pipeline that has not pre-rolled this long after it was made (a
+    // demuxer waiting forever on a cut header) is taken as failed.
+    static constexpr int kPrerollGiveUpMs = 5000;
+
+    MciDevice(QString name, int deviceId, QString path, MediaKind kind, PipelineFactory factory,
+              int prerollGiveUpMs = kPrerollGiveUpMs);
     ~MciDevice();
     MciDevice(const MciDevice&) = delete;
     MciDevice& operator=(const MciDevice&) = delete;
@@ -90,6 +95,9 @@ private:
     double outputGain_ = 1.0;
     double outputBalance_ = 0.0;
 
+    int prerollGiveUpMs_;
+    QElapsedTimer prerollWait_;  // running from a pipeline's making to its first pre-roll
+    std::optional<quint64> lengthGaveUpOn_;  // the pipeline whose duration did not come in time
     bool everPrerolled_ = false;  // an error before this reads "not ready"
     bool pendingStart_ = false;   // a play waits for the pre-roll to seek
     // Where the idle pipeline stands, with its rate and stop; a play from

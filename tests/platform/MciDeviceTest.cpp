@@ -1,0 +1,206 @@
+// A device's state over a scripted pipeline: the orders of events that real
+// playback produces only by chance (a pre-roll slower than the command's
+// budget, an error after the first sound, a pipeline that cannot be made).
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "platform/mci/MciDevice.h"
+#include "platform/mci/MciEngine.h"
+#include "support/TempDir.h"
+#include "EngineFixture.h"
+#include "MediaGen.h"
+
+namespace {
+
+struct PipelineScript {
+    std::deque<MediaPipeline::Event> events;
+    bool prerolled = false;
+    bool prerollsWhenWaitedFor = true;
+    std::optional<qint64> position;
+    std::optional<qint64> duration;
+    QStringList calls;
+    double gain = -1;
+    double balance = 0;
+};
+
+class FakePipeline final : public MediaPipeline {
+public:
+    FakePipeline(quint64 id, PipelineScript& script) : id_(id), s_(script) {}
+    quint64 id() const override { return id_; }
+    Event nextEvent() override {
+        if (s_.events.empty()) return Event::None;
+        const Event e = s_.events.front();
+        s_.events.pop_front();
+        return e;
+    }
+    void play() override { s_.calls.append(QStringLiteral("play")); }
+    void pause() override { s_.calls.append(QStringLiteral("pause")); }
+    bool isPrerolled() override { return s_.prerolled; }
+    bool waitPrerolled(int) override {
+        if (s_.prerollsWhenWaitedFor) s_.prerolled = true;
+        return s_.prerolled;
+    }
+    std::optional<qint64> positionMs() override { return s_.position; }
+    std::optional<qint64> durationMs() override { return s_.duration; }
+    bool seek(qint64 startMs, double rate, std::optional<qint64> stopMs) override {
+        s_.calls.append(QStringLiteral("seek %1 %2 %3").arg(startMs).arg(rate).arg(stopMs ? *stopMs : -1));
+        s_.position = startMs;
+        return true;
+    }
+    void setLevel(double gain, double balance) override {
+        s_.gain = gain;
+        s_.balance = balance;
+    }
+
+private:
+    quint64 id_;
+    PipelineScript& s_;
+};
+
+class MciDeviceTest : public ::testing::Test {
+protected:
+    MciDeviceTest() {
+        // A real 4-second WAV, so the device's header probe has a length.
+        path = dir.writeFile("a.wav", MediaGen::makeWave({4000, 8000, 1}));
+        device = std::make_unique<MciDevice>(QStringLiteral("a"), 1, path, MediaKind::Wave,
+                                             [this](const QString&) -> std::unique_ptr<MediaPipeline> {
+                                                 ++made;
+                                                 if (refuse) return nullptr;
+                                                 return std::make_unique<FakePipeline>(made, script);
+                                             });
+    }
+
+    Deadline budget{1500};
+    TempDir dir;
+    QString path;
+    PipelineScript script;
+    int made = 0;
+    bool refuse = false;
+    std::unique_ptr<MciDevice> device;
+};
+
+}  // namespace
+
+TEST_F(MciDeviceTest, FirstPlayFromTheStartNeedsNoSeek) {
+    EXPECT_EQ(device->play(0, std::nullopt, budget), 0u);
+    EXPECT_EQ(script.calls, QStringList{"play"});
+    EXPECT_EQ(device->mode(), MciMode::Playing);
+    EXPECT_EQ(device->positionMs(), 0) << "no position from the pipeline yet";
+    script.position = 750;
+    EXPECT_EQ(device->positionMs(), 750);
+    script.position = 9000;
+    EXPECT_EQ(device->positionMs(), 4000) << "never past the length";
+}
+
+TEST_F(MciDeviceTest, SlowPrerollFinishesTheStartWhenItArrives) {
+    script.prerollsWhenWaitedFor = false;
+    EXPECT_EQ(device->play(1500, std::nullopt, budget), 0u);
+    EXPECT_EQ(device->mode(), MciMode::Playing) << "playing at once";
+    EXPECT_EQ(script.calls, QStringList{"pause"}) << "pre-rolling, not yet seeking";
+    script.position = 0;
+    EXPECT_EQ(device->positionMs(), 1500) << "the target, not where the pipeline stands";
+
+    script.prerolled = true;
+    script.events.push_back(MediaPipeline::Event::Prerolled);
+    device->poll();
+    EXPECT_EQ(script.calls, QStringList({"pause", "seek 1500 1 -1", "play"}));
+}
+
+TEST_F(MciDeviceTest, PauseDuringAPendingStartKeepsTheTarget) {
+    script.prerollsWhenWaitedFor = false;
+    device->play(2000, 3000, budget);
+    device->pause();
+    EXPECT_EQ(device->mode(), MciMode::Paused);
+    EXPECT_EQ(device->positionMs(), 2000);
+    script.prerolled = true;
+    script.events.push_back(MediaPipeline::Event::Prerolled);
+    device->poll();
+    EXPECT_FALSE(script.calls.contains(QStringLiteral("play"))) << "a paused device stays silent";
+    device->play(std::nullopt, std::nullopt, budget);
+    EXPECT_EQ(script.calls.last(), QStringLiteral("play"));
+    EXPECT_TRUE(script.calls.contains(QStringLiteral("seek 2000 1 -1"))) << "resumes at the target";
+}
+
+TEST_F(MciDeviceTest, EndOfStreamOnlyEndsAPlay) {
+    device->play(0, std::nullopt, budget);
+    device->pause();
+    script.events.push_back(MediaPipeline::Event::EndOfStream);
+    EXPECT_EQ(device->mode(), MciMode::Paused) << "an end reported after the pause changes nothing";
+
+    device->play(std::nullopt, std::nullopt, budget);
+    script.prerolled = true;
+    script.events.push_back(MediaPipeline::Event::EndOfStream);
+    EXPECT_EQ(device->mode(), MciMode::Stopped);
+    EXPECT_EQ(device->positionMs(), 4000);
+    script.calls.clear();
+    device->play(0, std::nullopt, budget);
+    EXPECT_EQ(script.calls, QStringList({"seek 0 1 -1", "play"})) << "out of the end by a seek";
+}
+
+TEST_F(MciDeviceTest, ErrorsReadNotReadyOnlyBeforeTheFirstPreroll) {
+    device->play(0, std::nullopt, budget);
+    script.events.push_back(MediaPipeline::Event::Error);
+    EXPECT_EQ(device->mode(), MciMode::NotReady);
+    EXPECT_EQ(made, 1);
+
+    device->play(0, std::nullopt, budget);
+    EXPECT_EQ(made, 2) << "a failed pipeline is rebuilt";
+    script.position = 1200;
+    script.events.push_back(MediaPipeline::Event::Prerolled);
+    EXPECT_EQ(device->positionMs(), 1200);
+    script.events.push_back(MediaPipeline::Event::Error);
+    EXPECT_EQ(device->mode(), MciMode::Stopped) << "it played once, so it stops";
+    EXPECT_EQ(device->positionMs(), 1200) << "where it broke";
+}
+
+TEST_F(MciDeviceTest, EventsOfAReplacedPipelineAreDropped) {
+    device->play(0, std::nullopt, budget);
+    // The error and the end of the same broken pipeline arrive together:
+    // once the error has dropped that pipeline, its end is not applied.
+    script.events = {MediaPipeline::Event::Error, MediaPipeline::Event::EndOfStream};
+    EXPECT_EQ(device->mode(), MciMode::NotReady);
+    EXPECT_EQ(script.events.size(), 1u) << "left unread with the old pipeline";
+}
+
+TEST_F(MciDeviceTest, APipelineThatCannotBeMadeMeansCannotPlay) {
+    refuse = true;
+    EXPECT_EQ(device->play(0, std::nullopt, budget), MciError::CannotPlay);
+    EXPECT_EQ(device->mode(), MciMode::NotReady);
+    EXPECT_EQ(device->lengthMs(budget), 4000) << "the header still tells the length";
+}
+
+TEST_F(MciDeviceTest, SpeedRestartsAPlayAtTheSamePlaceAndLevelsMultiply) {
+    device->setOutputLevel(0.5, -0.25);
+    EXPECT_EQ(device->setVolume(400), 0u);
+    device->play(0, std::nullopt, budget);
+    EXPECT_DOUBLE_EQ(script.gain, 0.2) << "output level × device volume";
+    EXPECT_DOUBLE_EQ(script.balance, -0.25);
+
+    script.prerolled = true;
+    script.position = 1000;
+    EXPECT_EQ(device->setSpeed(2000, budget), 0u);
+    EXPECT_EQ(script.calls.mid(script.calls.size() - 2), QStringList({"seek 1000 2 -1", "play"}));
+    EXPECT_EQ(device->setSpeed(0, budget), MciError::OutOfRange);
+    EXPECT_EQ(device->setVolume(1001), MciError::OutOfRange);
+    EXPECT_EQ(device->speed(), 2000);
+    EXPECT_EQ(device->volume(), 400);
+}
+
+TEST_F(MciDeviceTest, APipelineThatNeverPrerollsIsGivenUp) {
+    // A stuck demuxer: no pre-roll, no error, no end.
+    MciDevice stuck(QStringLiteral("s"), 2, path, MediaKind::OtherAudio,
+                    [this](const QString&) -> std::unique_ptr<MediaPipeline> {
+                        return std::make_unique<FakePipeline>(++made, script);
+                    },
+                    50);
+    script.prerollsWhenWaitedFor = false;
+    EXPECT_EQ(stuck.lengthMs(budget), 0);
+    EXPECT_EQ(stuck.lengthMs(budget), 0) << "asked again without waiting again";
+    EXPECT_EQ(script.calls.count(QStringLiteral("pause")), 1);
+
+    stuck.play(0, std::nullopt, budget);
+    EXPECT_EQ(stuck.mode(), MciMode::Playing);
+    EXPECT_TRUE(TimedEngine::waitUntil([&] { return stuck.mode() != MciMode::Playing; }, 2000));
+    EXPECT_EQ(stuck.mode(), MciMode::NotReady);
+}
