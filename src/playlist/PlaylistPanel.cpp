@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QPointer>
 #include <QStyle>
 #include <QToolButton>
 
@@ -40,10 +41,18 @@ PlaylistPanel::PlaylistPanel(QWidget* canvas, AppState& state, AppServices& serv
     buildFullModeControls(canvas);
     buildPageControls(canvas);
     connectLogic();
+    for (QWidget* w : std::initializer_list<QWidget*>{list_, pageLabel_, details_[0], details_[1], border_, marker_,
+                                                      startButtons_[0], startButtons_[1], stopButton_, loadPicture_,
+                                                      addFolderButton_, pageButtons_[0], pageButtons_[1]})
+        widgets_.append(w);
     applyWindowMode(state_.WindowMode);
 }
 
-PlaylistPanel::~PlaylistPanel() = default;
+PlaylistPanel::~PlaylistPanel() {
+    // The widgets hold on to the playlist logic, so they go first (the
+    // canvas may have deleted some already).
+    for (const QPointer<QWidget>& w : std::as_const(widgets_)) delete w.data();
+}
 
 void PlaylistPanel::buildFullModeControls(QWidget* canvas) {
     for (int i = 0; i < 2; ++i) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include "playlist/Playlist.h"
 
@@ -73,4 +75,5 @@ private:
     QToolButton* loadPicture_ = nullptr;
     QToolButton* addFolderButton_ = nullptr;
     QToolButton* pageButtons_[2] = {};
+    QList<QPointer<QWidget>> widgets_;  // every widget above, deleted with the panel
 };

@@ -218,4 +218,12 @@ TEST_F(PlaylistPanelTest, TimersAreThereForTheInspector) {
     EXPECT_EQ(panel->SongLenTimer().intervalMs(), 0);
 }
 
+TEST_F(PlaylistPanelTest, RemovingThePanelTakesItsWidgetsAlong) {
+    addSongs(2);
+    delete panel;
+    panel = nullptr;
+    for (const char* name : {"listPLItemName", "lblPLItemName", "lblPLDetails_0", "cmdStartPlayList_0", "lblPLMargin"})
+        EXPECT_EQ(canvas.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+}
+
 }  // namespace

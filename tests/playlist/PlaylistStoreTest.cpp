@@ -145,6 +145,33 @@ TEST_F(PlaylistStoreTest, LoadStopsAtTheLargestPlaylistAndSaysSo) {
     EXPECT_EQ(playlist->display().lines().count(), PlaylistEntries::kMaxEntries);
 }
 
+TEST_F(PlaylistStoreTest, HostileFilesLoadAndShowInBothViews) {
+    QByteArray random(64 * 1024, '\0');
+    quint32 seed = 12345;
+    for (char& b : random) b = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"random.ini", random},
+        {"huge.ini", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"},
+        {"nul.ini", QByteArray(64 * 1024, '\0')},
+    };
+    for (const auto& f : files) {
+        const QString path = playlistFile(QString::fromLatin1(f.name), f.bytes);
+        ASSERT_TRUE(store().PLLoadFile(path, false)) << f.name;
+        EXPECT_GE(playlist->entries().count(), 1) << f.name;
+        EXPECT_EQ(playlist->display().lines().count(), playlist->entries().count()) << f.name;
+        const QVariant shown = playlist->display().lines().data(playlist->display().lines().index(0), Qt::DisplayRole);
+        EXPECT_LE(shown.toString().size(), PlaylistLinesModel::kMaxShownChars + 1) << f.name;
+        state.WindowMode = 2;
+        state.lblPLItemNo = 15;
+        refresh();
+        EXPECT_FALSE(playlist->display().pageText().isEmpty()) << f.name;
+        state.WindowMode = 0;
+    }
+}
+
 TEST_F(PlaylistStoreTest, RenameAsksForTheNameAndRenamesTheFile) {
     const QString file = playlistFile(QStringLiteral("old.ini"), "/a.mp3\r\n");
     state.UPlayList = file;
