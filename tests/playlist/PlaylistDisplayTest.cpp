@@ -1,6 +1,5 @@
 #include "PlaylistFixture.h"
 #include "common/DataFolder.h"
-#include "playlist/PlaylistLineBuilder.h"
 
 namespace {
 
@@ -258,12 +257,6 @@ TEST_F(PlaylistDisplayTest, FullModeNeverShowsLinesLeftFromThePageView) {
     display().PLRefreshItems(false, QStringLiteral("1%1"), false);
     ASSERT_EQ(display().lines().count(), 3);
     EXPECT_TRUE(display().lines().line(0).startsWith(QStringLiteral("1. s2")));
-}
-
-TEST_F(PlaylistDisplayTest, PageTextJoinsRowsBehindTwoSpaces) {
-    EXPECT_EQ(PlaylistLineBuilder::pageText({}), QString());
-    EXPECT_EQ(PlaylistLineBuilder::pageText({"1. a"}), QStringLiteral("  1. a"));
-    EXPECT_EQ(PlaylistLineBuilder::pageText({"1. a", "2. b"}), QStringLiteral("  1. a\r\n  2. b"));
 }
 
 }  // namespace

@@ -1,6 +1,3 @@
-#include <QFile>
-#include <QRandomGenerator>
-
 #include <gtest/gtest.h>
 
 #include "common/CodePage.h"
@@ -51,28 +48,6 @@ TEST(PlaylistFileTest, MissingFileIsAnError) {
     const PlaylistFile::ReadResult result = PlaylistFile::read(dir.path(QStringLiteral("none.ini")));
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.isEmpty());
-}
-
-TEST(PlaylistFileTest, HostileContentLoadsWithoutHarm) {
-    TempDir dir;
-    QByteArray randomBytes(256 * 1024, '\0');
-    QRandomGenerator generator(4711);
-    for (char& b : randomBytes) b = static_cast<char>(generator.bounded(256));
-    const QByteArray hugeLine = QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3\r\n";
-    const QByteArray nuls(64 * 1024, '\0');
-
-    const PlaylistFile::ReadResult random = PlaylistFile::read(dir.writeFile(QStringLiteral("r.ini"), randomBytes));
-    EXPECT_TRUE(random.ok);
-    for (const QString& p : random.paths) EXPECT_FALSE(p.startsWith(u' ') || p.endsWith(u' ')) << "trimmed";
-
-    const PlaylistFile::ReadResult huge = PlaylistFile::read(dir.writeFile(QStringLiteral("h.ini"), hugeLine));
-    ASSERT_TRUE(huge.ok);
-    ASSERT_EQ(huge.paths.size(), 2);
-    EXPECT_EQ(huge.paths.first().size(), 10 * 1024 * 1024);
-
-    const PlaylistFile::ReadResult nul = PlaylistFile::read(dir.writeFile(QStringLiteral("n.ini"), nuls));
-    ASSERT_TRUE(nul.ok);
-    EXPECT_EQ(nul.paths.size(), 1) << "a line of NULs is one (impossible) path";
 }
 
 }  // namespace

@@ -154,13 +154,15 @@ TEST_F(PlaylistStoreTest, HostileFilesLoadAndShowInBothViews) {
         QByteArray bytes;
     } files[] = {
         {"random.ini", random},
-        {"huge.ini", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"},
+        {"huge.ini", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"},  // a 10 MB line
         {"nul.ini", QByteArray(64 * 1024, '\0')},
     };
     for (const auto& f : files) {
         const QString path = playlistFile(QString::fromLatin1(f.name), f.bytes);
         ASSERT_TRUE(store().PLLoadFile(path, false)) << f.name;
         EXPECT_GE(playlist->entries().count(), 1) << f.name;
+        for (const QString& p : playlist->entries().paths())
+            EXPECT_FALSE(p.startsWith(u' ') || p.endsWith(u' ')) << f.name << ": entries are trimmed";
         EXPECT_EQ(playlist->display().lines().count(), playlist->entries().count()) << f.name;
         const QVariant shown = playlist->display().lines().data(playlist->display().lines().index(0), Qt::DisplayRole);
         EXPECT_LE(shown.toString().size(), PlaylistLinesModel::kMaxShownChars + 1) << f.name;
