@@ -1,5 +1,6 @@
 #include "ui/Frm_Main.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -7,6 +8,14 @@
 
 #include <cstdio>
 
+#include <stdexcept>
+
+#include "app/AppLifecycle.h"
+#include "app/Frm_Version.h"
+#include "app/MainWindowLifecycle.h"
+#include "app/OptionMenus.h"
+#include "app/SafeModeOpener.h"
+#include "browser/BrowserPanel.h"
 #include "common/Twips.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
@@ -26,11 +35,15 @@ Frm_Main::Frm_Main(AppServices& services, QWidget* parent)
       media_(services.mci),
       playback_{state_, services_, media_, *this, *this, transportModel_, mmTimer_},
       songPlayer_(playback_),
-      transport_(playback_, songPlayer_) {
+      transport_(playback_, songPlayer_),
+      options_(state_) {
     setObjectName(QStringLiteral("Frm_Main"));
     buildFrame();
     buildMenus();
     buildPlayback();
+    buildOptions();
+    buildBrowser();
+    buildHelp();
     setWindowTitle(baseCaption());
     resize(Twips::toPx(QSize(kFullWidthTwips, kFullHeightTwips)));
 }
@@ -92,17 +105,66 @@ void Frm_Main::buildPlayback() {
                                          [this] { return media_.MMGetPosition(QString()); }, this);
 }
 
+void Frm_Main::buildOptions() {
+    optionMenus_ = new OptionMenus(options_, menu(MainMenu::Options));
+    safeMode_ = new SafeModeOpener(services_.dialogs, services_.launcher, this, this);
+    menu(MainMenu::Tools)->addAction(safeMode_->menuEntry());
+    lifecycleWindow_ = std::make_unique<MainWindowLifecycle>(this, txtFileLink_, *safeMode_);
+    lifecycle_ = std::make_unique<AppLifecycle>(state_, options_, media_, services_.dialogs, services_.screen,
+                                                *lifecycleWindow_);
+    safeMode_->endProgram = [this] { lifecycle_->mnuForceEnd_Click(); };
+    menu(MainMenu::File)->addSeparator();
+    menu(MainMenu::File)->addAction(MainWindowLifecycle::createForceEndAction(*lifecycle_, this));
+    lifecycle_->hooks.SongStarted = [this](const QString& path) { songPlayer_.SongStarted(path); };
+}
+
+void Frm_Main::buildBrowser() {
+    browserPanel_ = new BrowserPanel(canvas_, state_, services_, *this, txtFileLink_, songPlayer_);
+    browserPanel_->addFileSelectActions(menu(MainMenu::File));
+    // A start folder that cannot be shown fails the start, so the option
+    // checker lets the user correct it.
+    options_.hooks.ChangeDirPath = [this](const QString& path, bool isDir1) {
+        if (!browserPanel_->ChangeDirPath(path, isDir1))
+            throw std::runtime_error("the start folder cannot be shown: " + path.toStdString());
+    };
+}
+
+void Frm_Main::buildHelp() {
+    auto* about = menu(MainMenu::Help)->addAction(QStringLiteral("版本資訊"));
+    about->setObjectName(QStringLiteral("mnuHelp2"));
+    connect(about, &QAction::triggered, this, [this] {
+        auto* box = new Frm_Version(state_, services_.clipboard, this, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    });
+}
+
 QMenu* Frm_Main::menu(MainMenu which) const { return menus_[static_cast<int>(which)]; }
 
-void Frm_Main::Form_Load(const QString& commandLine) {
-    state_.PLBackUpNo = 1;
-    state_.WindowMode = 0;
-    state_.ShiftConst[0] = 5700;
-    setWindowTitle(baseCaption());
-    txtFileLink_->setText(QStringLiteral("歡迎使用") + state_.VersionB + state_.VersionT);
+bool Frm_Main::Form_Load(const QString& commandLine) {
     // The whole command line is the path, as a shell that opens a song with
     // the player passes it.
-    if (!commandLine.trimmed().isEmpty()) songPlayer_.SongStarted(commandLine);
+    return lifecycle_->Form_Load(commandLine);
+}
+
+void Frm_Main::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    lifecycle_->Form_Unload(cancel);
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void Frm_Main::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    lifecycle_->Form_Resize();
+}
+
+void Frm_Main::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Coming back from the minimised state counts as a resize.
+    if (event->type() == QEvent::WindowStateChange) lifecycle_->Form_Resize();
 }
 
 void Frm_Main::setStatus(const QString& text) {

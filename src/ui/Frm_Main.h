@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
+#include "app/AppOptions.h"
 #include "app/AppServices.h"
 #include "app/AppState.h"
 #include "app/StatusLine.h"
@@ -14,7 +17,12 @@
 #include "playback/TransportModel.h"
 #include "playback/WindowCaption.h"
 
+class AppLifecycle;
+class BrowserPanel;
 class FileHistMenu;
+class MainWindowLifecycle;
+class OptionMenus;
+class SafeModeOpener;
 class LyricHook;
 class QLineEdit;
 class QMenu;
@@ -61,12 +69,21 @@ public:
     FileHistMenu* fileHistMenu() const { return fileHistMenu_; }
     IntervalTimer& MMTimer() { return mmTimer_; }
 
+    // The options as the option menus hold them, with LoadOptions/SaveOptions.
+    AppOptions& options() { return options_; }
+    OptionMenus* optionMenus() const { return optionMenus_; }
+    AppLifecycle& lifecycle() { return *lifecycle_; }
+    SafeModeOpener* safeMode() const { return safeMode_; }
+    BrowserPanel* browser() const { return browserPanel_; }
+
     // Connects the lyric section: song start loads the lyric while it is
     // open, song finish clears its line, a click on the time line reloads it.
     void setLyricHook(LyricHook* hook) { playback_.lyric = hook; }
 
-    // Brings the application up; `commandLine` is the one path to play.
-    void Form_Load(const QString& commandLine);
+    // Brings the application up: options, start folder, caption, welcome
+    // line, then the one path to play. False when the start failed and the
+    // option checker took over.
+    bool Form_Load(const QString& commandLine);
 
     // StatusLine (txtState).
     void setStatus(const QString& text) override;
@@ -90,11 +107,17 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildFrame();
     void buildMenus();
     void buildPlayback();
+    void buildOptions();
+    void buildBrowser();
+    void buildHelp();
 
     AppServices& services_;
     AppState state_;
@@ -105,6 +128,9 @@ private:
     PlaybackContext playback_;
     SongPlayer songPlayer_;
     TransportController transport_;
+    AppOptions options_;
+    std::unique_ptr<MainWindowLifecycle> lifecycleWindow_;
+    std::unique_ptr<AppLifecycle> lifecycle_;
 
     QWidget* canvas_ = nullptr;
     QMenu* menus_[8] = {};
@@ -113,5 +139,8 @@ private:
     TransportPanel* transportPanel_ = nullptr;
     FileHistMenu* fileHistMenu_ = nullptr;
     StateInspectorPanel* inspector_ = nullptr;
+    OptionMenus* optionMenus_ = nullptr;
+    SafeModeOpener* safeMode_ = nullptr;
+    BrowserPanel* browserPanel_ = nullptr;
     bool echoStatus_ = false;
 };

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "common/TextFile.h"
 #include "support/TempDir.h"
 

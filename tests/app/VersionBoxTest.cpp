@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "app/AppState.h"
 #include "app/Frm_Version.h"
 #include "support/FakeClipboard.h"

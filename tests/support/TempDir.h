@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "support/QStringPrinter.h"
+
 // A temporary folder for one test, with helpers to make files in it.
 class TempDir {
 public:

@@ -132,8 +132,9 @@ TEST_F(MainWindowPlayback, TickDrawsPositionMarkerAndScrollsTheCaption) {
     window.show();
     const QString path = song(QStringLiteral("Blue Sky.wav"));
     fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("60000"));
-    window.state().TitleDirection = 1;
-    window.Form_Load(path);
+    window.Form_Load(QString());
+    window.state().TitleDirection = 1;  // chosen after the options were read
+    window.songStarter().SongStarted(path);
     const QString scrolling = QStringLiteral("Blue Sky - Corvane Audio Player - ");
     EXPECT_EQ(window.windowTitle(), scrolling);
     fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
