@@ -77,6 +77,26 @@ TEST(GstMciEngine, NaturalEndReadsStoppedAtTheLength) {
     EXPECT_EQ(e.position("a"), s.shortWavMs);
 }
 
+TEST(GstMciEngine, MidiThatChangesTempoPlaysInItsTrueTime) {
+    // Four quick beats, then one slow beat: 2 s as written. Played with the
+    // last tempo throughout it would take 5 s.
+    TimedEngine e;
+    TempDir dir;
+    MediaGen::MidiSpec spec;
+    spec.sections = {{4, 250000}, {1, 1000000}};
+    const QString path = dir.path("tempo.mid");
+    ASSERT_TRUE(MediaGen::writeMidi(path, spec));
+    e.ok("open " + path + " alias m");
+    EXPECT_EQ(e.number("status m length"), 2000);
+    QElapsedTimer wall;
+    wall.start();
+    e.ok("play m");
+    ASSERT_TRUE(TimedEngine::waitUntil([&] { return e.mode("m") == "stopped"; }, 4500));
+    EXPECT_GT(wall.elapsed(), 1700);
+    EXPECT_LT(wall.elapsed(), 3200);
+    EXPECT_EQ(e.position("m"), 2000);
+}
+
 TEST(GstMciEngine, SeekLeavesTheDeviceStoppedAndPauseMakesItPaused) {
     TimedEngine e;
     const TestSongs& s = TestSongs::get();

@@ -14,6 +14,7 @@
 #include "platform/mci/ByteSource.h"
 #include "platform/mci/MediaProbe.h"
 #include "platform/mci/MidiProbe.h"
+#include "platform/mci/MidiRetimer.h"
 #include "platform/mci/MpegAudioProbe.h"
 #include "platform/mci/WaveProbe.h"
 
@@ -78,6 +79,13 @@ void probeEverything(const QByteArray& bytes) {
     if (const auto midi = MidiProbe::probe(source)) {
         EXPECT_GE(midi->lengthMs, 0);
         EXPECT_LE(midi->lengthMs, std::numeric_limits<qint32>::max());
+        // A re-timed copy is itself a file the probe reads, as long as the original.
+        if (const auto copy = MidiRetimer::retimedCopy(source)) {
+            MemoryByteSource again(*copy);
+            const auto retimed = MidiProbe::probe(again);
+            ASSERT_TRUE(retimed.has_value());
+            EXPECT_NEAR(retimed->lengthMs, midi->lengthMs, 1);
+        }
     }
     for (MediaKind k : {MediaKind::MpegAudio, MediaKind::Wave, MediaKind::Midi}) {
         if (const auto ms = MediaProbe::lengthMs(source, k)) {

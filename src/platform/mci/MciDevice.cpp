@@ -1,5 +1,6 @@
 #include "platform/mci/MciDevice.h"
 
+#include <QDir>
 #include <QThread>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include "platform/mci/ByteSource.h"
 #include "platform/mci/MciEngine.h"
 #include "platform/mci/MediaProbe.h"
+#include "platform/mci/MidiRetimer.h"
 
 namespace {
 
@@ -41,9 +43,20 @@ MciDevice::MciDevice(QString name, int deviceId, QString path, MediaKind kind, P
 
 MciDevice::~MciDevice() = default;
 
+QString MciDevice::playbackPath() {
+    if (kind_ == MediaKind::Midi && !playbackChecked_) {
+        playbackChecked_ = true;
+        FileByteSource source;
+        const std::optional<QByteArray> copy = source.open(path_) ? MidiRetimer::retimedCopy(source) : std::nullopt;
+        auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/corvane-midi-XXXXXX.mid"));
+        if (copy && file->open() && file->write(*copy) == copy->size() && file->flush()) playbackCopy_ = std::move(file);
+    }
+    return playbackCopy_ ? playbackCopy_->fileName() : path_;
+}
+
 bool MciDevice::ensurePipeline() {
     if (pipeline_) return true;
-    pipeline_ = factory_(path_);
+    pipeline_ = factory_(playbackPath());
     if (!pipeline_) return false;
     prerollWait_.start();
     applyLevel();

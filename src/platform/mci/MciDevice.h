@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QTemporaryFile>
 #include <QString>
 #include <QtGlobal>
 
@@ -67,6 +68,9 @@ public:
 
 private:
     bool ensurePipeline();
+    // The file the pipeline reads: the song, or a re-timed copy of a MIDI
+    // song that changes tempo.
+    QString playbackPath();
     void handle(MediaPipeline::Event event);
     // Plays from start, seeking first (the pipeline must hold data for that).
     void startAt(qint64 startMs, const Deadline& deadline);
@@ -82,6 +86,8 @@ private:
     QString path_;
     MediaKind kind_;
     PipelineFactory factory_;
+    std::unique_ptr<QTemporaryFile> playbackCopy_;  // outlives the pipeline reading it
+    bool playbackChecked_ = false;
     std::unique_ptr<MediaPipeline> pipeline_;
 
     MciMode mode_ = MciMode::Stopped;

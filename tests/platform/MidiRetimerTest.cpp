@@ -1,0 +1,102 @@
+// The re-timed copy that GStreamer's MIDI parser plays: the same events at
+// the times the tempo map gives them, under one tempo.
+#include <gtest/gtest.h>
+
+#include "MediaGen.h"
+#include "platform/mci/ByteSource.h"
+#include "platform/mci/MidiProbe.h"
+#include "platform/mci/MidiRetimer.h"
+#include "platform/mci/MidiTempoMap.h"
+#include "platform/mci/MidiTrackReader.h"
+
+namespace {
+
+struct Reading {
+    qint64 lengthMs = -1;
+    int tempos = 0;
+    int notes = 0;
+    QList<double> noteTimesMs;
+};
+
+Reading read(const QByteArray& bytes) {
+    MemoryByteSource source(bytes);
+    Reading r;
+    const auto layout = MidiLayout::read(source);
+    if (!layout) return r;
+    const MidiTempoMap map = MidiTempoMap::build(source, *layout);
+    for (const MidiLayout::Track& track : layout->tracks) {
+        MidiTrackReader reader(source.view(track.offset, track.length));
+        MidiEvent e;
+        while (reader.next(e)) {
+            r.tempos += e.isTempo();
+            if ((e.status & 0xF0) == 0x90 && e.data[1] > 0) {
+                ++r.notes;
+                r.noteTimesMs.append(map.microsecondsAt(e.tick) / 1000.0);
+            }
+        }
+    }
+    r.lengthMs = MidiProbe::probe(source)->lengthMs;
+    return r;
+}
+
+std::optional<QByteArray> retime(const QByteArray& bytes) {
+    MemoryByteSource source(bytes);
+    return MidiRetimer::retimedCopy(source);
+}
+
+}  // namespace
+
+TEST(MidiRetimer, CopyKeepsEveryNoteAtItsTimeUnderOneTempo) {
+    struct Case {
+        const char* name;
+        MediaGen::MidiSpec spec;
+    };
+    MediaGen::MidiSpec format0;
+    format0.sections = {{3, 500000}, {2, 1000000}, {5, 300000}};
+    MediaGen::MidiSpec format1 = format0;
+    format1.format = 1;
+    format1.noteTracks = 3;
+    format1.ticksPerQuarter = 96;
+    for (const Case& c : {Case{"format 0", format0}, Case{"format 1, 96 ticks", format1}}) {
+        SCOPED_TRACE(c.name);
+        const QByteArray original = MediaGen::makeMidi(c.spec);
+        const std::optional<QByteArray> copy = retime(original);
+        ASSERT_TRUE(copy.has_value());
+        const Reading before = read(original);
+        const Reading after = read(*copy);
+        EXPECT_EQ(after.tempos, 1);
+        EXPECT_EQ(after.notes, before.notes);
+        EXPECT_NEAR(after.lengthMs, before.lengthMs, 1);
+        ASSERT_EQ(after.noteTimesMs.size(), before.noteTimesMs.size());
+        for (qsizetype i = 0; i < before.noteTimesMs.size(); ++i)
+            EXPECT_NEAR(after.noteTimesMs[i], before.noteTimesMs[i], 0.5) << "note " << i;
+        EXPECT_FALSE(retime(*copy).has_value()) << "the copy plays right as it is";
+    }
+}
+
+TEST(MidiRetimer, OnlyFilesThatNeedItAreCopied) {
+    EXPECT_FALSE(retime(MediaGen::makeMidi({})).has_value()) << "one tempo";
+    MediaGen::MidiSpec same;
+    same.sections = {{2, 600000}, {2, 600000}};
+    EXPECT_FALSE(retime(MediaGen::makeMidi(same)).has_value()) << "a tempo event that changes nothing";
+    EXPECT_FALSE(retime("not a MIDI file").has_value());
+
+    // SMPTE timing, which the parser refuses: copied to ticks per quarter.
+    const QByteArray smpte = QByteArray("MThd\0\0\0\x06\0\0\0\x01\xE7\x28", 14) +
+                             QByteArray("MTrk\0\0\0\x0C\x00\x90\x3C\x40\x97\x38\x3C\x00\x00\xFF\x2F\x00", 20);
+    const std::optional<QByteArray> copy = retime(smpte);
+    ASSERT_TRUE(copy.has_value());
+    EXPECT_EQ(read(*copy).lengthMs, 3000);
+    EXPECT_EQ(read(*copy).notes, 1);
+}
+
+TEST(MidiRetimer, TrackThatBreaksOffStillEnds) {
+    MediaGen::MidiSpec spec;
+    spec.sections = {{2, 500000}, {2, 250000}};
+    QByteArray cut = MediaGen::makeMidi(spec);
+    cut.chop(9);  // into the last notes, and no end-of-track
+    const std::optional<QByteArray> copy = retime(cut);
+    ASSERT_TRUE(copy.has_value());
+    EXPECT_TRUE(copy->endsWith(QByteArray("\xFF\x2F\x00", 3)));
+    EXPECT_NEAR(read(*copy).lengthMs, read(cut).lengthMs, 1);
+}
