@@ -93,16 +93,21 @@ void PlaylistCommands::mnuOpenNewPL(int index) {
     if (index == 1) cmdAddItem1();
 }
 
-void PlaylistCommands::cmdAddItem1() {
-    if (!hooks_.browserFiles) return;
+void PlaylistCommands::addPaths(const QStringList& paths) {
     const int old = entries_.count();
-    for (const QString& path : hooks_.browserFiles()) {
-        const QString ext = GetFileExt(path).toLower();
-        if (ext != QLatin1String("mp3") && ext != QLatin1String("wav")) continue;
-        if (!entries_.append(path)) break;
-    }
+    entries_.appendAll(paths);
     if (entries_.count() != old)
         display_.PLRefreshItems(true, QString::number(old) + u'%' + QString::number(entries_.count() - 1), false);
+}
+
+void PlaylistCommands::cmdAddItem1() {
+    if (!hooks_.browserFiles) return;
+    QStringList songs;
+    for (const QString& path : hooks_.browserFiles()) {
+        const QString ext = GetFileExt(path).toLower();
+        if (ext == QLatin1String("mp3") || ext == QLatin1String("wav")) songs.append(path);
+    }
+    addPaths(songs);
 }
 
 void PlaylistCommands::mnuRestorePlayList() {

@@ -30,8 +30,10 @@ public:
     // 0: an empty unnamed playlist; 1: the same, then every song of the
     // folder the browser shows.
     void mnuOpenNewPL(int index);
-    // cmdAddItem(1): appends the browser's mp3 and wav files in list order
+    // Appends paths (the browser's selected files, Alt+click) and rebuilds
     // and measures only the new entries.
+    void addPaths(const QStringList& paths);
+    // cmdAddItem(1): appends the browser's mp3 and wav files in list order.
     void cmdAddItem1();
     void mnuRestorePlayList();
     // Steps the pass option: 1, 2, 3, 4, 5, endless, 1, ...

@@ -95,6 +95,10 @@ TEST_F(PlaylistCommandsTest, AddFolderSongsMeasuresOnlyTheNewEntries) {
     playlist->hooks().browserFiles = [] { return QStringList{"/f/c.txt"}; };
     commands().cmdAddItem1();
     EXPECT_TRUE(status.history.isEmpty()) << "nothing added, nothing rebuilt";
+    commands().addPaths({"/f/x.txt"});
+    EXPECT_EQ(playlist->entries().path(8), QStringLiteral("/f/x.txt")) << "selected files go in whatever their type";
+    EXPECT_EQ(state.ChkSongLen, 8);
+    EXPECT_EQ(state.ChkSongLenEND, 8);
 }
 
 TEST_F(PlaylistCommandsTest, RestoreShowsTheDataFolderAndExplains) {
