@@ -4,7 +4,7 @@
 #include <limits>
 #include <utility>
 
-#include "playlist/PlaylistTime.h"
+#include "playback/PositionToTime.h"
 
 QString PlaylistEntries::path(int index) const { return contains(index) ? at(index).path : QString(); }
 
@@ -73,6 +73,6 @@ qint32 PlaylistEntries::PLCountLength(int startInd, int endInd) const {
 QString PlaylistEntries::PLCountLengthS() const {
     const bool anyUnmeasured =
         std::any_of(entries_.begin(), entries_.end(), [](const PlaylistEntry& e) { return e.lengthMs == 0; });
-    const QString total = PlaylistTime::text(PLCountLength(0, count() - 1), true);
+    const QString total = PositionToTime(PLCountLength(0, count() - 1), true);
     return anyUnmeasured ? QStringLiteral("＞") + total : total;
 }

@@ -4,7 +4,7 @@
 
 #include "common/PathText.h"
 #include "playlist/PlaylistEntries.h"
-#include "playlist/PlaylistTime.h"
+#include "playback/PositionToTime.h"
 
 PlaylistLineBuilder::PlaylistLineBuilder(const QString& lyricsFolder, const PlaylistEntries& entries, int first,
                                          int last)
@@ -23,7 +23,7 @@ QString PlaylistLineBuilder::line(int index, const PlaylistEntry& entry) const {
     const QString title = GetFileTitle(entry.path);
     QString text = QString::number(index + 1) + QStringLiteral(". ") + title;
     if (songFiles_.isFile(entry.path))
-        text += QStringLiteral(" [") + PlaylistTime::text(entry.lengthMs, true) + u']';
+        text += QStringLiteral(" [") + PositionToTime(entry.lengthMs, true) + u']';
     else
         text += QStringLiteral(" [檔案不存在]");
     if (hasLyric(title)) text += QStringLiteral(" [歌詞]");

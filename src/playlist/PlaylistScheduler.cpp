@@ -12,7 +12,7 @@
 #include "platform/Dialogs.h"
 #include "playlist/PlaylistEntries.h"
 #include "playlist/PlaylistLabels.h"
-#include "playlist/PlaylistTime.h"
+#include "playback/PositionToTime.h"
 #include "playlist/SchedulerHost.h"
 
 namespace {
@@ -154,7 +154,7 @@ QString PlaylistScheduler::infoLine() {
     const qint64 elapsed = qint64(entries_.playedBeforeMs()) + host_.songPositionMs();
     const auto elapsedMs = static_cast<qint32>(
         std::clamp<qint64>(elapsed, 0, std::numeric_limits<qint32>::max()));
-    return line + QStringLiteral("  [") + PlaylistTime::text(elapsedMs, false) + u']' + passes;
+    return line + QStringLiteral("  [") + PositionToTime(elapsedMs, false) + u']' + passes;
 }
 
 void PlaylistScheduler::updateInfo() { labels_.setInfoCaption(infoLine()); }

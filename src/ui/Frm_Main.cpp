@@ -17,6 +17,7 @@
 #include "app/SafeModeOpener.h"
 #include "browser/BrowserPanel.h"
 #include "common/Twips.h"
+#include "playlist/PlaylistPanel.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
 #include "ui/StateInspectorPanel.h"
@@ -43,6 +44,7 @@ Frm_Main::Frm_Main(AppServices& services, QWidget* parent)
     buildPlayback();
     buildOptions();
     buildBrowser();
+    buildPlaylist();
     buildHelp();
     setWindowTitle(baseCaption());
     resize(Twips::toPx(QSize(kFullWidthTwips, kFullHeightTwips)));
@@ -127,6 +129,34 @@ void Frm_Main::buildBrowser() {
         if (!browserPanel_->ChangeDirPath(path, isDir1))
             throw std::runtime_error("the start folder cannot be shown: " + path.toStdString());
     };
+}
+
+void Frm_Main::buildPlaylist() {
+    playlistPanel_ = new PlaylistPanel(canvas_, state_, services_, *this, media_, songPlayer_);
+    playlistPanel_->fillMenu(menu(MainMenu::Playlist));
+    timers_.add(QStringLiteral("PlayListTimer"), &playlistPanel_->PlayListTimer());
+    timers_.add(QStringLiteral("PLInfoTimer"), &playlistPanel_->PLInfoTimer());
+    timers_.add(QStringLiteral("SongLenTimer"), &playlistPanel_->SongLenTimer());
+
+    PlaylistHooks& hooks = playlistPanel_->hooks();
+    hooks.refreshBrowser = [this] { browserPanel_->refresh(); };
+    hooks.changeDirPath = [this](const QString& folder) { browserPanel_->ChangeDirPath(folder, true); };
+    hooks.browserFiles = [this] { return browserPanel_->filePathsWithExtensions(); };
+    hooks.setFileLink = [this](const QString& text) { txtFileLink_->setText(text); };
+    // The playlist has put the path into the path box already.
+    hooks.openByType = [this](const QString&) { browserPanel_->cmdPlaySpecificSong_Click(); };
+    hooks.selectPassEntry = [this](int entry) { optionMenus_->mnuOptComboList0_Click(entry); };
+
+    browserPanel_->hooks().addSelectedToPlaylist = [this] {
+        playlistPanel_->playlist().commands().addPaths(browserPanel_->selectedFilePaths());
+    };
+    transportPanel_->setPlaylistHooks([this](int index) { playlistPanel_->Start(index); },
+                                      [this] { playlistPanel_->Stop(); });
+
+    options_.hooks.PLLoadFile = [this](const QString& path) { playlistPanel_->PLLoadFile(path, false); };
+    lifecycle_->hooks.playlistCount = [this] { return playlistPanel_->playlist().entries().count(); };
+    lifecycle_->hooks.PLSaveFile = [this](const QString& path) { playlistPanel_->PLSaveFile(path); };
+    lifecycle_->hooks.mnuRefresh_Click = [this](int index) { playlistPanel_->mnuRefresh(index); };
 }
 
 void Frm_Main::buildHelp() {

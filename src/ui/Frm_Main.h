@@ -22,6 +22,7 @@ class BrowserPanel;
 class FileHistMenu;
 class MainWindowLifecycle;
 class OptionMenus;
+class PlaylistPanel;
 class SafeModeOpener;
 class LyricHook;
 class QLineEdit;
@@ -75,6 +76,7 @@ public:
     AppLifecycle& lifecycle() { return *lifecycle_; }
     SafeModeOpener* safeMode() const { return safeMode_; }
     BrowserPanel* browser() const { return browserPanel_; }
+    PlaylistPanel* playlist() const { return playlistPanel_; }
 
     // Connects the lyric section: song start loads the lyric while it is
     // open, song finish clears its line, a click on the time line reloads it.
@@ -117,6 +119,7 @@ private:
     void buildPlayback();
     void buildOptions();
     void buildBrowser();
+    void buildPlaylist();
     void buildHelp();
 
     AppServices& services_;
@@ -142,5 +145,6 @@ private:
     OptionMenus* optionMenus_ = nullptr;
     SafeModeOpener* safeMode_ = nullptr;
     BrowserPanel* browserPanel_ = nullptr;
+    PlaylistPanel* playlistPanel_ = nullptr;
     bool echoStatus_ = false;
 };

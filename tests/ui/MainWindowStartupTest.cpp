@@ -10,7 +10,10 @@
 #include "app/OptionFile.h"
 #include "app/SafeModeOpener.h"
 #include "browser/BrowserPanel.h"
+#include "browser/FileListBox.h"
 #include "common/DataFolder.h"
+#include "common/TextFile.h"
+#include "playlist/PlaylistPanel.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
 #include "ui/Frm_Main.h"
@@ -114,6 +117,47 @@ TEST(MainWindowStartup, ClosingWhileASongPlaysAsksFirstWhenTheOptionSaysSo) {
     const OptionFile::ParseResult saved = OptionFile::read(DataFolder::optionFile());
     ASSERT_TRUE(saved.ok) << saved.error.toStdString();
     EXPECT_EQ(saved.values.passEntry, 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MainWindowStartup, TheDefaultPlaylistLoadsAtStartAndIsSavedAtClose) {
+    OptionFileScope scope;
+    TempDir music;
+    const QString a = music.writeFile(QStringLiteral("a.wav"), "x");
+    const QString b = music.writeFile(QStringLiteral("b.wav"), "x");
+    QFile list(DataFolder::defaultPlaylist());
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write((a + QStringLiteral("\r\n") + b + QStringLiteral("\r\n")).toUtf8());
+    list.close();
+    OptionValues values;
+    values.initDir = music.path();
+    values.flags[0] = true;  // load playlist.ini at start
+    values.flags[1] = true;  // save the open playlist at exit
+    scope.write(values);
+
+    FakeServices fakes;
+    {
+        Frm_Main window(fakes.services);
+        ASSERT_TRUE(window.Form_Load(QString())) << window.lifecycle().loadError().toStdString();
+        EXPECT_EQ(window.playlist()->playlist().entries().count(), 2);
+        EXPECT_EQ(window.state().UPlayList, DataFolder::defaultPlaylist());
+
+        // Alt + left click in the browser adds the selected file.
+        FileListBox* files = window.browser()->File1();
+        const int row = static_cast<int>(files->names().indexOf(QStringLiteral("b.wav")));
+        ASSERT_GE(row, 0);
+        files->setRowSelected(row, true);
+        window.browser()->File1_MouseDown(Qt::LeftButton, Qt::AltModifier);
+        EXPECT_EQ(window.playlist()->playlist().entries().count(), 3);
+        window.close();
+    }
+    QStringList saved;
+    ASSERT_TRUE(TextFile::readLines(DataFolder::defaultPlaylist(), saved));
+    EXPECT_EQ(saved, (QStringList{a, b, b}));
+    QFile::remove(DataFolder::defaultPlaylist());
 }
 
 }  // namespace
