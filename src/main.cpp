@@ -3,15 +3,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/AppServices.h"
 #include "app/CommandLine.h"
-#include "platform/Clock.h"
-#include "platform/ProcessWaveOut.h"
-#include "platform/mci/MciEngine.h"
-#include "platform/mci/MediaEngineFactory.h"
-#include "platform/qt/QtDialogs.h"
-#include "platform/qt/QtPlatform.h"
 #include "ui/Frm_Main.h"
+#include "ui/RealServices.h"
 
 namespace {
 
@@ -45,17 +39,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Corvane Audio Player"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
 
-    QtDialogs dialogs;
-    QtClipboard clipboard;
-    QtLauncher launcher;
-    SystemClock clock;
-    QtScreen screen;
-    ProcessWaveOut waveOut;
-    const std::unique_ptr<MciEngine> mci = createMediaEngine(waveOut);
-    AppServices services{dialogs, clipboard, launcher, clock, screen, *mci, waveOut};
+    RealServices real;
 
-    Frm_Main window(services);
-    dialogs.setParent(&window);
+    Frm_Main window(real.services());
+    real.dialogs().setParent(&window);
     window.setEchoStatus(commandLine.echoStatus);
     window.show();
     window.Form_Load(commandLine.path);

@@ -9,13 +9,9 @@
 #include <memory>
 
 #include "app/AppServices.h"
-#include "platform/Clock.h"
-#include "platform/ProcessWaveOut.h"
-#include "platform/mci/MciEngine.h"
-#include "platform/mci/MediaEngineFactory.h"
-#include "platform/qt/QtDialogs.h"
-#include "platform/qt/QtPlatform.h"
 #include "Scene.h"
+#include "platform/Screen.h"
+#include "ui/RealServices.h"
 
 std::vector<Scene>& sceneRegistry() {
     static std::vector<Scene> registry;
@@ -23,6 +19,11 @@ std::vector<Scene>& sceneRegistry() {
 }
 
 namespace {
+
+class FixedScreen final : public Screen {
+public:
+    QSize desktopSize() const override { return {1280, 1024}; }
+};
 
 bool save(QWidget* window, const QString& path) {
     window->show();
@@ -38,14 +39,11 @@ int main(int argc, char* argv[]) {
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
 
-    QtDialogs dialogs;
-    QtClipboard clipboard;
-    QtLauncher launcher;
-    SystemClock clock;
-    QtScreen screen;
-    ProcessWaveOut waveOut;
-    const std::unique_ptr<MciEngine> mci = createMediaEngine(waveOut);
-    AppServices services{dialogs, clipboard, launcher, clock, screen, *mci, waveOut};
+    // A desktop wider than 800 pixels, so the main window keeps its own
+    // size instead of starting maximised.
+    FixedScreen screen;
+    RealServices real(&screen);
+    AppServices& services = real.services();
 
     int failures = 0;
     for (const Scene& scene : sceneRegistry()) {
