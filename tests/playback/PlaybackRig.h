@@ -36,15 +36,23 @@ public:
 
 // Song start and the transport on fakes: the media engine answers from a
 // script, the clock stands still until moved, dialogs answer from queues.
+// Given `real` services, they run on those instead.
 struct PlaybackRig {
+    explicit PlaybackRig(AppServices* real = nullptr) : services(real ? *real : fakes.services) {}
+    ~PlaybackRig() {  // a real song must not play on into the next test
+        timer.set(0, false);
+        media.MMClose(QString(), true);
+    }
+
     FakeServices fakes;
+    AppServices& services;
     AppState state;
-    MultiMedia media{fakes.mci};
+    MultiMedia media{services.mci};
     RecordingStatusLine status;
     FakeCaption caption;
     TransportModel display;
     IntervalTimer timer;
-    PlaybackContext context{state, fakes.services, media, status, caption, display, timer};
+    PlaybackContext context{state, services, media, status, caption, display, timer};
     SongPlayer player{context};
     TransportController transport{context, player};
     TempDir dir;
@@ -58,14 +66,20 @@ struct PlaybackRig {
         fakes.mci.clear();
         return path;
     }
+    // "Blue Sky", playing; at 60 s a unit of the time line is 30 ms.
+    QString startPlaying(qint32 lengthMs = 60000) {
+        const QString path = startSong(QStringLiteral("Blue Sky.wav"), 10, lengthMs);
+        setMode(QStringLiteral("playing"));
+        return path;
+    }
     void setMode(const QString& word) { fakes.mci.answer(QStringLiteral("Status ZELSong mode"), word); }
     void setPosition(qint32 ms) { fakes.mci.answer(QStringLiteral("Status ZELSong position"), QString::number(ms)); }
     void setSpeed(int speed) { fakes.mci.answer(QStringLiteral("Status ZELSong speed"), QString::number(speed)); }
-    // Commands sent, without the status queries.
-    QStringList actions() const {
+    // Commands sent, without the status queries, joined by " | ".
+    QString actions() const {
         QStringList list;
         for (const QString& c : fakes.mci.commands())
             if (!c.startsWith(QLatin1String("Status "))) list.append(c);
-        return list;
+        return list.join(QStringLiteral(" | "));
     }
 };

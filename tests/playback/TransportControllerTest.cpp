@@ -4,138 +4,103 @@
 
 namespace {
 
-// A song of 60 s is loaded: 30 ms per unit of the time line.
+using namespace Qt::StringLiterals;
+
 struct Transport : ::testing::Test {
     PlaybackRig rig;
-    QString path;
-    void SetUp() override {
-        path = rig.startSong(QStringLiteral("Blue Sky.wav"), 10, 60000);
-        rig.setMode(QStringLiteral("playing"));
+    QString path = rig.startPlaying();
+    const QString reopen = u"Close ZELSong | Open \""_s + path +
+                           u"\" Alias ZELSong | Set ZELSong time format milliseconds | "_s;
+
+    // Runs `answer` through the menu entry that asks for it.
+    void answerMenu(int entry, const char* answer) {
+        rig.fakes.mci.clear();
+        rig.fakes.dialogs.inputAnswers.push_back(QString::fromUtf8(answer));
+        rig.transport.mnuMMControl_Click(entry);
     }
 };
 
-TEST_F(Transport, PlayingTickShowsThePositionAndMovesTheMarker) {
-    rig.setPosition(61234 / 2);
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.display.stateText(), QStringLiteral("Playing"));
-    EXPECT_EQ(rig.display.timeText(), QStringLiteral("0:30.61/1:00.00"));
-    EXPECT_EQ(rig.display.timeMarkerLeft(), 5700 + 1021);  // 30617 / 30 = 1020.57
-    rig.state.ShiftConst[0] = 2220;  // a compact window mode
-    rig.setPosition(45);             // 1.5 units: halves go to even
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.display.timeMarkerLeft(), 2220 + 2);
+// The 500 ms tick; the caption scrolls only while playing.
+TEST(TransportTick, EachModeOfTheDevice) {
+    const struct {
+        const char* mode;
+        qint32 lengthMs;
+        qint32 positionMs;
+        qint16 lineLeft;
+        const char* stateText;
+        const char* timeText;
+        int markerLeft;  // -1: the marker stays
+        bool timerOn;
+    } cases[] = {
+        {"playing", 60000, 30617, 5700, "Playing", "0:30.61/1:00.00", 5700 + 1021, true},  // 1020.57 units
+        {"playing", 60000, 45, 2220, "Playing", "0:00.04/1:00.00", 2220 + 2, true},        // 1.5: half to even
+        {"playing", 0, 1234, 5700, "Playing", "0:01.23/0:00.00", 5700, true},  // no length: no scale to divide by
+        {"paused", 60000, 2500, 5700, "Paused", "0:02.50/1:00.00", -1, true},
+        {"stopped", 60000, 2500, 5700, "Stopped", "1:00.00/1:00.00", 5700 + 2000, false},
+        {"", 60000, 2500, 5700, "-", "-", -1, true},  // no device
+    };
+    for (const auto& c : cases) {
+        PlaybackRig rig;
+        rig.startPlaying(c.lengthMs);
+        rig.state.ShiftConst[0] = c.lineLeft;
+        rig.setMode(QString::fromUtf8(c.mode));
+        rig.setPosition(c.positionMs);
+        rig.display.setStateText(u"-"_s);
+        rig.display.setTimeText(u"-"_s);
+        rig.display.setTimeMarkerLeft(-1);
+        rig.state.TitleDirection = 1;
+        rig.caption.text = u"ab - "_s;
+        rig.transport.MMTimer_Timer();
+        const std::string name = "'" + std::string(c.mode) + "' at " + std::to_string(c.positionMs);
+        EXPECT_EQ(rig.display.stateText(), QString::fromUtf8(c.stateText)) << name;
+        EXPECT_EQ(rig.display.timeText(), QString::fromUtf8(c.timeText)) << name;
+        EXPECT_EQ(rig.display.timeMarkerLeft(), c.markerLeft) << name;
+        EXPECT_EQ(rig.timer.isEnabled(), c.timerOn) << name;
+        EXPECT_EQ(rig.actions() == u"Close ZELSong"_s, !c.timerOn) << name;
+        EXPECT_EQ(rig.caption.text, c.stateText == std::string("Playing") ? u"b - a"_s : u"ab - "_s) << name;
+    }
 }
 
-TEST_F(Transport, TheCaptionScrollsOnlyWhilePlaying) {
-    rig.state.TitleDirection = 1;
-    rig.caption.text = QStringLiteral("ab - ");
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.caption.text, QStringLiteral("b - a"));
-    rig.state.TitleDirection = 2;
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.caption.text, QStringLiteral("ab - "));
-    rig.state.TitleDirection = 3;
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.caption.text, QStringLiteral("ab - "));
-    rig.state.TitleDirection = 1;
-    rig.setMode(QStringLiteral("paused"));
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.caption.text, QStringLiteral("ab - "));
-}
-
-TEST_F(Transport, TheEndShowsTheLengthTwiceThenFinishes) {
-    rig.setMode(QStringLiteral("stopped"));
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.display.timeText(), QStringLiteral("1:00.00/1:00.00"));
-    EXPECT_EQ(rig.display.stateText(), QStringLiteral("Stopped"));
-    EXPECT_EQ(rig.display.timeMarkerLeft(), 5700 + 2000);
-    EXPECT_EQ(rig.status.status(), QStringLiteral("播放完畢!..(Blue Sky)"));
-    EXPECT_FALSE(rig.timer.isEnabled());
-    EXPECT_TRUE(rig.actions().contains(QStringLiteral("Close ZELSong")));
-}
-
-TEST_F(Transport, NoDeviceChangesNothing) {
-    rig.setMode(QString());
-    rig.display.setTimeText(QStringLiteral("unchanged"));
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.display.timeText(), QStringLiteral("unchanged"));
-    EXPECT_TRUE(rig.actions().isEmpty());
-}
-
-TEST_F(Transport, ASongWithoutLengthKeepsTheMarkerAtTheStart) {
-    rig.startSong(QStringLiteral("empty.wav"), 10, 0);
-    rig.setMode(QStringLiteral("playing"));
-    rig.setPosition(1234);
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.display.timeMarkerLeft(), 5700);
-    EXPECT_EQ(rig.display.timeText(), QStringLiteral("0:01.23/0:00.00"));
-}
-
-TEST_F(Transport, SoftwareClockAdvancesByElapsedTimesSpeed) {
+// The software clock over a script of ticks; it starts just before
+// midnight, so the first tick crosses it.
+TEST_F(Transport, SoftwareClockCountsPlayingTimeTimesSpeed) {
+    rig.fakes.clock.setTime(QTime(23, 59, 59, 800));
     rig.setSpeed(2000);
     rig.setPosition(10000);
     rig.transport.cmdMMControl_Click(TransportController::ApplySpeed);
     EXPECT_TRUE(rig.state.DoTimeAccumulate);
-    EXPECT_EQ(rig.actions(), (QStringList{QStringLiteral("Set ZELSong speed 2000"), QStringLiteral("Play ZELSong from 10000")}));
-    for (qint32 expected : {11000, 12000}) {
-        rig.fakes.clock.advanceMs(500);
+    EXPECT_EQ(rig.actions(), u"Set ZELSong speed 2000 | Play ZELSong from 10000"_s);
+    const struct {
+        const char* mode;
+        int speed;
+        int advanceMs;
+        qint32 accTimePos;
+        const char* stateText;
+    } ticks[] = {
+        {"playing", 2000, 500, 11000, "Playing × 2.0"},
+        {"playing", 2000, 500, 12000, "Playing × 2.0"},
+        {"playing", 1500, 333, 12500, "Playing × 1.5"},  // 499.5, half to even
+        {"paused", 1500, 10000, 12500, "Paused"},        // paused time does not count
+        {"paused", 1500, 10000, 12500, "Paused"},
+        {"playing", 2000, 500, 13500, "Playing × 2.0"},
+        {"playing", 1000, 20000, 33500, "Playing × 1.0"},  // a late tick
+    };
+    int step = 0;
+    for (const auto& t : ticks) {
+        rig.setMode(QString::fromUtf8(t.mode));
+        rig.setSpeed(t.speed);
+        rig.fakes.clock.advanceMs(t.advanceMs);
         rig.transport.MMTimer_Timer();
-        EXPECT_EQ(rig.state.AccTimePos, expected);
-        EXPECT_EQ(rig.display.stateText(), QStringLiteral("Playing × 2.0"));
+        EXPECT_EQ(rig.state.AccTimePos, t.accTimePos) << "tick " << step;
+        EXPECT_EQ(rig.display.stateText(), QString::fromUtf8(t.stateText)) << "tick " << step++;
     }
-    EXPECT_EQ(rig.display.timeText(), QStringLiteral("0:12.00/1:00.00"));
-    EXPECT_EQ(rig.display.timeMarkerLeft(), 5700 + 400);
-
-    rig.setSpeed(1500);
-    rig.fakes.clock.advanceMs(333);
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.state.AccTimePos, 12000 + 500);  // 333 x 1.5 = 499.5, half to even
-    EXPECT_EQ(rig.display.stateText(), QStringLiteral("Playing × 1.5"));
-}
-
-TEST_F(Transport, SoftwareClockSurvivesMidnightAndLongGaps) {
-    rig.state.DoTimeAccumulate = true;
-    rig.setSpeed(2000);
-    rig.fakes.clock.setTime(QTime(23, 59, 59, 800));
-    rig.player.MMSetNewPos(1000, false, false);
-    rig.fakes.clock.advanceMs(500);  // 00:00:00.300 the next day
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.state.AccTimePos, 2000);
-    rig.fakes.clock.advanceMs(40000);  // a tick far later than usual
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.state.AccTimePos, 82000);
-}
-
-TEST_F(Transport, PausedWithTheClockOnHoldsThePositionThenPlayResumesAtIt) {
-    rig.setSpeed(2000);
-    rig.setPosition(5000);
-    rig.transport.cmdMMControl_Click(TransportController::ApplySpeed);
-    rig.fakes.clock.advanceMs(500);
-    rig.transport.MMTimer_Timer();
-    ASSERT_EQ(rig.state.AccTimePos, 6000);
-
-    rig.setMode(QStringLiteral("paused"));
-    for (int i = 0; i < 5; ++i) {
-        rig.fakes.clock.advanceMs(10000);
-        rig.transport.MMTimer_Timer();
-        EXPECT_EQ(rig.display.stateText(), QStringLiteral("Paused"));
-        EXPECT_EQ(rig.display.timeText(), QStringLiteral("0:06.00/1:00.00"));
-    }
-    EXPECT_EQ(rig.state.AccTimePos, 6000);
+    EXPECT_EQ(rig.display.timeText(), u"0:33.50/1:00.00"_s);
+    EXPECT_EQ(rig.display.timeMarkerLeft(), 5700 + 1117);  // 33500 / 30 = 1116.7
 
     rig.fakes.mci.clear();
     rig.transport.cmdMMControl_Click(TransportController::Play);
     EXPECT_FALSE(rig.state.DoTimeAccumulate);
-    EXPECT_EQ(rig.actions(), (QStringList{QStringLiteral("Seek ZELSong to 6000"), QStringLiteral("Pause ZELSong"),
-                                          QStringLiteral("Set ZELSong speed 1000"), QStringLiteral("Play ZELSong")}));
-}
-
-TEST_F(Transport, PausedWithTheClockOffShowsTheDevicePosition) {
-    rig.setMode(QStringLiteral("paused"));
-    rig.setPosition(2500);
-    rig.transport.MMTimer_Timer();
-    EXPECT_EQ(rig.display.stateText(), QStringLiteral("Paused"));
-    EXPECT_EQ(rig.display.timeText(), QStringLiteral("0:02.50/1:00.00"));
+    EXPECT_EQ(rig.actions(), u"Seek ZELSong to 33500 | Pause ZELSong | Set ZELSong speed 1000 | Play ZELSong"_s);
 }
 
 TEST_F(Transport, ButtonsSendTheirCommands) {
@@ -143,19 +108,18 @@ TEST_F(Transport, ButtonsSendTheirCommands) {
         int button;
         bool clock;
         qint32 position;
-        QStringList commands;
+        const char* commands;
         qint32 accTimePos;
     } cases[] = {
-        {TransportController::Play, false, 0, {QStringLiteral("Play ZELSong")}, 0},
-        {TransportController::Pause, false, 0, {QStringLiteral("Pause ZELSong")}, 0},
-        {TransportController::Stop, false, 0, {QStringLiteral("Stop ZELSong")}, 0},
-        {TransportController::Back4s, false, 9000, {QStringLiteral("Play ZELSong from 5000")}, 0},
-        {TransportController::Back4s, false, 2500, {QStringLiteral("Play ZELSong from -1500")}, 0},
-        {TransportController::Back4s, true, 0, {QStringLiteral("Play ZELSong from 6000")}, 6000},
-        {TransportController::ApplySpeed, true, 0,
-         {QStringLiteral("Set ZELSong speed 2000"), QStringLiteral("Play ZELSong from 10000")}, 10000},
-        {TransportController::FromStart, false, 0, {QStringLiteral("Play ZELSong from 0")}, 0},
-        {TransportController::FromStart, true, 0, {QStringLiteral("Play ZELSong from 0")}, 0},
+        {TransportController::Play, false, 0, "Play ZELSong", 0},
+        {TransportController::Pause, false, 0, "Pause ZELSong", 0},
+        {TransportController::Stop, false, 0, "Stop ZELSong", 0},
+        {TransportController::Back4s, false, 9000, "Play ZELSong from 5000", 0},
+        {TransportController::Back4s, false, 2500, "Play ZELSong from -1500", 0},
+        {TransportController::Back4s, true, 0, "Play ZELSong from 6000", 6000},
+        {TransportController::ApplySpeed, true, 0, "Set ZELSong speed 2000 | Play ZELSong from 10000", 10000},
+        {TransportController::FromStart, false, 0, "Play ZELSong from 0", 0},
+        {TransportController::FromStart, true, 0, "Play ZELSong from 0", 0},
     };
     for (const auto& c : cases) {
         rig.fakes.mci.clear();
@@ -163,19 +127,26 @@ TEST_F(Transport, ButtonsSendTheirCommands) {
         rig.state.AccTimePos = c.clock ? 10000 : 0;
         rig.setPosition(c.position);
         rig.transport.cmdMMControl_Click(c.button);
-        EXPECT_EQ(rig.actions(), c.commands) << "button " << c.button << (c.clock ? " clock on" : "");
+        EXPECT_EQ(rig.actions(), QString::fromUtf8(c.commands)) << "button " << c.button << (c.clock ? " clock on" : "");
         EXPECT_EQ(rig.state.AccTimePos, c.accTimePos) << "button " << c.button << (c.clock ? " clock on" : "");
     }
 }
 
-TEST_F(Transport, PlayAfterTheSongFinishedStartsItAgain) {
-    rig.setMode(QStringLiteral("stopped"));
+TEST_F(Transport, AfterTheEndPlayStartsTheSongAgainAndTheTimeLineReopensItAtThePoint) {
+    rig.setMode(u"stopped"_s);
     rig.transport.MMTimer_Timer();
     rig.setMode(QString());
     rig.fakes.mci.clear();
+    rig.transport.LinMMTimeLin_MouseDown(500);
+    EXPECT_EQ(rig.actions(), reopen + u"Seek ZELSong to 15000 | Pause ZELSong"_s);
+    EXPECT_EQ(rig.status.status(), u"已設定歌曲起始時間為 0:15.00"_s);
+    EXPECT_EQ(rig.timer.intervalMs(), 500);
+
+    rig.timer.set(0, false);
+    rig.fakes.mci.clear();  // the fake device still answers that no song is open
     rig.transport.cmdMMControl_Click(TransportController::Play);
-    EXPECT_TRUE(rig.actions().contains(QStringLiteral("Open \"") + path + QStringLiteral("\" Alias ZELSong")));
-    EXPECT_EQ(rig.status.status(), QStringLiteral("播放中...(Blue Sky)"));
+    EXPECT_EQ(rig.actions(), reopen + u"Play ZELSong from 0"_s);
+    EXPECT_EQ(rig.status.status(), u"播放中...(Blue Sky)"_s);
     EXPECT_TRUE(rig.timer.isEnabled());
 }
 
@@ -183,70 +154,39 @@ TEST_F(Transport, JumpAnswers) {
     const struct {
         const char* answer;
         bool clock;
-        QStringList commands;
+        qint32 targetMs;  // -1: ignored
     } cases[] = {
-        {"90", false, {QStringLiteral("Play ZELSong from 90000")}},
-        {"1:30", false, {QStringLiteral("Play ZELSong from 90000")}},
-        {"1:30.25", false, {QStringLiteral("Play ZELSong from 90250")}},
-        {"12.5", false, {QStringLiteral("Play ZELSong from 12050")}},
-        {"12.5", true, {QStringLiteral("Play ZELSong from 12050")}},
-        {"-3", false, {}},
-        {"0:-1", true, {}},
-        {"", false, {}},
+        {"1:30.25", false, 90250}, {"12.5", true, 12050},
+        {"-3", false, -1},         {"0:-1", true, -1},  // before the start
+        {"", false, -1},
     };
     for (const auto& c : cases) {
-        rig.fakes.mci.clear();
         rig.state.DoTimeAccumulate = c.clock;
         rig.state.AccTimePos = 777;
-        rig.fakes.dialogs.inputAnswers.push_back(QString::fromUtf8(c.answer));
-        rig.transport.mnuMMControl_Click(6);
-        EXPECT_EQ(rig.actions(), c.commands) << c.answer << (c.clock ? " clock on" : "");
-        const qint32 expectedClock = (c.clock && !c.commands.isEmpty()) ? 12050 : 777;
-        EXPECT_EQ(rig.state.AccTimePos, expectedClock) << c.answer << (c.clock ? " clock on" : "");
+        answerMenu(6, c.answer);
+        EXPECT_EQ(rig.actions(), c.targetMs < 0 ? QString() : u"Play ZELSong from %1"_s.arg(c.targetMs)) << c.answer;
+        EXPECT_EQ(rig.state.AccTimePos, c.clock && c.targetMs >= 0 ? c.targetMs : 777) << c.answer;
     }
-    ASSERT_FALSE(rig.fakes.dialogs.inputs.isEmpty());
-    EXPECT_EQ(rig.fakes.dialogs.inputs[0].prompt,
-              QStringLiteral("請輸入要跳至的歌曲時間(MM:SS.MS)\n歌曲長度: 1:00.00"));
+    EXPECT_EQ(rig.fakes.dialogs.inputs.value(0).prompt, u"請輸入要跳至的歌曲時間(MM:SS.MS)\n歌曲長度: 1:00.00"_s);
 }
 
-TEST_F(Transport, SpeedMenuSetsTheSpeedButtonAndPressesIt) {
-    const struct {
-        const char* answer;
-        QString tag;
-        QStringList commands;
-    } cases[] = {
-        {"1500", QStringLiteral("1500"), {QStringLiteral("Set ZELSong speed 1500"), QStringLiteral("Play ZELSong from 4000")}},
-        {"0", QStringLiteral("2000"), {}},
-        {"fast", QStringLiteral("2000"), {}},
-        {"", QStringLiteral("2000"), {}},
-        {"-1000", QStringLiteral("2000"), {}},
-    };
-    for (const auto& c : cases) {
-        PlaybackRig fresh;
-        fresh.startSong(QStringLiteral("a.wav"), 10, 60000);
-        fresh.setMode(QStringLiteral("playing"));
-        fresh.setPosition(4000);
-        fresh.fakes.dialogs.inputAnswers.push_back(QString::fromUtf8(c.answer));
-        fresh.transport.mnuMMControl_Click(7);
-        EXPECT_EQ(fresh.display.speedTag(), c.tag) << c.answer;
-        EXPECT_EQ(fresh.actions(), c.commands) << c.answer;
-        EXPECT_EQ(fresh.state.DoTimeAccumulate, !c.commands.isEmpty()) << c.answer;
-        ASSERT_EQ(fresh.fakes.dialogs.inputs.size(), 1);
-        EXPECT_EQ(fresh.fakes.dialogs.inputs[0].prompt,
-                  QStringLiteral("請輸入歌曲的更新速度(微秒)\n正常速度: 1000  2倍速度: 2000"));
+TEST_F(Transport, SpeedAnswersSetTheSpeedButtonAndPressIt) {
+    rig.setPosition(4000);
+    for (const char* ignored : {"0", "fast", "", "-1000"}) {
+        answerMenu(7, ignored);
+        EXPECT_EQ(rig.display.speedTag(), u"2000"_s) << ignored;
+        EXPECT_EQ(rig.actions(), QString()) << ignored;
     }
+    answerMenu(7, "1500");
+    EXPECT_EQ(rig.display.speedTag(), u"1500"_s);
+    EXPECT_EQ(rig.actions(), u"Set ZELSong speed 1500 | Play ZELSong from 4000"_s);
+    EXPECT_TRUE(rig.state.DoTimeAccumulate);
+    EXPECT_EQ(rig.fakes.dialogs.inputs.value(0).prompt, u"請輸入歌曲的更新速度(微秒)\n正常速度: 1000  2倍速度: 2000"_s);
 }
 
 TEST_F(Transport, MenuEntriesReachTheButtonsAndThePlaylist) {
-    for (int i : {0, 1, 2}) {
-        rig.fakes.mci.clear();
-        rig.transport.mnuMMControl_Click(i);
-        EXPECT_EQ(rig.actions().size(), 1) << "entry " << i;
-    }
-    rig.fakes.mci.clear();
-    for (int i : {3, 4, 5}) rig.transport.mnuMMControl_Click(i);  // no playlist yet
-    EXPECT_TRUE(rig.actions().isEmpty());
-
+    for (int i : {0, 1, 2, 3, 4, 5}) rig.transport.mnuMMControl_Click(i);  // no playlist yet
+    EXPECT_EQ(rig.actions(), u"Play ZELSong | Pause ZELSong | Stop ZELSong"_s);
     QList<int> starts;
     int stops = 0;
     rig.transport.startPlaylist = [&](int order) { starts.append(order); };
@@ -262,82 +202,52 @@ TEST_F(Transport, TimeLineClicksByMode) {
     rig.context.lyric = &lyric;
     const struct {
         const char* mode;
-        QStringList commands;
-        QString status;
+        bool clock;
+        const char* commands;
+        const char* status;
         std::vector<qint32> lyricLoads;
     } cases[] = {
-        {"playing", {QStringLiteral("Play ZELSong from 30000")}, QString(), {30000}},
-        {"paused", {QStringLiteral("Seek ZELSong to 30000"), QStringLiteral("Pause ZELSong")},
-         QStringLiteral("已設定歌曲起始時間為 0:30.00"), {}},
-        {"stopped", {}, QString(), {}},
+        {"playing", false, "Play ZELSong from 30000", "", {30000}},
+        {"playing", true, "Play ZELSong from 30000", "", {30000}},
+        {"paused", false, "Seek ZELSong to 30000 | Pause ZELSong", "已設定歌曲起始時間為 0:30.00", {}},
+        {"stopped", false, "", "", {}},
     };
     for (const auto& c : cases) {
         rig.fakes.mci.clear();
         rig.status.history.clear();
         lyric.loads.clear();
+        rig.state.DoTimeAccumulate = c.clock;
+        rig.state.AccTimePos = 0;
         rig.setMode(QString::fromUtf8(c.mode));
         rig.transport.LinMMTimeLin_MouseDown(1000.4);
-        EXPECT_EQ(rig.display.timeMarkerLeft(), 6700) << c.mode;
-        EXPECT_EQ(rig.actions(), c.commands) << c.mode;
-        EXPECT_EQ(rig.status.status(), c.status) << c.mode;
-        EXPECT_EQ(lyric.loads, c.lyricLoads) << c.mode;
+        const std::string name = c.mode + std::string(c.clock ? " clock on" : "");
+        EXPECT_EQ(rig.display.timeMarkerLeft(), 6700) << name;
+        EXPECT_EQ(rig.actions(), QString::fromUtf8(c.commands)) << name;
+        EXPECT_EQ(rig.status.status(), QString::fromUtf8(c.status)) << name;
+        EXPECT_EQ(lyric.loads, c.lyricLoads) << name;
+        EXPECT_EQ(rig.state.AccTimePos, c.clock ? 30000 : 0) << name;
     }
-}
-
-TEST_F(Transport, TimeLineClickAfterTheEndReopensTheSongAtThatPoint) {
-    rig.setMode(QStringLiteral("stopped"));
-    rig.transport.MMTimer_Timer();
-    rig.setMode(QString());
-    rig.fakes.mci.clear();
-    rig.transport.LinMMTimeLin_MouseDown(500);
-    EXPECT_EQ(rig.actions(),
-              (QStringList{QStringLiteral("Close ZELSong"), QStringLiteral("Open \"") + path + QStringLiteral("\" Alias ZELSong"),
-                           QStringLiteral("Set ZELSong time format milliseconds"), QStringLiteral("Seek ZELSong to 15000"),
-                           QStringLiteral("Pause ZELSong")}));
-    EXPECT_EQ(rig.status.status(), QStringLiteral("已設定歌曲起始時間為 0:15.00"));
-    EXPECT_TRUE(rig.timer.isEnabled());
-    EXPECT_EQ(rig.timer.intervalMs(), 500);
-}
-
-TEST_F(Transport, TimeLineClickMovesTheSoftwareClock) {
-    rig.state.DoTimeAccumulate = true;
-    rig.fakes.clock.setTime(QTime(10, 0, 0));
-    rig.transport.LinMMTimeLin_MouseDown(100);
-    EXPECT_EQ(rig.state.AccTimePos, 3000);
-    EXPECT_DOUBLE_EQ(rig.state.AccLastTime, 36000000.0);
-    EXPECT_EQ(rig.actions(), QStringList{QStringLiteral("Play ZELSong from 3000")});
-}
-
-TEST_F(Transport, ToolTipShowsPositionAndLengthInMilliseconds) {
     rig.setPosition(1234);
-    EXPECT_EQ(rig.transport.timeLineToolTip(), QStringLiteral("Current Position: 1234/60000"));
+    EXPECT_EQ(rig.transport.timeLineToolTip(), u"Current Position: 1234/60000"_s);
 }
 
 TEST_F(Transport, VolumeSliderReadsAndSetsTheOutputLevel) {
     rig.fakes.waveOut.setVolume(0x1234C147u);  // left channel 75.5%
-    rig.display.setQualityText(QStringLiteral("128 Kbps"));
+    rig.display.setQualityText(u"128 Kbps"_s);
     rig.transport.lblVolSwt_Click();
     EXPECT_TRUE(rig.display.volumeSliderShown());
     EXPECT_EQ(rig.display.volumeUnits(), 755);
-    EXPECT_EQ(rig.display.volumeToolTip(), QStringLiteral("Volume: 755/ 1000"));
-    EXPECT_EQ(rig.display.qualityText(), QStringLiteral("75.5%"));
+    EXPECT_EQ(rig.display.volumeToolTip(), u"Volume: 755/ 1000"_s);
+    EXPECT_EQ(rig.display.qualityText(), u"75.5%"_s);
 
-    const struct {
-        double x;
-        int units;
-        quint32 level;
-        const char* quality;
-    } clicks[] = {{20, 0, 0u, "0%"}, {960, 1000, 0xFFFFFFFFu, "100%"}, {500, 500, 0x80008000u, "50%"}};
-    for (const auto& c : clicks) {
-        rig.transport.LinMMVolLin_MouseDown(c.x);
-        EXPECT_EQ(rig.display.volumeUnits(), c.units) << "x " << c.x;
-        EXPECT_EQ(rig.fakes.waveOut.volume(), c.level) << "x " << c.x;
-        EXPECT_EQ(rig.display.qualityText(), QString::fromUtf8(c.quality)) << "x " << c.x;
+    for (const auto& [x, level] : {std::pair{20.0, 0u}, std::pair{960.0, 0xFFFFFFFFu}}) {
+        rig.transport.LinMMVolLin_MouseDown(x);
+        EXPECT_EQ(rig.fakes.waveOut.volume(), level) << "x " << x;
+        EXPECT_EQ(rig.display.qualityText(), level ? u"100%"_s : u"0%"_s) << "x " << x;
     }
-
     rig.transport.lblVolSwt_Click();
     EXPECT_FALSE(rig.display.volumeSliderShown());
-    EXPECT_EQ(rig.display.qualityText(), QStringLiteral("128 Kbps"));
+    EXPECT_EQ(rig.display.qualityText(), u"128 Kbps"_s);
 }
 
 }  // namespace
