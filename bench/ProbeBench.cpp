@@ -34,7 +34,7 @@ QList<BenchFile> makeFiles(const QTemporaryDir& dir) {
     MediaGen::encodeMp3(files[1].path, {{30000}, false, 128});
     MediaGen::encodeMp3(files[2].path, {{300000}, true, 128, 4, true});
     MediaGen::encodeMp3(files[3].path, {{300000}, false, 128});
-    MediaGen::MidiSpec midi;
+    MediaGen::MidiSong midi;
     midi.format = 1;
     midi.noteTracks = 4;
     midi.sections = {{40, 500000}, {40, 250000}, {20, 1000000}};  // 20 s + 10 s + 20 s

@@ -31,7 +31,7 @@ struct TestSongs {
 inline const TestSongs& TestSongs::get() {
     static const std::unique_ptr<TestSongs> songs = [] {
         auto s = std::make_unique<TestSongs>();
-        const MediaGen::ToneSpec tone{3000, 44100, 2};
+        const MediaGen::Tone tone{3000, 44100, 2};
         s->wav = s->dir.path("tone.wav");
         s->shortWav = s->dir.path("short.wav");
         MediaGen::writeWave(s->wav, tone);
@@ -48,7 +48,7 @@ inline const TestSongs& TestSongs::get() {
         s->cbrFrames = MediaGen::countMpegAudioFrames(s->cbrMp3);
         s->vbrFrames = MediaGen::countMpegAudioFrames(s->vbrMp3);
 
-        MediaGen::MidiSpec midi;
+        MediaGen::MidiSong midi;
         midi.sections = {{2, 500000}, {4, 250000}, {1, 1000000}};  // 1 s + 1 s + 1 s
         s->midiMs = MediaGen::midiLengthMs(midi);
         s->midi0 = s->dir.path("format0.mid");

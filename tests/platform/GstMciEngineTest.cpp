@@ -82,10 +82,10 @@ TEST(GstMciEngine, MidiThatChangesTempoPlaysInItsTrueTime) {
     // last tempo throughout it would take 5 s.
     TimedEngine e;
     TempDir dir;
-    MediaGen::MidiSpec spec;
-    spec.sections = {{4, 250000}, {1, 1000000}};
+    MediaGen::MidiSong song;
+    song.sections = {{4, 250000}, {1, 1000000}};
     const QString path = dir.path("tempo.mid");
-    ASSERT_TRUE(MediaGen::writeMidi(path, spec));
+    ASSERT_TRUE(MediaGen::writeMidi(path, song));
     e.ok("open " + path + " alias m");
     EXPECT_EQ(e.number("status m length"), 2000);
     QElapsedTimer wall;

@@ -118,7 +118,7 @@ TEST(MciFuzz, ParserTakesAnyCommand) {
 
 TEST(MciFuzz, ProbesTakeAnyBytes) {
     using namespace SyntheticMpeg;
-    MediaGen::MidiSpec format1;
+    MediaGen::MidiSong format1;
     format1.format = 1;
     format1.noteTracks = 2;
     format1.sections = {{3, 400000}, {2, 900000}};

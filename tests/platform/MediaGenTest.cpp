@@ -37,13 +37,13 @@ TEST(MediaGen, WaveHeaderMatchesTheTone) {
 }
 
 TEST(MediaGen, MidiLengthIsTheSumOfItsSections) {
-    MidiSpec spec;
-    spec.sections = {{2, 500000}, {2, 1000000}, {4, 250000}};
-    EXPECT_EQ(midiLengthMs(spec), 1000 + 2000 + 1000);
+    MidiSong song;
+    song.sections = {{2, 500000}, {2, 1000000}, {4, 250000}};
+    EXPECT_EQ(midiLengthMs(song), 1000 + 2000 + 1000);
     for (int format : {0, 1}) {
-        spec.format = format;
-        spec.noteTracks = 2;
-        const QByteArray midi = makeMidi(spec);
+        song.format = format;
+        song.noteTracks = 2;
+        const QByteArray midi = makeMidi(song);
         SCOPED_TRACE(format);
         EXPECT_EQ(midi.left(4), "MThd");
         EXPECT_EQ(qFromBigEndian<quint16>(midi.constData() + 8), format);
@@ -67,7 +67,7 @@ TEST(MediaGen, Id3v1RecordHasFixedFieldPositions) {
 
 TEST(MediaGen, EncodersWriteDecodableFiles) {
     TempDir dir;
-    const ToneSpec tone{1000, 44100, 2};
+    const Tone tone{1000, 44100, 2};
     const QString cbr = dir.path("cbr.mp3");
     const QString vbr = dir.path("vbr.mp3");
     const QString wma = dir.path("a.wma");

@@ -209,12 +209,12 @@ TEST(WaveProbe, RejectsFilesWithoutFormatOrData) {
 }
 
 TEST(MidiProbe, LengthThroughTheTempoMap) {
-    MediaGen::MidiSpec changes;
+    MediaGen::MidiSong changes;
     changes.sections = {{2, 500000}, {2, 1000000}, {4, 250000}};  // 1 s + 2 s + 1 s
-    MediaGen::MidiSpec format1 = changes;
+    MediaGen::MidiSong format1 = changes;
     format1.format = 1;
     format1.noteTracks = 3;
-    MediaGen::MidiSpec coarse = changes;
+    MediaGen::MidiSong coarse = changes;
     coarse.ticksPerQuarter = 96;
 
     const QByteArray plain = MediaGen::makeMidi(changes);
@@ -258,7 +258,7 @@ TEST(MidiProbe, DamagedFilesEndWhereTheyBreak) {
             EXPECT_LE(info->lengthMs, 2000) << "cut at " << cut;
         }
     }
-    MediaGen::MidiSpec format2;
+    MediaGen::MidiSong format2;
     format2.format = 1;
     QByteArray patterns = MediaGen::makeMidi(format2);
     patterns[9] = 2;  // format 2: independent patterns, no single length

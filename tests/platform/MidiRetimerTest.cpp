@@ -49,17 +49,17 @@ std::optional<QByteArray> retime(const QByteArray& bytes) {
 TEST(MidiRetimer, CopyKeepsEveryNoteAtItsTimeUnderOneTempo) {
     struct Case {
         const char* name;
-        MediaGen::MidiSpec spec;
+        MediaGen::MidiSong song;
     };
-    MediaGen::MidiSpec format0;
+    MediaGen::MidiSong format0;
     format0.sections = {{3, 500000}, {2, 1000000}, {5, 300000}};
-    MediaGen::MidiSpec format1 = format0;
+    MediaGen::MidiSong format1 = format0;
     format1.format = 1;
     format1.noteTracks = 3;
     format1.ticksPerQuarter = 96;
     for (const Case& c : {Case{"format 0", format0}, Case{"format 1, 96 ticks", format1}}) {
         SCOPED_TRACE(c.name);
-        const QByteArray original = MediaGen::makeMidi(c.spec);
+        const QByteArray original = MediaGen::makeMidi(c.song);
         const std::optional<QByteArray> copy = retime(original);
         ASSERT_TRUE(copy.has_value());
         const Reading before = read(original);
@@ -76,7 +76,7 @@ TEST(MidiRetimer, CopyKeepsEveryNoteAtItsTimeUnderOneTempo) {
 
 TEST(MidiRetimer, OnlyFilesThatNeedItAreCopied) {
     EXPECT_FALSE(retime(MediaGen::makeMidi({})).has_value()) << "one tempo";
-    MediaGen::MidiSpec same;
+    MediaGen::MidiSong same;
     same.sections = {{2, 600000}, {2, 600000}};
     EXPECT_FALSE(retime(MediaGen::makeMidi(same)).has_value()) << "a tempo event that changes nothing";
     EXPECT_FALSE(retime("not a MIDI file").has_value());
@@ -91,9 +91,9 @@ TEST(MidiRetimer, OnlyFilesThatNeedItAreCopied) {
 }
 
 TEST(MidiRetimer, TrackThatBreaksOffStillEnds) {
-    MediaGen::MidiSpec spec;
-    spec.sections = {{2, 500000}, {2, 250000}};
-    QByteArray cut = MediaGen::makeMidi(spec);
+    MediaGen::MidiSong song;
+    song.sections = {{2, 500000}, {2, 250000}};
+    QByteArray cut = MediaGen::makeMidi(song);
     cut.chop(9);  // into the last notes, and no end-of-track
     const std::optional<QByteArray> copy = retime(cut);
     ASSERT_TRUE(copy.has_value());

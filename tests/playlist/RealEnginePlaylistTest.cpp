@@ -83,7 +83,7 @@ struct RealEnginePlaylistTest : ::testing::Test {
         QByteArray list;
         for (const char* name : {"one", "two", "three"}) {
             const QString song = dir.path(QString::fromLatin1(name) + QStringLiteral(".wav"));
-            ASSERT_TRUE(MediaGen::writeWave(song, MediaGen::ToneSpec{1000, 22050, 1})) << name;
+            ASSERT_TRUE(MediaGen::writeWave(song, MediaGen::Tone{1000, 22050, 1})) << name;
             list += song.toUtf8() + "\r\n";
         }
         playlistFile = dir.writeFile(QStringLiteral("three.ini"), list);

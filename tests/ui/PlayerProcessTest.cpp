@@ -26,7 +26,7 @@ void writeDefaultOptions(const QString& dataFolder, const QString& startFolder) 
 TEST(PlayerProcess, EchoStatusPrintsTheStartAndTheEndOfTheSong) {
     TempDir dir;
     const QString song = dir.path(QStringLiteral("song.wav"));
-    ASSERT_TRUE(MediaGen::writeWave(song, MediaGen::ToneSpec{1000, 22050, 1}));
+    ASSERT_TRUE(MediaGen::writeWave(song, MediaGen::Tone{1000, 22050, 1}));
     const QString data = dir.makeDir(QStringLiteral("Corvane Player"));
     writeDefaultOptions(data, dir.path());
 

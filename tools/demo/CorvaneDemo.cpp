@@ -20,13 +20,13 @@ bool report(const QString& path, bool ok, const QString& error = {}) {
 }
 
 bool makeTaggedMp3(const QString& path) {
-    MediaGen::Mp3Spec spec;
-    spec.tone.durationMs = 12000;
-    spec.tone.frequencyHz = 523.25;
-    spec.tone.amplitude = 0.25;
-    spec.bitrateKbps = 128;
-    spec.xingHeader = true;
-    const MediaGen::EncodeResult encoded = MediaGen::encodeMp3(path, spec);
+    MediaGen::Mp3Song mp3;
+    mp3.tone.durationMs = 12000;
+    mp3.tone.frequencyHz = 523.25;
+    mp3.tone.amplitude = 0.25;
+    mp3.bitrateKbps = 128;
+    mp3.xingHeader = true;
+    const MediaGen::EncodeResult encoded = MediaGen::encodeMp3(path, mp3);
     if (!encoded.ok) return report(path, false, encoded.error);
     MediaGen::Id3v1Fields tag;
     tag.title = QStringLiteral("Blue Sky");
@@ -39,19 +39,19 @@ bool makeTaggedMp3(const QString& path) {
 }
 
 bool makeMidi(const QString& path) {
-    MediaGen::MidiSpec spec;
-    spec.format = 1;
-    spec.noteTracks = 2;
-    spec.sections = {MediaGen::MidiSection{8, 500000}, MediaGen::MidiSection{8, 400000}};
-    return report(path, MediaGen::writeMidi(path, spec), QStringLiteral("cannot write the file"));
+    MediaGen::MidiSong song;
+    song.format = 1;
+    song.noteTracks = 2;
+    song.sections = {MediaGen::MidiSection{8, 500000}, MediaGen::MidiSection{8, 400000}};
+    return report(path, MediaGen::writeMidi(path, song), QStringLiteral("cannot write the file"));
 }
 
 bool makeWave(const QString& path) {
-    MediaGen::ToneSpec spec;
-    spec.durationMs = 6000;
-    spec.frequencyHz = 440.0;
-    spec.amplitude = 0.25;
-    return report(path, MediaGen::writeWave(path, spec), QStringLiteral("cannot write the file"));
+    MediaGen::Tone tone;
+    tone.durationMs = 6000;
+    tone.frequencyHz = 440.0;
+    tone.amplitude = 0.25;
+    return report(path, MediaGen::writeWave(path, tone), QStringLiteral("cannot write the file"));
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ EncodeResult runPipeline(const QString& source, const QString& target, const cha
 
 // Encodes a tone through a temporary WAV next to the target, so the sample
 // count is exactly the one the WAV writer made.
-EncodeResult encodeTone(const QString& path, const ToneSpec& tone, const char* body) {
+EncodeResult encodeTone(const QString& path, const Tone& tone, const char* body) {
     const QString wave = path + QStringLiteral(".source.wav");
     if (!writeWave(wave, tone)) return {false, QStringLiteral("cannot write ") + wave};
     EncodeResult result = runPipeline(wave, path, body);
@@ -85,24 +85,24 @@ GstPadProbeReturn countFrame(GstPad*, GstPadProbeInfo* info, gpointer counter) {
 
 }  // namespace
 
-EncodeResult encodeMp3(const QString& path, const Mp3Spec& spec) {
+EncodeResult encodeMp3(const QString& path, const Mp3Song& mp3) {
     QByteArray body = QByteArrayLiteral("wavparse ! audioconvert ! ");
-    if (spec.vbr)
-        body += "lamemp3enc target=quality quality=" + QByteArray::number(spec.vbrQuality);
+    if (mp3.vbr)
+        body += "lamemp3enc target=quality quality=" + QByteArray::number(mp3.vbrQuality);
     else
-        body += "lamemp3enc target=bitrate cbr=true bitrate=" + QByteArray::number(spec.bitrateKbps);
-    if (spec.xingHeader) body += " ! xingmux";
-    return encodeTone(path, spec.tone, body.constData());
+        body += "lamemp3enc target=bitrate cbr=true bitrate=" + QByteArray::number(mp3.bitrateKbps);
+    if (mp3.xingHeader) body += " ! xingmux";
+    return encodeTone(path, mp3.tone, body.constData());
 }
 
-qint64 wmaLengthMs(const ToneSpec& spec) {
-    const qint64 blocks = (toneFrames(spec) + kWmaBlockSamples - 1) / kWmaBlockSamples;
-    return (blocks * kWmaBlockSamples * 1000 + spec.sampleRate / 2) / spec.sampleRate;
+qint64 wmaLengthMs(const Tone& tone) {
+    const qint64 blocks = (toneFrames(tone) + kWmaBlockSamples - 1) / kWmaBlockSamples;
+    return (blocks * kWmaBlockSamples * 1000 + tone.sampleRate / 2) / tone.sampleRate;
 }
 
-EncodeResult encodeWma(const QString& path, const ToneSpec& spec) {
-    ToneSpec whole = spec;
-    const qint64 blocks = (toneFrames(spec) + kWmaBlockSamples - 1) / kWmaBlockSamples;
+EncodeResult encodeWma(const QString& path, const Tone& tone) {
+    Tone whole = tone;
+    const qint64 blocks = (toneFrames(tone) + kWmaBlockSamples - 1) / kWmaBlockSamples;
     whole.exactFrames = blocks * kWmaBlockSamples;
     return encodeTone(path, whole, "wavparse ! audioconvert ! avenc_wmav2 ! asfmux");
 }

@@ -13,7 +13,7 @@ namespace MediaGen {
 
 // ---- WAV (written directly) -------------------------------------------
 
-struct ToneSpec {
+struct Tone {
     int durationMs = 2000;
     int sampleRate = 44100;
     int channels = 2;
@@ -23,10 +23,10 @@ struct ToneSpec {
 };
 
 // Sample frames of the tone: exactFrames, or durationMs × rate / 1000 rounded.
-qint64 toneFrames(const ToneSpec& spec);
+qint64 toneFrames(const Tone& tone);
 // A 16-bit PCM RIFF WAVE file holding the tone.
-QByteArray makeWave(const ToneSpec& spec);
-bool writeWave(const QString& path, const ToneSpec& spec);
+QByteArray makeWave(const Tone& tone);
+bool writeWave(const QString& path, const Tone& tone);
 
 // ---- MIDI (written directly) ------------------------------------------
 
@@ -36,7 +36,7 @@ struct MidiSection {
     int usPerQuarter = 500000;  // 120 beats per minute
 };
 
-struct MidiSpec {
+struct MidiSong {
     int format = 0;  // 0: one track; 1: a tempo track plus note tracks
     int ticksPerQuarter = 480;
     QList<MidiSection> sections{MidiSection{}};
@@ -44,12 +44,12 @@ struct MidiSpec {
 };
 
 // The song's length: the sum of its sections, beats × tempo.
-qint64 midiLengthMs(const MidiSpec& spec);
+qint64 midiLengthMs(const MidiSong& song);
 // A standard MIDI file. Format 1 ends its tempo track at the last tempo
 // change, before the notes end, and note-offs use running status, so a
 // reader must merge the tracks' ends and handle running status.
-QByteArray makeMidi(const MidiSpec& spec);
-bool writeMidi(const QString& path, const MidiSpec& spec);
+QByteArray makeMidi(const MidiSong& song);
+bool writeMidi(const QString& path, const MidiSong& song);
 
 // ---- MP3 and WMA (GStreamer encoders) ---------------------------------
 
@@ -58,8 +58,8 @@ struct EncodeResult {
     QString error;  // empty when ok
 };
 
-struct Mp3Spec {
-    ToneSpec tone;
+struct Mp3Song {
+    Tone tone;
     bool vbr = false;
     int bitrateKbps = 128;  // CBR
     int vbrQuality = 4;     // VBR, 0 best .. 9
@@ -67,12 +67,12 @@ struct Mp3Spec {
     // fast length; a CBR file without it makes a reader count frames.
     bool xingHeader = false;
 };
-EncodeResult encodeMp3(const QString& path, const Mp3Spec& spec);
+EncodeResult encodeMp3(const QString& path, const Mp3Song& mp3);
 
 // WMA (version 2 in ASF). The encoder works in blocks of 2048 samples, so
 // the tone is lengthened to whole blocks; wmaLengthMs gives the result.
-EncodeResult encodeWma(const QString& path, const ToneSpec& spec);
-qint64 wmaLengthMs(const ToneSpec& spec);
+EncodeResult encodeWma(const QString& path, const Tone& tone);
+qint64 wmaLengthMs(const Tone& tone);
 
 // MPEG audio frames that GStreamer's parser hands to the decoder (header
 // frames such as Xing/Info are not counted); -1 when the file cannot be

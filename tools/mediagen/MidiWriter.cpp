@@ -1,32 +1,12 @@
 #include "MediaGen.h"
 
 #include <QFile>
-#include <QtEndian>
+
+#include "Bytes.h"
 
 namespace MediaGen {
 
 namespace {
-
-void putBe16(QByteArray& out, quint16 value) {
-    char bytes[2];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void putBe32(QByteArray& out, quint32 value) {
-    char bytes[4];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-// MIDI's variable-length quantity: 7 bits per byte, high bit = more follows.
-void putVlq(QByteArray& out, quint32 value) {
-    char bytes[5];
-    int n = 0;
-    bytes[n++] = static_cast<char>(value & 0x7F);
-    while ((value >>= 7) != 0) bytes[n++] = static_cast<char>((value & 0x7F) | 0x80);
-    while (n > 0) out.append(bytes[--n]);
-}
 
 void putTempo(QByteArray& out, quint32 delta, int usPerQuarter) {
     putVlq(out, delta);
@@ -50,13 +30,13 @@ QByteArray trackChunk(const QByteArray& events) {
 
 // Quarter notes on one channel; the note-off is a note-on with velocity 0
 // in running status. `tempos` adds the tempo changes at section starts.
-QByteArray noteEvents(const MidiSpec& spec, int channel, bool tempos) {
+QByteArray noteEvents(const MidiSong& song, int channel, bool tempos) {
     QByteArray out;
-    const int ticks = spec.ticksPerQuarter;
+    const int ticks = song.ticksPerQuarter;
     const char noteOn = static_cast<char>(0x90 | (channel & 0x0F));
     int note = 60 + channel * 4;
     quint32 pending = 0;  // delta before the next event
-    for (const MidiSection& section : spec.sections) {
+    for (const MidiSection& section : song.sections) {
         if (tempos) {
             putTempo(out, pending, section.usPerQuarter);
             pending = 0;
@@ -78,12 +58,12 @@ QByteArray noteEvents(const MidiSpec& spec, int channel, bool tempos) {
 }
 
 // Format 1's tempo track: the tempo changes only, ending at the last one.
-QByteArray tempoTrack(const MidiSpec& spec) {
+QByteArray tempoTrack(const MidiSong& song) {
     QByteArray out;
     quint32 pending = 0;
-    for (const MidiSection& section : spec.sections) {
+    for (const MidiSection& section : song.sections) {
         putTempo(out, pending, section.usPerQuarter);
-        pending = static_cast<quint32>(section.beats * spec.ticksPerQuarter);
+        pending = static_cast<quint32>(section.beats * song.ticksPerQuarter);
     }
     putEndOfTrack(out, 0);
     return out;
@@ -91,33 +71,33 @@ QByteArray tempoTrack(const MidiSpec& spec) {
 
 }  // namespace
 
-qint64 midiLengthMs(const MidiSpec& spec) {
+qint64 midiLengthMs(const MidiSong& song) {
     qint64 us = 0;
-    for (const MidiSection& section : spec.sections) us += qint64(section.beats) * section.usPerQuarter;
+    for (const MidiSection& section : song.sections) us += qint64(section.beats) * section.usPerQuarter;
     return (us + 500) / 1000;
 }
 
-QByteArray makeMidi(const MidiSpec& spec) {
+QByteArray makeMidi(const MidiSong& song) {
     QList<QByteArray> tracks;
-    if (spec.format == 0) {
-        tracks.append(noteEvents(spec, 0, true));
+    if (song.format == 0) {
+        tracks.append(noteEvents(song, 0, true));
     } else {
-        tracks.append(tempoTrack(spec));
-        for (int t = 0; t < spec.noteTracks; ++t) tracks.append(noteEvents(spec, t, false));
+        tracks.append(tempoTrack(song));
+        for (int t = 0; t < song.noteTracks; ++t) tracks.append(noteEvents(song, t, false));
     }
     QByteArray out("MThd");
     putBe32(out, 6);
-    putBe16(out, static_cast<quint16>(spec.format));
+    putBe16(out, static_cast<quint16>(song.format));
     putBe16(out, static_cast<quint16>(tracks.size()));
-    putBe16(out, static_cast<quint16>(spec.ticksPerQuarter));
+    putBe16(out, static_cast<quint16>(song.ticksPerQuarter));
     for (const QByteArray& events : tracks) out.append(trackChunk(events));
     return out;
 }
 
-bool writeMidi(const QString& path, const MidiSpec& spec) {
+bool writeMidi(const QString& path, const MidiSong& song) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QByteArray bytes = makeMidi(spec);
+    const QByteArray bytes = makeMidi(song);
     return file.write(bytes) == bytes.size();
 }
 
