@@ -34,7 +34,8 @@ private:
     QList<DriveEntry> list_;
 };
 
-// A browser on a canvas of the main window's size, over a generated tree:
+// A browser on a canvas of the main window's size, over a generated tree,
+// showing music/:
 //   music/            A.MP3 b.mp3 c.wav notes.txt track2.mp3 track10.mp3
 //   music/Jazz, music/Pop/a/b/c, music/Rock
 //   usb/              (a drive)  x.mp3, Songs/
@@ -42,14 +43,11 @@ private:
 class BrowserFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
         for (const char* name : {"A.MP3", "b.mp3", "c.wav", "notes.txt", "track2.mp3", "track10.mp3"})
             dir.writeFile(QStringLiteral("music/") + QString::fromUtf8(name), "x");
-        dir.makeDir(QStringLiteral("music/Jazz"));
-        dir.makeDir(QStringLiteral("music/Pop/a/b/c"));
-        dir.makeDir(QStringLiteral("music/Rock"));
+        for (const char* folder : {"music/Jazz", "music/Pop/a/b/c", "music/Rock", "usb/Songs"})
+            dir.makeDir(QString::fromUtf8(folder));
         dir.writeFile(QStringLiteral("usb/x.mp3"), "x");
-        dir.makeDir(QStringLiteral("usb/Songs"));
         music = dir.path(QStringLiteral("music"));
         usb = dir.path(QStringLiteral("usb"));
 
@@ -66,11 +64,14 @@ protected:
         panel = new BrowserPanel(&canvas, state, fakes.services, status, txtFileLink, songs, hooks,
                                  std::move(drives));
         canvas.show();
+        ASSERT_TRUE(panel->ChangeDirPath(music, true));
     }
 
     FolderListBox* dir1() const { return panel->Dir1(); }
     FileListBox* file1() const { return panel->File1(); }
     QString labelText() const { return panel->lblDirDetails()->text(); }
+    QString inMusic(const char* name) const { return music + QStringLiteral("/") + QString::fromUtf8(name); }
+    static QString counts(int folders, int files) { return QStringLiteral("總共%1個資料夾, %2個檔案").arg(folders).arg(files); }
 
     void clickDir(int index, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(dir1()->viewport(), button, {}, dirRowCenter(index));
@@ -85,13 +86,12 @@ protected:
         return dir1()->visualItemRect(dir1()->item(dir1()->rows().rowOfIndex(index))).center();
     }
     QPoint fileRowCenter(int row) const { return file1()->visualRect(file1()->model()->index(row, 0)).center(); }
-    void clickFile(int row, Qt::KeyboardModifiers modifiers = {}, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(file1()->viewport(), button, modifiers, fileRowCenter(row));
+    void clickFile(int row, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(file1()->viewport(), Qt::LeftButton, modifiers, fileRowCenter(row));
     }
     int fileRow(const QString& name) const { return static_cast<int>(file1()->names().indexOf(name)); }
     // Picks a drive as the user does.
     void chooseDrive(const QString& root) { panel->Drive1()->setCurrentIndex(panel->Drive1()->findData(root)); }
-    bool scrolls(const QAbstractScrollArea* list) const { return list->verticalScrollBar()->maximum() > 0; }
 
     TempDir dir;
     QString music;
