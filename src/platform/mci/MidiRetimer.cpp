@@ -1,37 +1,18 @@
 #include "platform/mci/MidiRetimer.h"
 
-#include <QtEndian>
-
 #include <cmath>
 
 #include "platform/mci/ByteSource.h"
+#include "platform/mci/ByteWriter.h"
 #include "platform/mci/MidiTempoMap.h"
 #include "platform/mci/MidiTrackReader.h"
 
 namespace {
 
+using namespace ByteWriter;
+
 constexpr qint64 kMaxDelta = 0x0FFFFFFF;  // the largest variable-length quantity
 constexpr double kUsPerTick = double(MidiRetimer::kUsPerQuarter) / MidiRetimer::kTicksPerQuarter;
-
-void putVlq(QByteArray& out, quint32 value) {
-    char bytes[4];
-    int n = 0;
-    bytes[n++] = static_cast<char>(value & 0x7F);
-    while ((value >>= 7) != 0 && n < 4) bytes[n++] = static_cast<char>((value & 0x7F) | 0x80);
-    while (n > 0) out.append(bytes[--n]);
-}
-
-void putBe32(QByteArray& out, quint32 value) {
-    char bytes[4];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-void putBe16(QByteArray& out, quint16 value) {
-    char bytes[2];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 2);
-}
 
 void putEvent(QByteArray& out, const MidiEvent& event) {
     out.append(static_cast<char>(event.status));
