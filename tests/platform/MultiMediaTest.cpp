@@ -1,5 +1,5 @@
 // The media layer: the exact command texts and reply sizes it sends (on the
-// recording fake), and the same calls on the real engine.
+// recording fake), and once on the real engine, which must understand them.
 #include <gtest/gtest.h>
 
 #include "EngineFixture.h"
@@ -10,14 +10,13 @@ namespace {
 
 using Sent = QList<QPair<QString, int>>;
 
-Sent sent(const FakeMciEngine& fake) {
-    Sent list;
-    for (const FakeMciEngine::Sent& s : fake.sent) list.append({s.command, s.replyCapacity});
-    return list;
-}
-
 class MultiMediaFake : public ::testing::Test {
 protected:
+    Sent sent() const {
+        Sent list;
+        for (const FakeMciEngine::Sent& s : fake.sent) list.append({s.command, s.replyCapacity});
+        return list;
+    }
     // Opens the song the way song start does, then forgets what was sent.
     void openSong() {
         mm.MMOpen(QStringLiteral("/music/a.mp3"), QStringLiteral("ZELSong"), true);
@@ -33,9 +32,9 @@ protected:
 TEST_F(MultiMediaFake, OpenClosesOpensAndSetsMilliseconds) {
     fake.answer(QStringLiteral("Open \"/music/my song.mp3\" Alias ZELSong"), QString(), 275);
     EXPECT_EQ(mm.MMOpen(QStringLiteral("/music/my song.mp3"), QStringLiteral("ZELSong"), true), 275);
-    EXPECT_EQ(sent(fake), Sent({{"Close ZELSong", 0},
-                                {"Open \"/music/my song.mp3\" Alias ZELSong", 0},
-                                {"Set ZELSong time format milliseconds", 0}}));
+    EXPECT_EQ(sent(), Sent({{"Close ZELSong", 0},
+                            {"Open \"/music/my song.mp3\" Alias ZELSong", 0},
+                            {"Set ZELSong time format milliseconds", 0}}));
     EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong"));
 
     fake.clear();
@@ -43,16 +42,10 @@ TEST_F(MultiMediaFake, OpenClosesOpensAndSetsMilliseconds) {
     EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong")) << "only make-default changes the default";
 }
 
-TEST_F(MultiMediaFake, BlankAliasOpensNothing) {
-    for (const char* alias : {"", " ", "   "}) {
-        EXPECT_EQ(mm.MMOpen(QStringLiteral("/a.mp3"), QString::fromLatin1(alias), true), 0);
-    }
-    EXPECT_TRUE(fake.sent.isEmpty());
-    EXPECT_TRUE(mm.MMDefaultAlias().isEmpty());
-}
-
-TEST_F(MultiMediaFake, BeforeAnySongMostOperationsSendNothing) {
+TEST_F(MultiMediaFake, WithoutASongOnlyModePositionAndCloseAllAreSent) {
     const QString none;
+    for (const char* alias : {"", " ", "   "})
+        EXPECT_EQ(mm.MMOpen(QStringLiteral("/a.mp3"), QString::fromLatin1(alias), true), 0) << "alias '" << alias << "'";
     mm.MMPlay(none, -1);
     mm.MMPlay(QStringLiteral("  "), 0);
     mm.MMPause(none);
@@ -63,19 +56,16 @@ TEST_F(MultiMediaFake, BeforeAnySongMostOperationsSendNothing) {
     EXPECT_EQ(mm.MMGetSpeed(none), 0);
     EXPECT_EQ(mm.MMGetFileLength(none, QString()), 0);
     EXPECT_TRUE(fake.sent.isEmpty()) << qPrintable(fake.commands().join(" | "));
+    EXPECT_TRUE(mm.MMDefaultAlias().isEmpty());
 
     // Mode and position never give up: they ask with an empty alias. Even an
     // engine that leaves text behind a failure reads as no reply.
     fake.answer(QStringLiteral("Status  mode"), QStringLiteral("playing"), 263);
-    EXPECT_EQ(mm.MMGetMode(none), 0) << "a failed command leaves no reply";
+    EXPECT_EQ(mm.MMGetMode(none), 0);
     EXPECT_EQ(mm.MMGetPosition(none), 0);
-    EXPECT_EQ(sent(fake), Sent({{"Status  mode", 10}, {"Status  position", 15}}));
-}
-
-TEST_F(MultiMediaFake, CloseAllIsSentEvenWithoutAnAlias) {
-    mm.MMClose(QString(), true);
+    mm.MMClose(none, true);
     mm.MMClose(QStringLiteral("ignored"), true);
-    EXPECT_EQ(sent(fake), Sent({{"Close all", 0}, {"Close all", 0}}));
+    EXPECT_EQ(sent(), Sent({{"Status  mode", 10}, {"Status  position", 15}, {"Close all", 0}, {"Close all", 0}}));
 }
 
 TEST_F(MultiMediaFake, EmptyAliasMeansTheSong) {
@@ -100,13 +90,12 @@ TEST_F(MultiMediaFake, EmptyAliasMeansTheSong) {
         {[&] { mm.MMGetFileLength(none, QString()); }, {{"Status ZELSong length", 15}}},
         {[&] { mm.MMGetPosition(QStringLiteral(" ")); }, {{"Status ZELSong position", 15}}},
         {[&] { mm.MMGetMode(none); }, {{"Status ZELSong mode", 10}}},
-        {[&] { mm.MMSendCommand(QStringLiteral("status ZELSong mode"), 0); }, {{"status ZELSong mode", 0}}},
         {[&] { mm.MMSendCommand(QStringLiteral("anything at all"), 255); }, {{"anything at all", 255}}},
     };
     for (const Case& c : cases) {
         fake.clear();
         c.call();
-        EXPECT_EQ(sent(fake), c.expected) << qPrintable(c.expected.first().first);
+        EXPECT_EQ(sent(), c.expected) << qPrintable(c.expected.first().first);
     }
 }
 
@@ -114,10 +103,10 @@ TEST_F(MultiMediaFake, FileLengthUsesItsOwnDeviceAndFourCommands) {
     openSong();
     fake.answer(QStringLiteral("Status tmpFile length"), QStringLiteral("183024"));
     EXPECT_EQ(mm.MMGetFileLength(QStringLiteral("ignored"), QStringLiteral("/music/b.mp3")), 183024);
-    EXPECT_EQ(sent(fake), Sent({{"Open \"/music/b.mp3\" Alias tmpFile", 0},
-                                {"Set tmpFile time format milliseconds", 0},
-                                {"Status tmpFile length", 15},
-                                {"Close tmpFile", 0}}));
+    EXPECT_EQ(sent(), Sent({{"Open \"/music/b.mp3\" Alias tmpFile", 0},
+                            {"Set tmpFile time format milliseconds", 0},
+                            {"Status tmpFile length", 15},
+                            {"Close tmpFile", 0}}));
     EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong"));
 
     // A file the engine cannot open: its status fails and the length reads 0.
@@ -150,7 +139,8 @@ TEST_F(MultiMediaFake, RepliesBecomeNumbersRoundedHalfToEven) {
         {"-5", -5, -5},           {"abc", 0, 0},           {"", 0, 0},              {"42ms", 42, 42},
         {"40000", 40000, 0},      {"2147483647", 2147483647, 0},
         {"2147483648", 0, 0},  // past 32 bits reads as a failed reply
-        {"123456789012345", 0, 0},  // cut to 14 characters by the 15-character buffer: still too big
+        // The position's 15-character buffer keeps 14 characters; speed reads all of it.
+        {"123456789012345", 0, 0},  {"12345678901234567", 0, 0}, {"0000000000001999", 19, 1999},
     };
     for (const Case& c : cases) {
         fake.answer(QStringLiteral("Status ZELSong position"), QString::fromLatin1(c.reply));
@@ -158,11 +148,6 @@ TEST_F(MultiMediaFake, RepliesBecomeNumbersRoundedHalfToEven) {
         EXPECT_EQ(mm.MMGetPosition(QString()), c.position) << c.reply;
         EXPECT_EQ(mm.MMGetSpeed(QString()), c.speed) << c.reply;
     }
-    // A reply cut by the position buffer (15) is read as what is left.
-    fake.answer(QStringLiteral("Status ZELSong position"), QStringLiteral("12345678901234567"));
-    EXPECT_EQ(mm.MMGetPosition(QString()), 0);
-    fake.answer(QStringLiteral("Status ZELSong position"), QStringLiteral("0000000000001999"));
-    EXPECT_EQ(mm.MMGetPosition(QString()), 19) << "only 14 characters fit";
 }
 
 TEST_F(MultiMediaFake, SendCommandReturnsTheLeadingNumberOrZero) {
@@ -184,7 +169,7 @@ TEST_F(MultiMediaFake, ErrorTextIsTheFirstLineTrimmed) {
 }
 
 // The same layer on the real engine: the song under "ZELSong" as song start
-// opens it, and the length test measuring other files meanwhile.
+// opens it, and the length test measuring another file meanwhile.
 TEST(MultiMediaOnTheEngine, SongAndLengthTestShareTheEngine) {
     TimedEngine e;
     MultiMedia mm(e.mci);
@@ -194,10 +179,7 @@ TEST(MultiMediaOnTheEngine, SongAndLengthTestShareTheEngine) {
     mm.MMPlay(QString(), 0);
     EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModePlaying);
     EXPECT_EQ(mm.MMGetFileLength(QString(), QString()), s.wavMs);
-
     EXPECT_EQ(mm.MMGetFileLength(QString(), s.vbrMp3), TestSongs::mp3Ms(s.vbrFrames));
-    EXPECT_EQ(mm.MMGetFileLength(QString(), s.midi1), s.midiMs);
-    EXPECT_NEAR(mm.MMGetFileLength(QString(), s.wma), s.wmaMs, s.wmaMs / 100);
     EXPECT_EQ(mm.MMGetFileLength(QString(), s.dir.path("missing.mp3")), 0);
     EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModePlaying) << "the song is undisturbed";
 
@@ -213,8 +195,6 @@ TEST(MultiMediaOnTheEngine, SongAndLengthTestShareTheEngine) {
 
     EXPECT_EQ(mm.MMOpen(s.dir.path("missing.mp3"), QStringLiteral("ZELSong"), true), 275);
     EXPECT_EQ(mm.MMGetMode(QString()), 0) << "a failed open leaves the alias closed";
-    EXPECT_EQ(mm.MMGetPosition(QString()), 0);
-    EXPECT_EQ(mm.MMGetErrorText(275), mm.MMGetErrorText(275).trimmed());
-    EXPECT_FALSE(mm.MMGetErrorText(0).isEmpty()) << "success has a text too";
+    EXPECT_FALSE(mm.MMGetErrorText(275).isEmpty());
     mm.MMClose(QString(), true);
 }
