@@ -3,8 +3,7 @@
 // the engine's tests.
 #include <gtest/gtest.h>
 
-#include <QtEndian>
-
+#include "Bytes.h"
 #include "MediaGen.h"
 #include "SyntheticMpeg.h"
 #include "platform/mci/ByteSource.h"
@@ -16,118 +15,82 @@
 #include "support/TempDir.h"
 
 using namespace SyntheticMpeg;
+using MediaGen::le16;
+using MediaGen::le32;
 using Source = MpegAudioInfo::Source;
 
 namespace {
 
-std::optional<MpegAudioInfo> probeMpeg(const QByteArray& bytes) {
-    MemoryByteSource source(bytes);
-    return MpegAudioProbe::probe(source);
-}
-
-QByteArray le32(quint32 v) {
-    QByteArray b(4, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
-
-QByteArray le16(quint16 v) {
-    QByteArray b(2, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
-
 QByteArray chunk(const char* id, const QByteArray& body, quint32 declared = 0xFFFFFFFEu) {
-    QByteArray out(id, 4);
-    out += le32(declared == 0xFFFFFFFEu ? quint32(body.size()) : declared);
-    out += body;
-    if (body.size() % 2) out += '\0';
-    return out;
+    const QByteArray out = id + le32(declared == 0xFFFFFFFEu ? quint32(body.size()) : declared) + body;
+    return body.size() % 2 ? out + '\0' : out;
 }
 
-QByteArray fmtBody(quint16 tag, quint16 channels, quint32 rate, quint32 byteRate, quint16 align, quint16 bits) {
-    return le16(tag) + le16(channels) + le32(rate) + le32(byteRate) + le16(align) + le16(bits);
+QByteArray fmtChunk(quint16 tag, quint16 channels, quint32 rate, quint32 byteRate, quint16 align, quint16 bits) {
+    return chunk("fmt ", le16(tag) + le16(channels) + le32(rate) + le32(byteRate) + le16(align) + le16(bits));
 }
 
 QByteArray riffWave(const QByteArray& chunks) { return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks; }
 
 }  // namespace
 
-TEST(MpegAudioProbe, CountsFramesPastTagsAndHeaders) {
+TEST(MpegAudioProbe, CountsFramesPastTagsAndHeadersAndRejectsTheRest) {
     const QByteArray audio = frames(100);
     const QByteArray vbrAudio = frames(100, true);
     const QByteArray tail = MediaGen::makeId3v1({"t"});
+    QByteArray mpeg2;  // MPEG-2 layer III, 64 kbit/s, 22.05 kHz: 208-byte frames of 576 samples
+    for (int i = 0; i < 50; ++i) mpeg2 += QByteArray("\xFF\xF3\x80\x00", 4) + QByteArray(204, '\0');
     struct Case {
         const char* name;
         QByteArray bytes;
         qint64 frames;
         Source source;
+        qint64 ms;
     };
     const Case cases[] = {
-        {"plain CBR", audio, 100, Source::FrameScan},
-        {"plain VBR", vbrAudio, 100, Source::FrameScan},
-        {"ID3v2 and ID3v1", id3v2(1000) + audio + tail, 100, Source::FrameScan},
-        {"two ID3v2 tags, one with footer", id3v2(300, true) + id3v2(50) + vbrAudio, 100, Source::FrameScan},
-        {"APE with header and ID3v1", audio + apeTag(200, true) + tail, 100, Source::FrameScan},
-        {"APE without header", vbrAudio + apeTag(64, false), 100, Source::FrameScan},
-        {"Lyrics3 and ID3v1", audio + lyrics3v2(120) + tail, 100, Source::FrameScan},
-        {"junk before the first frame", QByteArray(1000, 'j') + audio, 100, Source::FrameScan},
-        {"junk inside the audio", frames(50) + QByteArray(500, '\x11') + frames(50), 100, Source::FrameScan},
-        {"last frame cut", audio.left(audio.size() - 200), 99, Source::FrameScan},
-        {"Xing named by LAME counts audio frames", xingFrame(100, 0, "LAME3.100") + vbrAudio, 100, Source::XingHeader},
-        {"Info named by FFmpeg", xingFrame(100, 0, "Lavf58.76", "Info") + audio, 100, Source::XingHeader},
-        {"unnamed Xing counts itself", xingFrame(101, 0) + vbrAudio, 100, Source::XingHeader},
+        {"plain CBR", audio, 100, Source::FrameScan, 2612},
+        {"plain VBR", vbrAudio, 100, Source::FrameScan, 2612},
+        {"ID3v2 and ID3v1", id3v2(1000) + audio + tail, 100, Source::FrameScan, 2612},
+        {"two ID3v2 tags, one with footer", id3v2(300, true) + id3v2(50) + vbrAudio, 100, Source::FrameScan, 2612},
+        {"APE with header and ID3v1", audio + apeTag(200, true) + tail, 100, Source::FrameScan, 2612},
+        {"APE without header", vbrAudio + apeTag(64, false), 100, Source::FrameScan, 2612},
+        {"Lyrics3 and ID3v1", audio + lyrics3v2(120) + tail, 100, Source::FrameScan, 2612},
+        {"junk before the first frame", QByteArray(1000, 'j') + audio, 100, Source::FrameScan, 2612},
+        {"junk inside the audio", frames(50) + QByteArray(500, '\x11') + frames(50), 100, Source::FrameScan, 2612},
+        {"last frame cut", audio.left(audio.size() - 200), 99, Source::FrameScan, 2586},
+        {"MPEG-2 half rate", mpeg2, 50, Source::FrameScan, 1306},
+        {"Xing named by LAME counts audio frames", xingFrame(100, 0, "LAME3.100") + vbrAudio, 100, Source::XingHeader,
+         2612},
+        {"Info named by FFmpeg", xingFrame(100, 0, "Lavf58.76", "Info") + audio, 100, Source::XingHeader, 2612},
+        {"unnamed Xing counts itself", xingFrame(101, 0) + vbrAudio, 100, Source::XingHeader, 2612},
         {"Xing with a byte count that fits", xingFrame(100, quint32(418 + vbrAudio.size()), "LAME") + vbrAudio, 100,
-         Source::XingHeader},
-        {"Xing of a cut file: scanned", xingFrame(1000, 400000, "LAME") + vbrAudio, 100, Source::FrameScan},
-        {"Xing without count: scanned", xingFrame(0, 0, "LAME") + vbrAudio, 100, Source::FrameScan},
-        {"VBRI", vbriFrame(100, quint32(vbrAudio.size())) + vbrAudio, 100, Source::VbriHeader},
+         Source::XingHeader, 2612},
+        {"Xing of a cut file: scanned", xingFrame(1000, 400000, "LAME") + vbrAudio, 100, Source::FrameScan, 2612},
+        {"Xing without count: scanned", xingFrame(0, 0, "LAME") + vbrAudio, 100, Source::FrameScan, 2612},
+        {"VBRI", vbriFrame(100, quint32(vbrAudio.size())) + vbrAudio, 100, Source::VbriHeader, 2612},
         {"Xing behind ID3v2 and before ID3v1", id3v2(2000) + xingFrame(100, 0, "LAME") + vbrAudio + tail, 100,
-         Source::XingHeader},
+         Source::XingHeader, 2612},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto info = probeMpeg(c.bytes);
+        MemoryByteSource source(c.bytes);
+        const auto info = MpegAudioProbe::probe(source);
         ASSERT_TRUE(info.has_value());
         EXPECT_EQ(info->frames, c.frames);
         EXPECT_EQ(info->source, c.source);
-        EXPECT_EQ(info->sampleRate, 44100);
-        EXPECT_EQ(info->lengthMs(), qRound64(c.frames * 1152 * 1000.0 / 44100));
+        EXPECT_EQ(info->lengthMs(), c.ms);
     }
-}
-
-TEST(MpegAudioProbe, Mpeg2HalfRateFramesHold576Samples) {
-    // MPEG-2 layer III, 64 kbit/s, 22.05 kHz: 208-byte frames.
-    QByteArray stream;
-    for (int i = 0; i < 50; ++i) {
-        QByteArray f(208, '\0');
-        qToBigEndian<quint32>(0xFFF38000u, f.data());
-        stream += f;
-    }
-    const auto info = probeMpeg(stream);
-    ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->samplesPerFrame, 576);
-    EXPECT_EQ(info->sampleRate, 22050);
-    EXPECT_EQ(info->lengthMs(), 1306);  // 50 × 576 / 22050 s
-}
-
-TEST(MpegAudioProbe, RejectsWhatIsNotMpegAudio) {
-    const QByteArray lone = frame(9);
-    struct Case {
-        const char* name;
-        QByteArray bytes;
-    };
-    const Case cases[] = {
+    const QList<QPair<const char*, QByteArray>> notMpeg{
         {"empty", {}},
         {"text", "This is a letter, not a song.\r\n"},
         {"a tag and nothing else", id3v2(100)},
-        {"one header whose frame runs past the end", lone.left(100)},
+        {"one header whose frame runs past the end", frame(9).left(100)},
         {"free-format bit rate", QByteArray("\xFF\xFB\x00\x00", 4) + QByteArray(2000, '\0')},
         {"tag size beyond the file", QByteArray("ID3\x03\x00\x00\x7F\x7F\x7F\x7F", 10)},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_FALSE(probeMpeg(c.bytes).has_value());
+    for (const auto& [name, bytes] : notMpeg) {
+        MemoryByteSource source(bytes);
+        EXPECT_FALSE(MpegAudioProbe::probe(source).has_value()) << name;
     }
 }
 
@@ -161,54 +124,45 @@ TEST(MpegFrameHeader, ReadsTheFieldsOfEachVersionAndLayer) {
     }
 }
 
-TEST(WaveProbe, LengthFromTheDataChunk) {
+TEST(WaveProbe, LengthFromTheDataChunkOrNoneWithoutFormatAndData) {
     const QByteArray pcm(44100 * 4, '\0');  // one second of 16-bit stereo
-    const QByteArray fmt = chunk("fmt ", fmtBody(1, 2, 44100, 176400, 4, 16));
+    const QByteArray fmt = fmtChunk(1, 2, 44100, 176400, 4, 16);
     struct Case {
         const char* name;
         QByteArray bytes;
-        qint64 ms;
+        qint64 ms;  // -1: no length at all
     };
     const Case cases[] = {
-        {"written by the generator", MediaGen::makeWave({1000, 44100, 2}), 1000},
-        {"8 kHz mono", MediaGen::makeWave({250, 8000, 1}), 250},
+        {"written by the generator", MediaGen::makeWave({250, 8000, 1}), 250},
         {"list chunk before fmt, odd-sized", riffWave(chunk("LIST", "abc") + fmt + chunk("data", pcm)), 1000},
         {"data size left at 0 by a recorder", riffWave(fmt + chunk("data", pcm, 0)), 1000},
         {"data size of all ones", riffWave(fmt + chunk("data", pcm, 0xFFFFFFFFu)), 1000},
         {"cut short: what the file holds", riffWave(fmt + chunk("data", pcm)).left(44 + 88200), 500},
         {"ADPCM with a fact chunk",
-         riffWave(chunk("fmt ", fmtBody(2, 1, 22050, 11155, 512, 4)) + chunk("fact", le32(22050)) +
-                  chunk("data", QByteArray(11155, '\0'))),
+         riffWave(fmtChunk(2, 1, 22050, 11155, 512, 4) + chunk("fact", le32(22050)) + chunk("data", QByteArray(11155, 0))),
          1000},
         {"compressed without fact: byte rate",
-         riffWave(chunk("fmt ", fmtBody(0x55, 2, 44100, 16000, 1, 0)) + chunk("data", QByteArray(8000, '\0'))), 500},
+         riffWave(fmtChunk(0x55, 2, 44100, 16000, 1, 0) + chunk("data", QByteArray(8000, '\0'))), 500},
+        {"no rate: 0, not a division by zero", riffWave(fmtChunk(1, 2, 0, 0, 0, 16) + chunk("data", "xxxx")), 0},
+        {"empty", {}, -1},
+        {"AVI", QByteArray("RIFF\0\0\0\0AVI LIST", 16), -1},
+        {"no data chunk", riffWave(fmt), -1},
+        {"no format chunk", riffWave(chunk("data", "xx")), -1},
+        {"format chunk too short", riffWave(chunk("fmt ", "short") + chunk("data", "xx")), -1},
+        {"data running past the end before the format", riffWave(chunk("data", "xx", 0xFFFFFFF0u) + fmt), -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryByteSource source(c.bytes);
         const auto info = WaveProbe::probe(source);
-        ASSERT_TRUE(info.has_value());
-        EXPECT_EQ(info->lengthMs(), c.ms);
+        ASSERT_EQ(info.has_value(), c.ms >= 0);
+        if (info) {
+            EXPECT_EQ(info->lengthMs(), c.ms);
+        }
     }
 }
 
-TEST(WaveProbe, RejectsFilesWithoutFormatOrData) {
-    const QByteArray fmt = chunk("fmt ", fmtBody(1, 2, 44100, 176400, 4, 16));
-    for (const QByteArray& bytes :
-         {QByteArray(), QByteArray("RIFF\0\0\0\0AVI LIST", 16), riffWave(fmt), riffWave(chunk("data", "xx")),
-          riffWave(chunk("fmt ", "short") + chunk("data", "xx")),
-          riffWave(chunk("data", "xx", 0xFFFFFFF0u) + fmt)}) {
-        MemoryByteSource source(bytes);
-        EXPECT_FALSE(WaveProbe::probe(source).has_value()) << bytes.toHex().left(80).constData();
-    }
-    // A format without a rate gives no length rather than a division by zero.
-    MemoryByteSource zeroRate(riffWave(chunk("fmt ", fmtBody(1, 2, 0, 0, 0, 16)) + chunk("data", "xxxx")));
-    const auto info = WaveProbe::probe(zeroRate);
-    ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->lengthMs(), 0);
-}
-
-TEST(MidiProbe, LengthThroughTheTempoMap) {
+TEST(MidiProbe, LengthThroughTheTempoMapAndUpToWhereTheFileBreaks) {
     MediaGen::MidiSong changes;
     changes.sections = {{2, 500000}, {2, 1000000}, {4, 250000}};  // 1 s + 2 s + 1 s
     MediaGen::MidiSong format1 = changes;
@@ -218,7 +172,9 @@ TEST(MidiProbe, LengthThroughTheTempoMap) {
     coarse.ticksPerQuarter = 96;
 
     const QByteArray plain = MediaGen::makeMidi(changes);
-    const QByteArray rmid = "RIFF" + le32(quint32(12 + plain.size())) + "RMID" + "data" + le32(quint32(plain.size())) + plain;
+    const QByteArray rmid = "RIFF" + le32(quint32(12 + plain.size())) + "RMIDdata" + le32(quint32(plain.size())) + plain;
+    QByteArray patterns = MediaGen::makeMidi(format1);
+    patterns[9] = 2;  // format 2: independent patterns, no single length
     // SMPTE timing, 25 frames × 40 ticks = 1000 ticks a second; one event at 3000.
     const QByteArray smpte = QByteArray("MThd\0\0\0\x06\0\0\0\x01\xE7\x28", 14) +
                              QByteArray("MTrk\0\0\0\x06\x97\x38\xFF\x2F\x00\x00", 14);
@@ -229,7 +185,7 @@ TEST(MidiProbe, LengthThroughTheTempoMap) {
     struct Case {
         const char* name;
         QByteArray bytes;
-        qint64 ms;
+        qint64 ms;  // -1: no length at all
     };
     const Case cases[] = {
         {"format 0, one tempo", MediaGen::makeMidi({}), 2000},
@@ -239,31 +195,23 @@ TEST(MidiProbe, LengthThroughTheTempoMap) {
         {"inside RIFF RMID", rmid, 4000},
         {"SMPTE timing", smpte, 3000},
         {"default tempo, unknown chunk skipped", noTempo, 1000},
+        {"format 2", patterns, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryByteSource source(c.bytes);
         const auto info = MidiProbe::probe(source);
-        ASSERT_TRUE(info.has_value());
-        EXPECT_EQ(info->lengthMs, c.ms);
+        ASSERT_EQ(info.has_value(), c.ms >= 0);
+        if (info) {
+            EXPECT_EQ(info->lengthMs, c.ms);
+        }
     }
-}
-
-TEST(MidiProbe, DamagedFilesEndWhereTheyBreak) {
     const QByteArray whole = MediaGen::makeMidi({});
     for (qsizetype cut = 14; cut < whole.size(); cut += 7) {
         MemoryByteSource source(whole.left(cut));
         const auto info = MidiProbe::probe(source);
-        if (info) {
-            EXPECT_LE(info->lengthMs, 2000) << "cut at " << cut;
-        }
+        EXPECT_LE(info ? info->lengthMs : 0, 2000) << "cut at " << cut;
     }
-    MediaGen::MidiSong format2;
-    format2.format = 1;
-    QByteArray patterns = MediaGen::makeMidi(format2);
-    patterns[9] = 2;  // format 2: independent patterns, no single length
-    MemoryByteSource source(patterns);
-    EXPECT_FALSE(MidiProbe::probe(source).has_value());
 }
 
 TEST(MediaSniffer, ToldApartByTheirFirstBytes) {
@@ -311,21 +259,17 @@ TEST(FileByteSource, ViewsAcrossWindowsMatchTheFile) {
     TempDir dir;
     QByteArray bytes(200 * 1024, '\0');
     for (qsizetype i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
-    const QString path = dir.writeFile("bytes.bin", bytes);
     FileByteSource source;
-    ASSERT_TRUE(source.open(path));
+    ASSERT_TRUE(source.open(dir.writeFile("bytes.bin", bytes)));
     EXPECT_EQ(source.size(), bytes.size());
     struct Case {
         qint64 offset, length, expected;
     };
     for (const Case c : {Case{0, 16, 16}, Case{65530, 20, 20}, Case{100, 70000, 70000}, Case{204790, 100, 10},
                          Case{204800, 4, 0}, Case{-1, 4, 0}, Case{10, 0, 0}, Case{131072, 65536, 65536}}) {
-        SCOPED_TRACE(testing::Message() << c.offset << "+" << c.length);
         const auto view = source.view(c.offset, c.length);
-        ASSERT_EQ(qint64(view.size()), c.expected);
-        if (c.expected > 0) {
-            EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(view.data()), qsizetype(view.size())),
-                      bytes.mid(c.offset, c.expected));
-        }
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(view.data()), qsizetype(view.size())),
+                  bytes.mid(c.offset, c.expected))
+            << c.offset << "+" << c.length;
     }
 }

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "Bytes.h"
+
 // MPEG audio streams built byte by byte: real frame headers with silent
 // bodies, which is all a header probe reads. MPEG-1 layer III, 44.1 kHz,
 // stereo unless said otherwise.
@@ -74,19 +76,11 @@ inline QByteArray id3v2(int bodyBytes, bool footer = false) {
 }
 
 inline QByteArray apeTag(int itemBytes, bool withHeader) {
+    using MediaGen::le32;
     auto block = [&](bool isHeader) {
-        QByteArray b("APETAGEX", 8);
-        char field[4];
-        qToLittleEndian<quint32>(2000, field);
-        b.append(field, 4);
-        qToLittleEndian<quint32>(quint32(itemBytes + 32), field);
-        b.append(field, 4);
-        qToLittleEndian<quint32>(0, field);
-        b.append(field, 4);  // item count
-        qToLittleEndian<quint32>((withHeader ? 0x80000000u : 0u) | (isHeader ? 0x20000000u : 0u), field);
-        b.append(field, 4);
-        b.append(QByteArray(8, '\0'));
-        return b;
+        const quint32 flags = (withHeader ? 0x80000000u : 0u) | (isHeader ? 0x20000000u : 0u);
+        // version, size without the header, item count, flags, reserved
+        return "APETAGEX" + le32(2000) + le32(quint32(itemBytes + 32)) + le32(0) + le32(flags) + QByteArray(8, '\0');
     };
     return (withHeader ? block(true) : QByteArray()) + QByteArray(itemBytes, 'i') + block(false);
 }
