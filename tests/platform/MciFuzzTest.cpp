@@ -9,7 +9,6 @@
 #include <limits>
 
 #include "EngineFixture.h"
-#include "MediaGen.h"
 #include "SyntheticMpeg.h"
 #include "platform/mci/ByteSource.h"
 #include "platform/mci/MediaProbe.h"
@@ -64,8 +63,7 @@ QByteArray mutate(const QByteArray& seed, QRandomGenerator& random) {
 
 void probeEverything(const QByteArray& bytes) {
     MemoryByteSource source(bytes);
-    const MediaKind kind = MediaSniffer::sniff(source);
-    (void)kind;
+    (void)MediaSniffer::sniff(source);
     if (const auto mpeg = MpegAudioProbe::probe(source)) {
         EXPECT_GE(mpeg->frames, 0);
         EXPECT_GE(mpeg->lengthMs(), 0);
@@ -87,11 +85,8 @@ void probeEverything(const QByteArray& bytes) {
             EXPECT_NEAR(retimed->lengthMs, midi->lengthMs, 1);
         }
     }
-    for (MediaKind k : {MediaKind::MpegAudio, MediaKind::Wave, MediaKind::Midi}) {
-        if (const auto ms = MediaProbe::lengthMs(source, k)) {
-            EXPECT_GE(*ms, 0);
-        }
-    }
+    for (MediaKind k : {MediaKind::MpegAudio, MediaKind::Wave, MediaKind::Midi})
+        EXPECT_GE(MediaProbe::lengthMs(source, k).value_or(0), 0);
 }
 
 }  // namespace
@@ -168,9 +163,7 @@ TEST(MciFuzz, EngineTakesMutatedCommands) {
                 command.insert(at, kWords.at(random.bounded(kWords.size())));
         }
         const MciReply reply = e.send(command);
-        if (reply.code != 0) {
-            EXPECT_TRUE(reply.text.isEmpty()) << qPrintable(command);
-        }
+        EXPECT_TRUE(reply.code == 0 || reply.text.isEmpty()) << "a failure with a reply: " << qPrintable(command);
     }
     e.send("close a");
     e.ok(open);

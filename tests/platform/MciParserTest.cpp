@@ -33,18 +33,15 @@ TEST(MciParser, ReadsTheCommandsThePlayerAndConsoleSend) {
         {"set x TIME   FORMAT ms", "set", "x", {"time format=ms"}},
         {"Set ZELSong speed 2000", "set", "ZELSong", {"speed=2000"}},
         {"Play ZELSong", "play", "ZELSong", {}},
-        {"Play ZELSong from 0", "play", "ZELSong", {"from=0"}},
         {"play x from 1000 to 2000 notify", "play", "x", {"from=1000", "to=2000", "notify="}},
         {"Play ZELSong from -4000", "play", "ZELSong", {"from=-4000"}},
         {"Seek ZELSong to 5000", "seek", "ZELSong", {"to=5000"}},
         {"seek x to start", "seek", "x", {"to start="}},
         {"SEEK x TO END", "seek", "x", {"to end="}},
-        {"Status ZELSong position", "status", "ZELSong", {"position="}},
         {"status x time format", "status", "x", {"time format="}},
         {"Close all", "close", "all", {}},
         {"  \t close   tmpFile  ", "close", "tmpFile", {}},
         {"setaudio x volume to 500", "setaudio", "x", {"volume to=500"}},
-        {"pause all", "pause", "all", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(qPrintable(c.text));
@@ -80,11 +77,9 @@ TEST(MciParser, ErrorsNameWhatIsWrong) {
         {"", MciError::MissingCommandString},
         {"    ", MciError::MissingCommandString},
         {"dance x", MciError::UnrecognizedCommand},
-        {"xyzzy", MciError::UnrecognizedCommand},
         {"play", MciError::MissingDeviceName},
         {"play all", MciError::CannotUseAll},
         {"status all mode", MciError::CannotUseAll},
-        {"open all", MciError::CannotUseAll},
         {"play x fast", MciError::UnrecognizedKeyword},
         {"play x from", MciError::MissingParameter},
         {"play x from 1 from 2", MciError::DuplicateFlags},
@@ -107,39 +102,23 @@ TEST(MciParser, TokensKeepQuotedBlanks) {
     EXPECT_FALSE(MciParser::tokenize(R"(x ")").has_value());
 }
 
-TEST(MciErrorTexts, EveryCodeTheEngineGivesHasAText) {
-    const quint32 codes[] = {0,
-                             MciError::UnrecognizedKeyword,
-                             MciError::UnrecognizedCommand,
-                             MciError::InvalidDevice,
-                             MciError::MissingCommandString,
-                             MciError::BadInteger,
-                             MciError::MissingParameter,
-                             MciError::UnsupportedFunction,
-                             MciError::FileNotFound,
-                             MciError::Internal,
-                             MciError::CannotUseAll,
-                             MciError::OutOfRange,
-                             MciError::FlagsNotCompatible,
-                             MciError::DuplicateAlias,
-                             MciError::MissingDeviceName,
-                             MciError::BadTimeFormat,
-                             MciError::NoClosingQuote,
-                             MciError::DuplicateFlags,
-                             MciError::CannotPlay};
+TEST(MciErrorTexts, EveryCodeTheEngineGivesHasATextOfItsOwn) {
+    using namespace MciError;
     QStringList seen;
-    for (quint32 code : codes) {
+    for (quint32 code : {0u, UnrecognizedKeyword, UnrecognizedCommand, InvalidDevice, MissingCommandString, BadInteger,
+                         MissingParameter, UnsupportedFunction, FileNotFound, Internal, CannotUseAll, OutOfRange,
+                         FlagsNotCompatible, DuplicateAlias, MissingDeviceName, BadTimeFormat, NoClosingQuote,
+                         DuplicateFlags, CannotPlay}) {
         QString text;
         ASSERT_TRUE(mciErrorText(code, text)) << code;
-        EXPECT_FALSE(text.isEmpty()) << code;
-        EXPECT_FALSE(text.contains(QLatin1Char('\n'))) << "one line, as the console shows it: " << code;
-        EXPECT_FALSE(seen.contains(text)) << "texts tell the codes apart: " << code;
+        // One line, as the console shows it, and telling the codes apart.
+        EXPECT_FALSE(text.isEmpty() || text.contains(QLatin1Char('\n')) || seen.contains(text)) << code;
         seen.append(text);
     }
     for (quint32 unknown : {1u, 5000u, 258u, 0xFFFFFFFFu}) {
         QString text = QStringLiteral("left alone");
         EXPECT_FALSE(mciErrorText(unknown, text)) << unknown;
-        EXPECT_EQ(text, QStringLiteral("left alone"));
+        EXPECT_EQ(text, QStringLiteral("left alone")) << unknown;
     }
 }
 
