@@ -1,25 +1,11 @@
 #include "PlaylistFixture.h"
-#include "common/DataFolder.h"
 
 namespace {
 
 class PlaylistDisplayTest : public PlaylistFixture {
 protected:
-    PlaylistDisplay& display() { return playlist->display(); }
-    PlaylistViewEvents& events() { return playlist->events(); }
-    void writeLyric(const QString& title) { data.dir().writeFile(QStringLiteral("Lyrics/") + title + ".lyr", "line"); }
-    // A compact mode as the window-mode code sets it up.
-    void enterPageView(int mode) {
-        state.WindowMode = static_cast<quint8>(mode);
-        state.lblPLItemNo = mode == 1 ? 27 : 15;
-        state.ShiftConst[1] = mode == 1 ? 375 : 1695;
-        state.lblPLpage = 0;
-    }
-    QStringList numberedSongs(int count) {
-        QStringList names;
-        for (int i = 1; i <= count; ++i) names.append(QStringLiteral("s%1.mp3").arg(i));
-        return makeSongs(names);
-    }
+    PlaylistDisplay& display() { return playlist.display(); }
+    PlaylistViewEvents& events() { return playlist.events(); }
     QStringList titlesInOrder() {
         QStringList titles;
         for (const QString& p : entryPaths()) titles.append(QFileInfo(p).completeBaseName());
@@ -30,154 +16,118 @@ protected:
 };
 
 TEST_F(PlaylistDisplayTest, DisplayLineShowsNumberTitleLengthAndLyricMark) {
-    const QStringList files = makeSongs({"a.mp3", "b.wav", "Song.mp3", "d.e.mp3"});
-    writeLyric(QStringLiteral("Song"));
-    writeLyric(QStringLiteral("d.e"));
-    struct Case {
+    for (const char* name : {"a.mp3", "b.wav", "Song.mp3", "d.e.mp3"}) songs.writeFile(name, "x");
+    for (const char* lyric : {"Lyrics/Song.lyr", "Lyrics/d.e.lyr"}) data.dir().writeFile(lyric, "line");
+    const struct {
         QString path;
         qint32 lengthMs;
         QString expected;
     } cases[] = {
-        {files[0], 61234, "1. a [1:01.23]"},
-        {files[1], 3600000, "2. b [60:00.00]"},
-        {files[2], 0, "3. Song [0:00.00] [歌詞]"},
-        {files[3], 5, "4. d.e [0:00.00] [歌詞]"},
+        {songs.path("a.mp3"), 61234, "1. a [1:01.23]"},
+        {songs.path("b.wav"), 3600000, "2. b [60:00.00]"},
+        {songs.path("Song.mp3"), 0, "3. Song [0:00.00] [歌詞]"},
+        {songs.path("d.e.mp3"), 5, "4. d.e [0:00.00] [歌詞]"},
         {songs.path("missing.mp3"), 1000, "5. missing [檔案不存在]"},
         {songs.path(), 0, "6. " + QFileInfo(songs.path()).completeBaseName() + " [檔案不存在]"},
         {QString(), 0, "7.  [檔案不存在]"},
     };
-    for (const Case& c : cases) playlist->entries().append(c.path, c.lengthMs);
+    for (const auto& c : cases) playlist.entries().append(c.path, c.lengthMs);
     refresh();
     ASSERT_EQ(display().lines().count(), static_cast<int>(std::size(cases)));
     for (int i = 0; i < display().lines().count(); ++i)
         EXPECT_EQ(display().lines().line(i), std::data(cases)[i].expected) << "line " << i;
 }
 
-TEST_F(PlaylistDisplayTest, TotalsMarkUnmeasuredEntries) {
+TEST_F(PlaylistDisplayTest, TotalsMarkUnmeasuredEntriesAndStopAtTheLimit) {
     addEntries({"/a.mp3", "/b.mp3"}, 30000);
-    EXPECT_EQ(playlist->entries().PLCountLengthS(), QStringLiteral("1:00.00"));
-    playlist->entries().append(QStringLiteral("/c.mp3"), 0);
-    EXPECT_EQ(playlist->entries().PLCountLengthS(), QStringLiteral("＞1:00.00"));
-    EXPECT_EQ(playlist->entries().PLCountLength(1, 0), 0);
-    EXPECT_EQ(playlist->entries().PLCountLength(1, 2), 30000);
-    state.UPlayList.clear();
+    EXPECT_EQ(playlist.entries().PLCountLengthS(), "1:00.00");
+    addEntries({"/c.mp3"}, 0);
     refresh();
-    EXPECT_EQ(playlist->labels().nameCaption(), QStringLiteral("PlayList 名稱: 未命名  [＞1:00.00]"));
-}
-
-TEST_F(PlaylistDisplayTest, TotalStaysAtTheLimitInsteadOfWrapping) {
-    for (int i = 0; i < 1000; ++i) playlist->entries().append(QStringLiteral("/long.mp3"), 3'600'000);
-    EXPECT_EQ(playlist->entries().PLCountLength(0, 999), std::numeric_limits<qint32>::max());
-}
-
-TEST_F(PlaylistDisplayTest, PageViewShowsOnePageWithTwoSpaceRows) {
-    addEntries(numberedSongs(3), 1000);
-    enterPageView(1);
-    refresh();
-    EXPECT_EQ(display().pageText(),
-              QStringLiteral("  1. s1 [0:01.00]\r\n  2. s2 [0:01.00]\r\n  3. s3 [0:01.00]"));
-    EXPECT_EQ(display().lines().count(), 0) << "the hidden list box is left alone";
+    EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: 未命名  [＞1:00.00]");
+    EXPECT_EQ(playlist.entries().PLCountLength(1, 2), 30000);
+    addEntries(QStringList(1000, "/long.mp3"), 3'600'000);
+    EXPECT_EQ(playlist.entries().PLCountLength(0, 1002), std::numeric_limits<qint32>::max()) << "no wrap";
 }
 
 TEST_F(PlaylistDisplayTest, PageButtonsStopAtTheLastPage) {
-    struct Case {
+    const struct {
         int entries;
         int lastPage;
-        QString firstRowOfLastPage;
-    } cases[] = {{30, 1, "  28. s28"}, {27, 1, ""}, {26, 0, "  1. s1"}, {0, 0, ""}};
-    for (const Case& c : cases) {
-        playlist->entries().clear();
-        addEntries(numberedSongs(c.entries), 1000);
+        QString lastPageText;
+    } cases[] = {
+        {30, 1, "  28. s28 [0:01.00]\r\n  29. s29 [0:01.00]\r\n  30. s30 [0:01.00]"},
+        {27, 1, ""},  // the page after a full page is empty
+        {3, 0, "  1. s1 [0:01.00]\r\n  2. s2 [0:01.00]\r\n  3. s3 [0:01.00]"},
+        {0, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.entries << " entries");
+        playlist.entries().clear();
+        addEntries(makeSongs(c.entries), 1000);
         enterPageView(1);
         refresh();
         for (int click = 0; click < 3; ++click) display().cmdlblPLPage_Click(1);
-        EXPECT_EQ(state.lblPLpage, c.lastPage) << c.entries << " entries";
-        EXPECT_EQ(display().pageText().left(c.firstRowOfLastPage.size()), c.firstRowOfLastPage)
-            << c.entries << " entries";
-        if (c.entries == 30) {
-            EXPECT_EQ(display().pageText().count(QStringLiteral("\r\n")), 2) << "rows 28 to 30";
-        }
-        if (c.entries == 27) {
-            EXPECT_TRUE(display().pageText().isEmpty()) << "the page after a full page is empty";
-        }
+        EXPECT_EQ(state.lblPLpage, c.lastPage);
+        EXPECT_EQ(display().pageText(), c.lastPageText);
+        EXPECT_EQ(display().lines().count(), 0) << "the hidden list box is left alone";
         for (int click = 0; click < 3; ++click) display().cmdlblPLPage_Click(0);
-        EXPECT_EQ(state.lblPLpage, 0) << c.entries << " entries";
+        EXPECT_EQ(state.lblPLpage, 0);
     }
 }
 
 TEST_F(PlaylistDisplayTest, PointerRowsMapToEntries) {
-    addEntries(numberedSongs(30));
+    addEntries(makeSongs(30));
     enterPageView(1);
     state.lblPLpage = 1;
-    struct Case {
+    const struct {
         double y;
-        bool clamp;
-        bool rowOnly;
+        bool clamp, rowOnly;
         int expected;
     } cases[] = {
-        {0, false, false, 27},     {15, false, false, 27},  {194, false, false, 27}, {195, false, false, 28},
-        {375, false, false, 29},   {555, false, false, -1}, {555, true, false, 29},  {555, false, true, 3},
-        {1e9, false, false, -1},   {1e9, true, false, 29},  {375, false, true, 2},
+        {0, false, false, 27},   {15, false, false, 27},  {194, false, false, 27}, {195, false, false, 28},
+        {375, false, false, 29}, {555, false, false, -1}, {555, true, false, 29},  {555, false, true, 3},
+        {1e9, false, false, -1}, {1e9, true, false, 29},  {375, false, true, 2},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(display().lblPLListIndex(c.y, c.clamp, c.rowOnly), c.expected)
             << "y " << c.y << " clamp " << c.clamp << " rowOnly " << c.rowOnly;
 }
 
-TEST_F(PlaylistDisplayTest, PageViewPointerBelowTheLastRowDoesNothing) {
-    const QStringList files = numberedSongs(5);
-    addEntries(files);
-    enterPageView(2);
-    refresh();
-    QString fileLink = QStringLiteral("untouched");
-    playlist->hooks().setFileLink = [&](const QString& t) { fileLink = t; };
-    events().pageMouseDown(Qt::LeftButton, Qt::NoModifier, rowY(7));
-    EXPECT_EQ(state.PLPressed, -1);
-    EXPECT_TRUE(fileLink.isEmpty()) << "the path box is emptied";
-    events().pageMouseUp(rowY(1));
-    EXPECT_EQ(entryPaths(), files) << "releasing moves nothing";
-    events().pageMouseDown(Qt::RightButton, Qt::ControlModifier, rowY(9));
-    events().pageMouseUp(rowY(9));
-    EXPECT_EQ(entryPaths(), files) << "Ctrl with the right button removes nothing";
-}
-
-TEST_F(PlaylistDisplayTest, PageViewButtonsPickPlayAndRemove) {
-    const QStringList files = numberedSongs(4);
+TEST_F(PlaylistDisplayTest, PageViewPressesPickPlayOrRemove) {
+    const QStringList files = makeSongs(4);
     addEntries(files);
     enterPageView(2);
     refresh();
     QString fileLink;
     QStringList opened;
-    playlist->hooks().setFileLink = [&](const QString& t) { fileLink = t; };
-    playlist->hooks().openByType = [&](const QString& p) { opened.append(p); };
-
-    events().pageMouseDown(Qt::LeftButton, Qt::NoModifier, rowY(1));
+    playlist.hooks().setFileLink = [&](const QString& t) { fileLink = t; };
+    playlist.hooks().openByType = [&](const QString& p) { opened.append(p); };
+    const auto press = [&](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int row, int releaseRow) {
+        events().pageMouseDown(button, modifiers, rowY(row));
+        events().pageMouseUp(rowY(releaseRow));
+    };
+    press(Qt::LeftButton, Qt::NoModifier, 1, 1);
     EXPECT_EQ(fileLink, files[1]);
     EXPECT_EQ(display().markerTopTwips(), 180 + 1695) << "marker on row 1";
-    events().pageMouseUp(rowY(1));
-
-    events().pageMouseDown(Qt::RightButton, Qt::NoModifier, rowY(2));
+    press(Qt::RightButton, Qt::NoModifier, 2, 2);
     EXPECT_EQ(opened, QStringList{files[2]});
-    events().pageMouseUp(rowY(2));
-
-    events().pageMouseDown(Qt::RightButton, Qt::ShiftModifier, rowY(0));
-    events().pageMouseUp(rowY(0));
-    EXPECT_EQ(entryPaths(), files) << "Shift+right does nothing";
-
-    events().pageMouseDown(Qt::RightButton, Qt::ControlModifier, rowY(0));
-    events().pageMouseUp(rowY(0));
+    press(Qt::RightButton, Qt::ShiftModifier, 0, 0);
+    press(Qt::LeftButton, Qt::NoModifier, 7, 1);  // below the last row, released on a row
+    EXPECT_TRUE(fileLink.isEmpty()) << "the path box is emptied";
+    press(Qt::RightButton, Qt::ControlModifier, 9, 9);
+    EXPECT_EQ(entryPaths(), files) << "Shift+right and presses below the last row change nothing";
+    press(Qt::RightButton, Qt::ControlModifier, 0, 0);
     EXPECT_EQ(entryPaths(), files.mid(1));
-    EXPECT_TRUE(display().pageText().startsWith(QStringLiteral("  1. s2")));
+    EXPECT_TRUE(display().pageText().startsWith("  1. s2"));
 }
 
 TEST_F(PlaylistDisplayTest, DraggingMovesTheEntryAndItsLength) {
-    const QStringList files = numberedSongs(7);
-    for (int i = 0; i < files.size(); ++i) playlist->entries().append(files[i], (i + 1) * 1000);
+    const QStringList files = makeSongs(7);
+    for (int i = 0; i < files.size(); ++i) playlist.entries().append(files[i], (i + 1) * 1000);
     refresh();
-    struct Case {
+    const struct {
         const char* name;
-        int from;
-        int to;
+        int from, to;
         QStringList order;
     } cases[] = {
         {"5 onto 2", 4, 1, {"s1", "s5", "s2", "s3", "s4", "s6", "s7"}},
@@ -185,78 +135,66 @@ TEST_F(PlaylistDisplayTest, DraggingMovesTheEntryAndItsLength) {
         {"plain click", 3, 3, {"s1", "s2", "s3", "s4", "s5", "s6", "s7"}},
         {"first to last", 0, 6, {"s2", "s3", "s4", "s5", "s6", "s7", "s1"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         display().selectRow(c.from);
         events().listMouseDown(Qt::LeftButton);
         events().listClick(c.to);  // the selection follows the pointer
         events().listMouseUp();
-        EXPECT_EQ(titlesInOrder(), c.order) << c.name;
-        EXPECT_EQ(display().selectedRow(), c.to) << c.name;
+        EXPECT_EQ(titlesInOrder(), c.order);
+        EXPECT_EQ(display().selectedRow(), c.to);
         for (int i = 0; i < files.size(); ++i)
-            EXPECT_EQ(playlist->entries().lengthMs(i), c.order[i].mid(1).toInt() * 1000) << c.name << " entry " << i;
-        EXPECT_TRUE(display().lines().line(c.to).startsWith(QString::number(c.to + 1) + ". " + c.order[c.to]))
-            << c.name;
+            EXPECT_EQ(playlist.entries().lengthMs(i), c.order[i].mid(1).toInt() * 1000) << "entry " << i;
+        EXPECT_TRUE(display().lines().line(c.to).startsWith(QString::number(c.to + 1) + ". " + c.order[c.to]));
     }
-}
-
-TEST_F(PlaylistDisplayTest, ReleaseAfterARightClickMovesNothing) {
-    addEntries(numberedSongs(5));
-    refresh();
-    display().selectRow(4);
-    events().listMouseDown(Qt::LeftButton);
-    events().listClick(1);
-    events().listMouseUp();
-    const QStringList after = entryPaths();
+    // A right press starts no drag, and the last left press is not used twice.
     events().listMouseDown(Qt::RightButton);
     events().listClick(3);
     events().listMouseUp();
-    EXPECT_EQ(entryPaths(), after) << "the earlier press is not used twice";
+    EXPECT_EQ(titlesInOrder(), std::data(cases)[3].order) << "right press";
 }
 
 TEST_F(PlaylistDisplayTest, RefreshKeepsTheSelectionOrTakesTheLastLine) {
-    addEntries(numberedSongs(6));
+    addEntries(makeSongs(6));
     QStringList clicked;
-    playlist->hooks().entryClicked = [&](const QString& p) { clicked.append(p); };
+    playlist.hooks().entryClicked = [&](const QString& p) { clicked.append(p); };
     refresh();
     display().selectRow(3);
     clicked.clear();
-    playlist->commands().mnuRefresh(0);
+    playlist.commands().mnuRefresh(0);
     EXPECT_EQ(display().selectedRow(), 3);
     EXPECT_EQ(clicked, QStringList{entryPaths()[3]}) << "reselecting acts as a click";
-    playlist->entries().remove(5);
-    playlist->entries().remove(4);
-    playlist->entries().remove(3);
-    playlist->commands().mnuRefresh(0);
+    for (int row : {5, 4, 3}) playlist.entries().remove(row);
+    playlist.commands().mnuRefresh(0);
     EXPECT_EQ(display().selectedRow(), 2) << "the list got shorter";
-    playlist->entries().clear();
-    playlist->commands().mnuRefresh(0);
+    playlist.entries().clear();
+    playlist.commands().mnuRefresh(0);
     EXPECT_EQ(display().selectedRow(), -1);
 }
 
 TEST_F(PlaylistDisplayTest, RangeRebuildTouchesOnlyItsLinesAndMeasuresOnlyThem) {
-    const QStringList files = numberedSongs(5);
+    const QStringList files = makeSongs(5);
     addEntries(files.mid(0, 3));
     refresh();
     addEntries(files.mid(3));
-    playlist->entries().setPath(0, QStringLiteral("/renamed.mp3"));
-    display().PLRefreshItems(true, QStringLiteral("3%4"), false);
+    playlist.entries().setPath(0, "/renamed.mp3");
+    display().PLRefreshItems(true, "3%4", false);
     EXPECT_EQ(display().lines().count(), 5);
-    EXPECT_EQ(display().lines().line(0), QStringLiteral("1. s1 [0:00.00]")) << "outside the range: unchanged";
-    EXPECT_EQ(display().lines().line(4), QStringLiteral("5. s5 [0:00.00]"));
-    EXPECT_EQ(state.ChkSongLen, 3);
-    EXPECT_EQ(state.ChkSongLenEND, 4);
-    EXPECT_EQ(status.status(), QStringLiteral("準備進行歌曲長度測試中..."));
+    EXPECT_EQ(display().lines().line(0), "1. s1 [0:00.00]") << "outside the range: unchanged";
+    EXPECT_EQ(display().lines().line(4), "5. s5 [0:00.00]");
+    EXPECT_TRUE(state.ChkSongLen == 3 && state.ChkSongLenEND == 4) << state.ChkSongLen << "%" << state.ChkSongLenEND;
+    EXPECT_EQ(status.status(), "準備進行歌曲長度測試中...");
 }
 
 TEST_F(PlaylistDisplayTest, FullModeNeverShowsLinesLeftFromThePageView) {
-    addEntries(numberedSongs(4));
+    addEntries(makeSongs(4));
     refresh();
     enterPageView(2);
-    playlist->events().pageMouseDown(Qt::RightButton, Qt::ControlModifier, rowY(0));
+    events().pageMouseDown(Qt::RightButton, Qt::ControlModifier, rowY(0));
     state.WindowMode = 0;
-    display().PLRefreshItems(false, QStringLiteral("1%1"), false);
+    display().PLRefreshItems(false, "1%1", false);
     ASSERT_EQ(display().lines().count(), 3);
-    EXPECT_TRUE(display().lines().line(0).startsWith(QStringLiteral("1. s2")));
+    EXPECT_TRUE(display().lines().line(0).startsWith("1. s2"));
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "app/AppState.h"
 #include "app/SongStarter.h"
 #include "playback/MultiMedia.h"
@@ -31,7 +29,6 @@ public:
         qputenv("CORVANE_DATA_DIR", dir_.path().toLocal8Bit());
     }
     ~ScopedDataFolder() { qputenv("CORVANE_DATA_DIR", previous_); }
-    QString path(const QString& relative) const { return dir_.path(relative); }
     const TempDir& dir() const { return dir_; }
 
 private:
@@ -39,27 +36,25 @@ private:
     TempDir dir_;
 };
 
-// The playlist logic over fakes: scripted dialogs and clock, a media engine
-// that records commands, a status line that keeps every text, a clean data
-// folder and a folder for song files.
-class PlaylistFixture : public ::testing::Test {
-protected:
-    PlaylistFixture() : media(fakes.mci) {
-        state.TotalPLRep = 1;
-        playlist = std::make_unique<Playlist>(state, fakes.services, status, media, starter);
-    }
+// What the playlist runs on in tests: a clean data folder, a folder for song
+// files, scripted dialogs and clock, a media engine that records commands and
+// a status line that keeps every text.
+struct PlaylistWorld {
+    PlaylistWorld() : media(fakes.mci) { state.TotalPLRep = 1; }
 
-    // Creates song files (empty) in the song folder; returns their paths.
-    QStringList makeSongs(const QStringList& names) const {
+    // Song files s1.mp3 .. s<count>.mp3 in the song folder.
+    QStringList makeSongs(int count) const {
         QStringList paths;
-        for (const QString& name : names) paths.append(songs.writeFile(name, QByteArray("x")));
+        for (int i = 1; i <= count; ++i) paths.append(songs.writeFile(QStringLiteral("s%1.mp3").arg(i), "x"));
         return paths;
     }
-    void addEntries(const QStringList& paths, qint32 lengthMs = 0) {
-        for (const QString& p : paths) playlist->entries().append(p, lengthMs);
+    // A compact window mode as the window-mode code sets it up.
+    void enterPageView(int mode) {
+        state.WindowMode = static_cast<quint8>(mode);
+        state.lblPLItemNo = mode == 1 ? 27 : 15;
+        state.ShiftConst[1] = mode == 1 ? 375 : 1695;
+        state.lblPLpage = 0;
     }
-    QStringList entryPaths() const { return playlist->entries().paths(); }
-    void refresh() { playlist->display().PLRefreshItems(false, QStringLiteral("-1"), false); }
 
     ScopedDataFolder data;
     TempDir songs;
@@ -68,5 +63,16 @@ protected:
     RecordingSongStarter starter;
     AppState state;
     MultiMedia media;
-    std::unique_ptr<Playlist> playlist;
+};
+
+// The playlist logic without widgets.
+class PlaylistFixture : public ::testing::Test, protected PlaylistWorld {
+protected:
+    void addEntries(const QStringList& paths, qint32 lengthMs = 0) {
+        for (const QString& p : paths) playlist.entries().append(p, lengthMs);
+    }
+    QStringList entryPaths() { return playlist.entries().paths(); }
+    void refresh() { playlist.display().PLRefreshItems(false, QStringLiteral("-1"), false); }
+
+    Playlist playlist{state, fakes.services, status, media, starter};
 };

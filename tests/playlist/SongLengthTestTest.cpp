@@ -17,14 +17,11 @@ protected:
             }
         };
     }
-    SongLengthTest& test() { return playlist->lengthTest(); }
+    SongLengthTest& test() { return playlist.lengthTest(); }
     // Runs ticks until the test ends; bounded, in case it never does.
     int ticksUntilDone(int limit = 100) {
         int ticks = 0;
-        while (test().isRunning() && ticks < limit) {
-            test().tick();
-            ++ticks;
-        }
+        for (; test().isRunning() && ticks < limit; ++ticks) test().tick();
         return ticks;
     }
 
@@ -34,10 +31,10 @@ protected:
 };
 
 TEST_F(SongLengthTestTest, CompleteTestMeasuresOneEntryPerTickThenRebuilds) {
-    const QStringList files = makeSongs({"a.mp3", "b.mp3", "c.mp3"});
+    const QStringList files = makeSongs(3);
     lengths = {{files[0], 1000}, {files[1], 61234}, {files[2], 2000}};
     addEntries(files, 5);
-    playlist->display().PLRefreshItems(true, QStringLiteral("-1"), false);
+    playlist.display().PLRefreshItems(true, QStringLiteral("-1"), false);
     EXPECT_EQ(test().SongLenTimer().intervalMs(), 500);
     EXPECT_EQ(status.status(), QStringLiteral("準備進行歌曲長度測試中..."));
 
@@ -53,88 +50,74 @@ TEST_F(SongLengthTestTest, CompleteTestMeasuresOneEntryPerTickThenRebuilds) {
     EXPECT_FALSE(test().isRunning());
     EXPECT_EQ(test().SongLenTimer().intervalMs(), 0);
     EXPECT_EQ(status.status(), QStringLiteral("已經完成歌曲長度測試."));
-    EXPECT_EQ(playlist->display().lines().line(1), QStringLiteral("2. b [1:01.23]"));
-    EXPECT_EQ(playlist->labels().nameCaption(), QStringLiteral("PlayList 名稱: 未命名  [1:04.23]"));
-}
-
-TEST_F(SongLengthTestTest, UnopenableFileTakesTheLoadedSongsLength) {
-    const QStringList files = makeSongs({"playing.mp3"});
-    addEntries(files);
-    state.PSongLenL = 4321;
-    playlist->display().PLRefreshItems(true, QStringLiteral("-1"), false);
-    ticksUntilDone();
-    EXPECT_EQ(playlist->entries().lengthMs(0), 4321);
-}
-
-TEST_F(SongLengthTestTest, QuickTestOverAMeasuredListEndsInOneTick) {
-    addEntries(makeSongs({"a.mp3", "b.mp3", "c.mp3", "d.mp3"}), 1000);
-    playlist->commands().mnuRefresh(1);
-    EXPECT_TRUE(test().isRunning());
-    EXPECT_EQ(state.ChkSongLenQuick, -1);
-    test().tick();
-    EXPECT_FALSE(test().isRunning());
-    EXPECT_EQ(measured, 0);
-    EXPECT_EQ(status.status(), QStringLiteral("已經完成歌曲長度測試."));
+    EXPECT_EQ(playlist.display().lines().line(1), QStringLiteral("2. s2 [1:01.23]"));
+    EXPECT_EQ(playlist.labels().nameCaption(), QStringLiteral("PlayList 名稱: 未命名  [1:04.23]"));
 }
 
 TEST_F(SongLengthTestTest, QuickTestMeasuresOnlyUnmeasuredEntries) {
-    const QStringList files = makeSongs({"a.mp3", "b.mp3", "c.mp3", "d.mp3"});
-    lengths = {{files[1], 7000}, {files[3], 9000}};
-    addEntries(files, 1000);
-    playlist->entries().setLength(1, 0);
-    playlist->entries().setLength(3, 0);
-    playlist->commands().mnuRefresh(1);
-    EXPECT_EQ(ticksUntilDone(), 3) << "two measuring ticks and the closing one";
-    EXPECT_EQ(measured, 2);
-    EXPECT_EQ(playlist->entries().lengthMs(1), 7000);
-    EXPECT_EQ(playlist->entries().lengthMs(3), 9000);
-    EXPECT_EQ(playlist->entries().lengthMs(0), 1000);
+    const QStringList files = makeSongs(4);
+    lengths = {{files[0], 6000}, {files[1], 7000}, {files[2], 8000}, {files[3], 9000}};
+    struct Case {
+        const char* name;
+        int menu;
+        QList<int> unmeasured;
+        int ticks;  // one per measured entry and the closing one
+        QList<qint32> lengthsMs;
+    } cases[] = {
+        {"quick over a measured list", 1, {}, 1, {1000, 1000, 1000, 1000}},
+        {"quick", 1, {1, 3}, 3, {1000, 7000, 1000, 9000}},
+        {"complete", 2, {1, 3}, 5, {6000, 7000, 8000, 9000}},
+    };
+    for (const Case& c : cases) {
+        playlist.entries().clear();
+        addEntries(files, 1000);
+        for (int i : c.unmeasured) playlist.entries().setLength(i, 0);
+        measured = 0;
+        status.history.clear();
+        playlist.commands().mnuRefresh(c.menu);
+        EXPECT_EQ(ticksUntilDone(), c.ticks) << c.name;
+        EXPECT_EQ(measured, c.ticks - 1) << c.name;
+        EXPECT_EQ(status.status(), QStringLiteral("已經完成歌曲長度測試.")) << c.name;
+        for (int i = 0; i < files.size(); ++i) EXPECT_EQ(playlist.entries().lengthMs(i), c.lengthsMs[i]) << c.name;
+    }
 }
 
-TEST_F(SongLengthTestTest, CompleteTestRemeasuresEveryEntry) {
-    const QStringList files = makeSongs({"a.mp3", "b.mp3"});
-    lengths = {{files[0], 3000}, {files[1], 4000}};
-    addEntries(files, 1000);
-    playlist->commands().mnuRefresh(2);
+TEST_F(SongLengthTestTest, UnopenableFileTakesTheLoadedSongsLength) {
+    addEntries(makeSongs(1));
+    state.PSongLenL = 4321;
+    playlist.display().PLRefreshItems(true, QStringLiteral("-1"), false);
     ticksUntilDone();
-    EXPECT_EQ(measured, 2);
-    EXPECT_EQ(playlist->entries().lengthMs(0), 3000);
+    EXPECT_EQ(playlist.entries().lengthMs(0), 4321);
 }
 
 TEST_F(SongLengthTestTest, StopMenuEndsTheTestAndRebuilds) {
-    addEntries(makeSongs({"a.mp3", "b.mp3"}));
-    playlist->commands().mnuRefresh(2);
+    addEntries(makeSongs(2));
+    playlist.commands().mnuRefresh(2);
     test().tick();
-    playlist->commands().mnuRefresh(3);
+    playlist.commands().mnuRefresh(3);
     EXPECT_FALSE(test().isRunning());
     EXPECT_EQ(status.status(), QStringLiteral("已經全部完成歌曲長度測試!"));
     test().tick();
     EXPECT_EQ(measured, 1) << "a stopped test measures nothing more";
 }
 
-TEST_F(SongLengthTestTest, EntriesRemovedDuringTheTestEndIt) {
-    addEntries(makeSongs({"a.mp3", "b.mp3", "c.mp3"}));
-    playlist->commands().mnuRefresh(2);
+TEST_F(SongLengthTestTest, EmptyOrEmptiedPlaylistEndsTheTest) {
+    playlist.commands().mnuRefresh(2);
+    EXPECT_FALSE(test().isRunning()) << "an empty playlist starts no test";
+    addEntries(makeSongs(3));
+    playlist.commands().mnuRefresh(2);
     test().tick();
-    playlist->entries().clear();
+    playlist.entries().clear();
     test().tick();
     EXPECT_FALSE(test().isRunning());
     EXPECT_EQ(status.status(), QStringLiteral("已經完成歌曲長度測試."));
 }
 
-TEST_F(SongLengthTestTest, EmptyPlaylistStartsNoTest) {
-    playlist->commands().mnuRefresh(2);
-    EXPECT_FALSE(test().isRunning());
-}
-
 TEST_F(SongLengthTestTest, PageViewMeasuresTheShownPage) {
-    QStringList names;
-    for (int i = 1; i <= 20; ++i) names.append(QStringLiteral("s%1.mp3").arg(i));
-    addEntries(makeSongs(names));
-    state.WindowMode = 2;
-    state.lblPLItemNo = 15;
+    addEntries(makeSongs(20));
+    enterPageView(2);
     state.lblPLpage = 1;
-    playlist->commands().mnuRefresh(2);
+    playlist.commands().mnuRefresh(2);
     EXPECT_EQ(state.ChkSongLen, 15);
     EXPECT_EQ(state.ChkSongLenEND, 19);
 }
