@@ -1,27 +1,16 @@
 // Showing a folder of 20,000 files: reading and sorting the names, fitting
 // the two lists, and the whole step the browser takes when the user opens
 // such a folder (lists filled, count label, fit).
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "app/AppServices.h"
-#include "app/AppState.h"
-#include "app/SongStarter.h"
-#include "app/StatusLine.h"
+#include "BenchSupport.h"
 #include "browser/BrowserPanel.h"
 #include "browser/FilePattern.h"
 #include "browser/FolderReader.h"
 #include "browser/ListFit.h"
-#include "platform/Clock.h"
-#include "platform/ProcessWaveOut.h"
-#include "platform/mci/OfflineMciEngine.h"
-#include "platform/qt/QtDialogs.h"
-#include "platform/qt/QtPlatform.h"
 
 namespace {
 
@@ -56,31 +45,12 @@ void BM_ListAndFit(benchmark::State& state) {
 }
 BENCHMARK(BM_ListAndFit)->Arg(0)->Arg(1)->ArgName("filtered")->Unit(benchmark::kMillisecond);
 
-class QuietStatus final : public StatusLine, public SongStarter {
-public:
-    void setStatus(const QString& text) override { text_ = text; }
-    QString status() const override { return text_; }
-    void SongStarted(const QString&) override {}
-
-private:
-    QString text_;
-};
-
 void BM_PanelShowsFolder(benchmark::State& state) {
-    QtDialogs dialogs;
-    QtClipboard clipboard;
-    QtLauncher launcher;
-    SystemClock clock;
-    QtScreen screen;
-    OfflineMciEngine mci;
-    ProcessWaveOut waveOut;
-    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
-    AppState app;
-    QuietStatus quiet;
+    BenchServices s;
     QWidget canvas;
     canvas.resize(800, 560);
     auto* fileLink = new QLineEdit(&canvas);
-    auto* panel = new BrowserPanel(&canvas, app, services, quiet, fileLink, quiet);
+    auto* panel = new BrowserPanel(&canvas, s.state, s.services, s.quiet, fileLink, s.quiet);
     canvas.show();
     const QString empty = bigFolder() + QStringLiteral("/專輯 0");
     for (auto _ : state) {
@@ -97,11 +67,4 @@ BENCHMARK(BM_PanelShowsFolder)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarksInApplication(argc, argv); }

@@ -1,46 +1,16 @@
 // The largest playlist (32,767 entries): loading it and building the full
 // display, as a load does, must stay well under a blink (goal: 300 ms warm);
 // saving it and showing it in the list box are measured next to it.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "app/AppServices.h"
-#include "app/AppState.h"
-#include "app/SongStarter.h"
-#include "app/StatusLine.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/ProcessWaveOut.h"
-#include "platform/mci/OfflineMciEngine.h"
-#include "platform/qt/QtPlatform.h"
-#include "playback/MultiMedia.h"
+#include "BenchSupport.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistPanel.h"
 
 namespace {
-
-class SilentDialogs final : public Dialogs {
-public:
-    int messageBox(const QString&, MsgButtons, MsgIcon, const QString&) override { return MsgResult::Ok; }
-    QString inputBox(const QString&, const QString&, const QString&, std::optional<QPoint>) override { return {}; }
-    QStringList openFiles(const FileDialogRequest&) override { return {}; }
-    QString saveFile(const FileDialogRequest&) override { return {}; }
-};
-
-class Quiet final : public StatusLine, public SongStarter {
-public:
-    void setStatus(const QString& text) override { last_ = text; }
-    QString status() const override { return last_; }
-    void SongStarted(const QString&) override {}
-
-private:
-    QString last_;
-};
 
 // Songs on disk (so every line asks the file system) in album folders, a
 // lyric for every tenth title, and the playlist file naming them all.
@@ -75,23 +45,9 @@ BigPlaylist& bigPlaylist() {
     return list;
 }
 
-struct Services {
-    SilentDialogs dialogs;
-    QtClipboard clipboard;
-    QtLauncher launcher;
-    SystemClock clock;
-    QtScreen screen;
-    OfflineMciEngine mci;
-    ProcessWaveOut waveOut;
-    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
-    MultiMedia media{mci};
-    Quiet quiet;
-    AppState state;
-};
-
 void BM_LoadAndFullDisplay(benchmark::State& run) {
     BigPlaylist& list = bigPlaylist();
-    Services s;
+    BenchServices s;
     Playlist playlist(s.state, s.services, s.quiet, s.media, s.quiet);
     for (auto _ : run) {
         playlist.store().PLLoadFile(list.file, false);
@@ -103,7 +59,7 @@ BENCHMARK(BM_LoadAndFullDisplay)->Unit(benchmark::kMillisecond);
 
 void BM_LoadIntoTheListBox(benchmark::State& run) {
     BigPlaylist& list = bigPlaylist();
-    Services s;
+    BenchServices s;
     QWidget canvas;
     canvas.resize(800, 560);
     PlaylistPanel panel(&canvas, s.state, s.services, s.quiet, s.media, s.quiet);
@@ -117,7 +73,7 @@ BENCHMARK(BM_LoadIntoTheListBox)->Unit(benchmark::kMillisecond);
 
 void BM_Save(benchmark::State& run) {
     BigPlaylist& list = bigPlaylist();
-    Services s;
+    BenchServices s;
     Playlist playlist(s.state, s.services, s.quiet, s.media, s.quiet);
     playlist.store().PLLoadFile(list.file, false);
     const QString target = list.dir.path() + QStringLiteral("/saved.ini");
@@ -127,11 +83,4 @@ BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarksInApplication(argc, argv); }
