@@ -4,9 +4,18 @@
 
 #include "EngineFixture.h"
 
-TEST(GstMciEngine, EveryKindOfSongHasItsTrueLengthAndPlaysAtOnce) {
-    // MP3 exact to the frame (±1 ms of rounding), the others within 1 %.
+namespace {
+
+class RealEngine : public ::testing::Test {
+protected:
+    TimedEngine e;
     const TestSongs& s = TestSongs::get();
+};
+
+}  // namespace
+
+TEST_F(RealEngine, EveryKindOfSongHasItsTrueLengthAndPlaysAtOnce) {
+    // MP3 exact to the frame (±1 ms of rounding), the others within 1 %.
     struct Song {
         const char* name;
         QString path;
@@ -20,7 +29,6 @@ TEST(GstMciEngine, EveryKindOfSongHasItsTrueLengthAndPlaysAtOnce) {
         {"MIDI format 1, tempo changes", s.midi1, s.midiMs, s.midiMs / 100},
         {"WMA", s.wma, s.wmaMs, s.wmaMs / 100},
     };
-    TimedEngine e;
     for (const Song& song : songs) {
         SCOPED_TRACE(song.name);
         ASSERT_EQ(e.send("open " + s.quoted(song.path) + " alias song").code, 0u);
@@ -35,16 +43,14 @@ TEST(GstMciEngine, EveryKindOfSongHasItsTrueLengthAndPlaysAtOnce) {
     }
 }
 
-TEST(GstMciEngine, NaturalEndComesAfterTheTrueTimeAtTheLength) {
+TEST_F(RealEngine, NaturalEndComesAfterTheTrueTimeAtTheLength) {
     // The MIDI song changes tempo twice: 3 s as written, 7 s if each tempo
     // were taken to hold from the start.
-    const TestSongs& s = TestSongs::get();
     struct Case {
         const char* name;
         QString path;
         qint64 lengthMs;
     };
-    TimedEngine e;
     for (const Case& c : {Case{"WAV", s.shortWav, s.shortWavMs}, Case{"MIDI", s.midi0, s.midiMs}}) {
         SCOPED_TRACE(c.name);
         e.ok("open " + s.quoted(c.path) + " alias a");
@@ -69,9 +75,7 @@ TEST(GstMciEngine, NaturalEndComesAfterTheTrueTimeAtTheLength) {
     EXPECT_EQ(e.position("a"), s.shortWavMs);
 }
 
-TEST(GstMciEngine, SeekLeavesTheDeviceStoppedAndPauseMakesItPaused) {
-    TimedEngine e;
-    const TestSongs& s = TestSongs::get();
+TEST_F(RealEngine, SeekLeavesTheDeviceStoppedAndPauseMakesItPaused) {
     e.ok("open " + s.quoted(s.vbrMp3) + " alias ZELSong");
     e.ok("play ZELSong from 0");
     e.ok("seek ZELSong to 1500");
@@ -93,9 +97,7 @@ TEST(GstMciEngine, SeekLeavesTheDeviceStoppedAndPauseMakesItPaused) {
     EXPECT_EQ(e.position("ZELSong"), 0) << "a refused command changes nothing";
 }
 
-TEST(GstMciEngine, StopKeepsThePositionAndPlayResumesThere) {
-    TimedEngine e;
-    const TestSongs& s = TestSongs::get();
+TEST_F(RealEngine, StopKeepsThePositionAndPlayResumesThere) {
     e.ok("open " + s.quoted(s.wav) + " alias a");
     e.ok("play a");
     ASSERT_TRUE(TimedEngine::waitUntil([&] { return e.position("a") >= 400; }, 3000));
@@ -114,9 +116,7 @@ TEST(GstMciEngine, StopKeepsThePositionAndPlayResumesThere) {
     EXPECT_EQ(e.mode("a"), "playing");
 }
 
-TEST(GstMciEngine, SpeedTwoThousandAdvancesTwiceAsFast) {
-    TimedEngine e;
-    const TestSongs& s = TestSongs::get();
+TEST_F(RealEngine, SpeedTwoThousandAdvancesTwiceAsFast) {
     e.ok("open " + s.quoted(s.wav) + " alias a");
     e.ok("set a speed 2000");
     EXPECT_EQ(e.number("status a speed"), 2000);
@@ -133,9 +133,7 @@ TEST(GstMciEngine, SpeedTwoThousandAdvancesTwiceAsFast) {
     EXPECT_EQ(e.number("status a speed"), 2000);
 }
 
-TEST(GstMciEngine, TwoDevicesAtOnceAndCloseAll) {
-    TimedEngine e;
-    const TestSongs& s = TestSongs::get();
+TEST_F(RealEngine, TwoDevicesAtOnceAndCloseAll) {
     EXPECT_EQ(e.ok("open " + s.quoted(s.wav) + " alias one"), "1") << "open answers the device id";
     EXPECT_EQ(e.ok("open " + s.quoted(s.cbrMp3) + " alias two"), "2");
     e.ok("play one");
@@ -151,9 +149,7 @@ TEST(GstMciEngine, TwoDevicesAtOnceAndCloseAll) {
     e.ok("close all");  // nothing open: still fine
 }
 
-TEST(GstMciEngine, FailuresGiveTheirCodesAndNoReply) {
-    TimedEngine e;
-    const TestSongs& s = TestSongs::get();
+TEST_F(RealEngine, FailuresGiveTheirCodesAndNoReply) {
     const QString letter = s.dir.writeFile("letter.mp3", "Dear friend,\r\nthis is not a song.\r\n");
     const QString empty = s.dir.writeFile("empty.wav", {});
     e.ok("open " + s.quoted(s.wav) + " alias a");
@@ -186,9 +182,7 @@ TEST(GstMciEngine, FailuresGiveTheirCodesAndNoReply) {
     EXPECT_EQ(e.mode("a"), "stopped") << "the open device is untouched";
 }
 
-TEST(GstMciEngine, ReplyIsCutToTheCapacity) {
-    TimedEngine e;
-    const TestSongs& s = TestSongs::get();
+TEST_F(RealEngine, ReplyIsCutToTheCapacity) {
     e.ok("open " + s.quoted(s.wav) + " alias a");
     const QList<QPair<int, QString>> cases{{255, "stopped"}, {10, "stopped"}, {8, "stopped"}, {7, "stoppe"},
                                            {3, "st"},        {1, ""},         {0, ""},         {-5, ""}};
@@ -196,11 +190,9 @@ TEST(GstMciEngine, ReplyIsCutToTheCapacity) {
     EXPECT_EQ(e.send("status a length", 3).text, "30");
 }
 
-TEST(GstMciEngine, DeviceWithoutAliasIsNamedByItsPath) {
-    TimedEngine e;
-    TempDir dir;
-    const QString plain = dir.writeFile("plain.wav", MediaGen::makeWave({1000}));
-    const QString spaced = '"' + dir.writeFile("with blank.wav", MediaGen::makeWave({1000})) + '"';
+TEST_F(RealEngine, DeviceWithoutAliasIsNamedByItsPath) {
+    const QString plain = s.dir.writeFile("plain.wav", MediaGen::makeWave({1000}));
+    const QString spaced = '"' + s.dir.writeFile("with blank.wav", MediaGen::makeWave({1000})) + '"';
     e.ok("open " + plain);
     EXPECT_EQ(e.number("status " + plain + " length"), 1000);
     e.ok("open " + spaced + " type waveaudio");
@@ -210,8 +202,7 @@ TEST(GstMciEngine, DeviceWithoutAliasIsNamedByItsPath) {
     e.ok("close " + spaced);
 }
 
-TEST(GstMciEngine, VolumeFollowsTheOutputLevelAndEachDevice) {
-    const TestSongs& s = TestSongs::get();
+TEST_F(RealEngine, VolumeFollowsTheOutputLevelAndEachDevice) {
     quint32 heard = 0;
     // Whoever listened to the output level before the engine still hears it.
     ProcessWaveOut waveOut;
@@ -230,15 +221,13 @@ TEST(GstMciEngine, VolumeFollowsTheOutputLevelAndEachDevice) {
     EXPECT_EQ(heard, 0xFFFFu);
 }
 
-TEST(GstMciEngine, ErrorBeforeAnyPrerollReadsNotReady) {
-    TimedEngine e;
-    TempDir dir;
+TEST_F(RealEngine, ErrorBeforeAnyPrerollReadsNotReady) {
     // A WAVE file in a format no decoder knows: it opens (the headers are
     // fine) but the pipeline fails.
     QByteArray wave = MediaGen::makeWave({1000, 8000, 1});
     wave[20] = '\x34';
     wave[21] = '\x12';
-    e.ok("open " + dir.writeFile("odd.wav", wave) + " alias odd");
+    e.ok("open " + s.dir.writeFile("odd.wav", wave) + " alias odd");
     for (int attempt = 1; attempt <= 2; ++attempt) {  // the second play fails again, never crashes
         e.ok("play odd");
         ASSERT_TRUE(TimedEngine::waitUntil([&] { return e.mode("odd") != "playing"; }, 4000)) << attempt;
@@ -248,10 +237,7 @@ TEST(GstMciEngine, ErrorBeforeAnyPrerollReadsNotReady) {
     e.ok("close odd");
 }
 
-TEST(GstMciEngine, DamagedAndHostileFilesStayWithinBounds) {
-    TimedEngine e;
-    const TestSongs& s = TestSongs::get();
-    TempDir dir;
+TEST_F(RealEngine, DamagedAndHostileFilesStayWithinBounds) {
     QRandomGenerator random(20240601);
     auto randomBytes = [&](int n) {
         QByteArray b(n, '\0');
@@ -271,7 +257,7 @@ TEST(GstMciEngine, DamagedAndHostileFilesStayWithinBounds) {
     };
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(qPrintable(name));
-        const MciReply opened = e.send("open " + s.quoted(dir.writeFile(name, bytes)) + " alias bad");
+        const MciReply opened = e.send("open " + s.quoted(s.dir.writeFile(name, bytes)) + " alias bad");
         if (opened.code != 0) {
             EXPECT_EQ(opened.code, MciError::CannotPlay);
             continue;

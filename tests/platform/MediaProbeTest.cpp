@@ -3,6 +3,8 @@
 // the engine's tests.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Bytes.h"
 #include "MediaGen.h"
 #include "SyntheticMpeg.h"
@@ -111,12 +113,8 @@ TEST(MpegFrameHeader, ReadsTheFieldsOfEachVersionAndLayer) {
         SCOPED_TRACE(testing::Message() << std::hex << c.word);
         const auto h = parseMpegFrameHeader(c.word);
         ASSERT_TRUE(h.has_value());
-        EXPECT_EQ(h->version, c.version);
-        EXPECT_EQ(h->layer, c.layer);
-        EXPECT_EQ(h->bitrateKbps, c.kbps);
-        EXPECT_EQ(h->sampleRate, c.rate);
-        EXPECT_EQ(h->frameBytes, c.bytes);
-        EXPECT_EQ(h->samplesPerFrame, c.samples);
+        EXPECT_EQ(std::tuple(h->version, h->layer, h->bitrateKbps, h->sampleRate, h->frameBytes, h->samplesPerFrame),
+                  std::tuple(c.version, c.layer, c.kbps, c.rate, c.bytes, c.samples));
     }
     for (quint32 bad : {0x00000000u, 0xFFEB9064u /* reserved version */, 0xFFF99064u /* layer 0 */,
                         0xFFFBF064u /* bit rate 15 */, 0xFFFB9C64u /* rate 3 */, 0xFFFB9066u /* emphasis 2 */}) {
