@@ -164,7 +164,6 @@ TEST_F(BrowserNavigationTest, FittingTheListsToTheFolder) {
     EXPECT_EQ(rows, -1) << "no counting while fitting is off";
     EXPECT_EQ(dir1()->toolTip(), u"No Method (Fixed Size)"_s);
     EXPECT_EQ(Twips::fromPx(dir1()->height()), 2190);
-    EXPECT_EQ(Twips::fromPx(file1()->y()), 2640);
 }
 
 TEST_F(BrowserNavigationTest, RefreshRereadsFromDiskAndKeepsTheSelection) {

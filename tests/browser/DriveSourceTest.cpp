@@ -5,11 +5,11 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 TEST(DriveSourceTest, DriveOfAPathIsTheDeepestMountRootHoldingIt) {
-    const QList<DriveEntry> drives{{QStringLiteral("/"), {}},
-                                   {QStringLiteral("/media/usb"), QStringLiteral("STICK")},
-                                   {QStringLiteral("/media/usb/inner"), {}},
-                                   {QStringLiteral("/home"), {}}};
+    const QList<DriveEntry> drives{
+        {u"/"_s, {}}, {u"/media/usb"_s, u"STICK"_s}, {u"/media/usb/inner"_s, {}}, {u"/home"_s, {}}};
     const struct {
         const char* path;
         const char* root;
@@ -23,9 +23,9 @@ TEST(DriveSourceTest, DriveOfAPathIsTheDeepestMountRootHoldingIt) {
 }
 
 TEST(DriveSourceTest, DisplayTextAddsAUsefulLabel) {
-    EXPECT_EQ((DriveEntry{QStringLiteral("/"), {}}).displayText(), QStringLiteral("/"));
-    EXPECT_EQ((DriveEntry{QStringLiteral("/m"), QStringLiteral("/m")}).displayText(), QStringLiteral("/m"));
-    EXPECT_EQ((DriveEntry{QStringLiteral("/m"), QStringLiteral("歌")}).displayText(), QStringLiteral("/m  [歌]"));
+    EXPECT_EQ((DriveEntry{u"/"_s, {}}).displayText(), u"/"_s);
+    EXPECT_EQ((DriveEntry{u"/m"_s, u"/m"_s}).displayText(), u"/m"_s);
+    EXPECT_EQ((DriveEntry{u"/m"_s, u"歌"_s}).displayText(), u"/m  [歌]"_s);
 }
 
 TEST(SystemDriveSourceTest, OnlyVolumesAUserBrowses) {

@@ -123,8 +123,9 @@ TEST_F(Transport, ButtonsSendTheirCommands) {
         rig.state.AccTimePos = c.clock ? 10000 : 0;
         rig.setPosition(c.position);
         rig.transport.cmdMMControl_Click(c.button);
-        EXPECT_EQ(rig.actions(), QString::fromUtf8(c.commands)) << "button " << c.button << (c.clock ? " clock on" : "");
-        EXPECT_EQ(rig.state.AccTimePos, c.accTimePos) << "button " << c.button << (c.clock ? " clock on" : "");
+        const std::string name = "button " + std::to_string(c.button) + (c.clock ? " clock on" : "");
+        EXPECT_EQ(rig.actions(), QString::fromUtf8(c.commands)) << name;
+        EXPECT_EQ(rig.state.AccTimePos, c.accTimePos) << name;
     }
 }
 
@@ -238,11 +239,10 @@ TEST_F(Transport, VolumeSliderReadsAndSetsTheOutputLevel) {
     EXPECT_EQ(rig.display.volumeToolTip(), u"Volume: 755/ 1000"_s);
     EXPECT_EQ(rig.display.qualityText(), u"75.5%"_s);
 
-    for (const auto& [x, level] : {std::pair{20.0, 0u}, std::pair{960.0, 0xFFFFFFFFu}}) {
-        rig.transport.LinMMVolLin_MouseDown(x);
-        EXPECT_EQ(rig.fakes.waveOut.volume(), level) << "x " << x;
-        EXPECT_EQ(rig.display.qualityText(), level ? u"100%"_s : u"0%"_s) << "x " << x;
-    }
+    rig.transport.LinMMVolLin_MouseDown(960);  // where the click lands has its own table
+    EXPECT_EQ(rig.fakes.waveOut.volume(), 0xFFFFFFFFu);
+    EXPECT_EQ(rig.display.volumeUnits(), 1000);
+    EXPECT_EQ(rig.display.qualityText(), u"100%"_s);
     rig.transport.lblVolSwt_Click();
     EXPECT_FALSE(rig.display.volumeSliderShown());
     EXPECT_EQ(rig.display.qualityText(), u"128 Kbps"_s);
