@@ -75,45 +75,38 @@ TEST_F(RealEngine, NaturalEndComesAfterTheTrueTimeAtTheLength) {
     EXPECT_EQ(e.position("a"), s.shortWavMs);
 }
 
-TEST_F(RealEngine, SeekLeavesTheDeviceStoppedAndPauseMakesItPaused) {
-    e.ok("open " + s.quoted(s.vbrMp3) + " alias ZELSong");
-    e.ok("play ZELSong from 0");
-    e.ok("seek ZELSong to 1500");
-    EXPECT_EQ(e.mode("ZELSong"), "stopped");
-    EXPECT_EQ(e.position("ZELSong"), 1500);
-    e.ok("pause ZELSong");
-    EXPECT_EQ(e.mode("ZELSong"), "paused");
+TEST_F(RealEngine, SeekStopAndPauseHoldThePositionAndPlayGoesOnFromThere) {
+    e.ok("open " + s.quoted(s.vbrMp3) + " alias a");
+    e.ok("play a from 0");
+    e.ok("seek a to 1500");
+    EXPECT_EQ(e.mode("a"), "stopped");
+    EXPECT_EQ(e.position("a"), 1500);
+    e.ok("pause a");
+    EXPECT_EQ(e.mode("a"), "paused");
     QThread::msleep(300);
-    EXPECT_EQ(e.position("ZELSong"), 1500) << "a paused device does not move";
+    EXPECT_EQ(e.position("a"), 1500) << "a paused device does not move";
 
-    e.ok("play ZELSong");
-    EXPECT_EQ(e.mode("ZELSong"), "playing");
-    EXPECT_TRUE(TimedEngine::waitUntil([&] { return e.position("ZELSong") >= 1700; }, 3000));
-    EXPECT_LT(e.position("ZELSong"), 2900) << "played from the seek target, not from the start";
-
-    e.ok("seek ZELSong to start");
-    EXPECT_EQ(e.position("ZELSong"), 0);
-    EXPECT_EQ(e.send("play ZELSong from -4000").code, MciError::OutOfRange);
-    EXPECT_EQ(e.position("ZELSong"), 0) << "a refused command changes nothing";
-}
-
-TEST_F(RealEngine, StopKeepsThePositionAndPlayResumesThere) {
-    e.ok("open " + s.quoted(s.wav) + " alias a");
     e.ok("play a");
-    ASSERT_TRUE(TimedEngine::waitUntil([&] { return e.position("a") >= 400; }, 3000));
+    EXPECT_EQ(e.mode("a"), "playing");
+    EXPECT_TRUE(TimedEngine::waitUntil([&] { return e.position("a") >= 1700; }, 3000));
     e.ok("stop a");
     EXPECT_EQ(e.mode("a"), "stopped");
     const qint64 stoppedAt = e.position("a");
-    EXPECT_GE(stoppedAt, 400);
+    EXPECT_GE(stoppedAt, 1700);
+    EXPECT_LT(stoppedAt, 2500) << "played from the seek target, not from the start";
     QThread::msleep(200);
-    EXPECT_EQ(e.position("a"), stoppedAt);
-
+    EXPECT_EQ(e.position("a"), stoppedAt) << "a stopped device does not move";
     e.ok("play a");
     EXPECT_GE(e.position("a"), stoppedAt) << "resumed, not restarted";
     EXPECT_TRUE(TimedEngine::waitUntil([&] { return e.position("a") >= stoppedAt + 200; }, 3000));
     e.ok("pause a");
     e.ok("resume a");
     EXPECT_EQ(e.mode("a"), "playing");
+
+    e.ok("seek a to start");
+    EXPECT_EQ(e.position("a"), 0);
+    EXPECT_EQ(e.send("play a from -4000").code, MciError::OutOfRange);
+    EXPECT_EQ(e.position("a"), 0) << "a refused command changes nothing";
 }
 
 TEST_F(RealEngine, SpeedTwoThousandAdvancesTwiceAsFast) {
@@ -215,7 +208,6 @@ TEST_F(RealEngine, VolumeFollowsTheOutputLevelAndEachDevice) {
         EXPECT_EQ(heard, 0x40004000u);
         EXPECT_EQ(engine.sendString("setaudio a volume to 500", 0).code, 0u);
         EXPECT_EQ(engine.sendString("status a volume", 255).text, "500");
-        EXPECT_EQ(engine.sendString("status a mode", 255).text, "playing");
     }
     waveOut.setVolume(0xFFFFu);  // the engine is gone and has let go
     EXPECT_EQ(heard, 0xFFFFu);

@@ -18,9 +18,7 @@ const MciParser& parser() {
 
 TEST(MciParser, ReadsTheCommandsThePlayerAndConsoleSend) {
     struct Case {
-        QString text;
-        QString verb;
-        QString target;
+        QString text, verb, target;
         QStringList keys;  // "key=value"
     };
     const Case cases[] = {

@@ -114,37 +114,28 @@ TEST_F(MultiMediaFake, FileLengthUsesItsOwnDeviceAndFourCommands) {
     EXPECT_EQ(mm.MMGetFileLength(QString(), QStringLiteral("/music/b.mp3")), 0);
 }
 
-TEST_F(MultiMediaFake, ModeFromTheFirstTwoLetters) {
+TEST_F(MultiMediaFake, StatusRepliesBecomeModesAndNumbersRoundedHalfToEven) {
     openSong();
     struct Case {
         const char* reply;
-        quint8 mode;
-    };
-    for (const Case c : {Case{"playing", 1}, Case{"stopped", 2}, Case{"paused", 3}, Case{"seeking", 0},
-                         Case{"not ready", 0}, Case{"open", 0}, Case{"", 0}, Case{"pl", 1}, Case{"p", 0}}) {
-        fake.answer(QStringLiteral("Status ZELSong mode"), QString::fromLatin1(c.reply));
-        EXPECT_EQ(mm.MMGetMode(QString()), c.mode) << c.reply;
-    }
-}
-
-TEST_F(MultiMediaFake, RepliesBecomeNumbersRoundedHalfToEven) {
-    openSong();
-    struct Case {
-        const char* reply;
+        quint8 mode;  // from the first two letters
         qint32 position;
         qint16 speed;
     };
     const Case cases[] = {
-        {"1234", 1234, 1234},     {"  987", 987, 987},     {"12.5", 12, 12},        {"13.5", 14, 14},
-        {"-5", -5, -5},           {"abc", 0, 0},           {"", 0, 0},              {"42ms", 42, 42},
-        {"40000", 40000, 0},      {"2147483647", 2147483647, 0},
-        {"2147483648", 0, 0},  // past 32 bits reads as a failed reply
+        {"playing", 1, 0, 0},       {"stopped", 2, 0, 0},       {"paused", 3, 0, 0},    {"seeking", 0, 0, 0},
+        {"not ready", 0, 0, 0},     {"open", 0, 0, 0},          {"pl", 1, 0, 0},        {"p", 0, 0, 0},
+        {"", 0, 0, 0},              {"1234", 0, 1234, 1234},    {"  987", 0, 987, 987}, {"12.5", 0, 12, 12},
+        {"13.5", 0, 14, 14},        {"-5", 0, -5, -5},          {"42ms", 0, 42, 42},    {"40000", 0, 40000, 0},
+        {"2147483647", 0, 2147483647, 0},
+        {"2147483648", 0, 0, 0},  // past 32 bits reads as a failed reply
         // The position's 15-character buffer keeps 14 characters; speed reads all of it.
-        {"123456789012345", 0, 0},  {"12345678901234567", 0, 0}, {"0000000000001999", 19, 1999},
+        {"123456789012345", 0, 0, 0}, {"12345678901234567", 0, 0, 0}, {"0000000000001999", 0, 19, 1999},
     };
     for (const Case& c : cases) {
-        fake.answer(QStringLiteral("Status ZELSong position"), QString::fromLatin1(c.reply));
-        fake.answer(QStringLiteral("Status ZELSong speed"), QString::fromLatin1(c.reply));
+        for (const char* item : {"mode", "position", "speed"})
+            fake.answer(QStringLiteral("Status ZELSong ") + QLatin1String(item), QString::fromLatin1(c.reply));
+        EXPECT_EQ(mm.MMGetMode(QString()), c.mode) << c.reply;
         EXPECT_EQ(mm.MMGetPosition(QString()), c.position) << c.reply;
         EXPECT_EQ(mm.MMGetSpeed(QString()), c.speed) << c.reply;
     }
