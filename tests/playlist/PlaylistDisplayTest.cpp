@@ -158,32 +158,21 @@ TEST_F(PlaylistDisplayTest, RefreshKeepsTheSelectionOrTakesTheLastLine) {
     addEntries(makeSongs(6));
     QStringList clicked;
     playlist.hooks().entryClicked = [&](const QString& p) { clicked.append(p); };
+    playlist.hooks().refreshBrowser = [&] { clicked.append("browser"); };
     refresh();
     display().selectRow(3);
     clicked.clear();
     playlist.commands().mnuRefresh(0);
     EXPECT_EQ(display().selectedRow(), 3);
-    EXPECT_EQ(clicked, QStringList{entryPaths()[3]}) << "reselecting acts as a click";
+    EXPECT_EQ(clicked, (QStringList{"browser", entryPaths()[3]})) << "the browser first; reselecting acts as a click";
     for (int row : {5, 4, 3}) playlist.entries().remove(row);
+    playlist.commands().mnuRefresh(9);  // only the browser
+    EXPECT_EQ(display().lines().count(), 6);
     playlist.commands().mnuRefresh(0);
     EXPECT_EQ(display().selectedRow(), 2) << "the list got shorter";
     playlist.entries().clear();
     playlist.commands().mnuRefresh(0);
     EXPECT_EQ(display().selectedRow(), -1);
-}
-
-TEST_F(PlaylistDisplayTest, RangeRebuildTouchesOnlyItsLinesAndMeasuresOnlyThem) {
-    const QStringList files = makeSongs(5);
-    addEntries(files.mid(0, 3));
-    refresh();
-    addEntries(files.mid(3));
-    playlist.entries().setPath(0, "/renamed.mp3");
-    display().PLRefreshItems(true, "3%4", false);
-    EXPECT_EQ(display().lines().count(), 5);
-    EXPECT_EQ(display().lines().line(0), "1. s1 [0:00.00]") << "outside the range: unchanged";
-    EXPECT_EQ(display().lines().line(4), "5. s5 [0:00.00]");
-    EXPECT_TRUE(state.ChkSongLen == 3 && state.ChkSongLenEND == 4) << state.ChkSongLen << "%" << state.ChkSongLenEND;
-    EXPECT_EQ(status.status(), "準備進行歌曲長度測試中...");
 }
 
 TEST_F(PlaylistDisplayTest, FullModeNeverShowsLinesLeftFromThePageView) {

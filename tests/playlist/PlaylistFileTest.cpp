@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/CodePage.h"
 #include "playlist/PlaylistFile.h"
-#include "support/TempDir.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 
@@ -22,31 +21,6 @@ TEST(PlaylistFileTest, ParsesOneEntryPerNonBlankLine) {
         {"empty", QString(), {}},
     };
     for (const Case& c : cases) EXPECT_EQ(PlaylistFile::parse(c.text), c.expected) << c.name;
-}
-
-// A path the code page cannot hold turns the whole file into UTF-8 with a
-// BOM, so that no character is lost.
-TEST(PlaylistFileTest, WritesCrLfLinesAndReadsThemBack) {
-    const QStringList inCodePage = {QStringLiteral("/音樂/藍天.mp3"), QStringLiteral("/b.mp3")};
-    const QStringList outside = {QStringLiteral("/music/z.mp3"), QStringLiteral("/music/Ünïcödé – 𝄞 ♪.mp3"),
-                                 QStringLiteral("/音樂/a.wav"), QStringLiteral("/music/z.mp3")};
-    const struct {
-        const char* name;
-        QStringList paths;
-        QByteArray bytes;
-    } cases[] = {
-        {"code page 950", inCodePage, CodePage::toCp950Lossy(inCodePage.join("\r\n") + "\r\n")},
-        {"outside the code page", outside, "\xEF\xBB\xBF" + (outside.join("\r\n") + "\r\n").toUtf8()},
-    };
-    TempDir dir;
-    for (const auto& c : cases) {
-        const QString file = dir.path(QString::fromLatin1(c.name));
-        ASSERT_TRUE(PlaylistFile::write(file, c.paths)) << c.name;
-        EXPECT_EQ(readWholeFile(file), c.bytes) << c.name;
-        const PlaylistFile::ReadResult back = PlaylistFile::read(file);
-        EXPECT_TRUE(back.ok) << c.name;
-        EXPECT_EQ(back.paths, c.paths) << c.name;
-    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <QFile>
 
 #include "PlaylistFixture.h"
+#include "common/CodePage.h"
 #include "common/DataFolder.h"
 
 namespace {
@@ -51,18 +52,32 @@ TEST_F(PlaylistStoreTest, MissingOrEmptyPathShowsTheLoadFailureAndKeepsThePlayli
     }
 }
 
+// A path the code page cannot hold turns the whole file into UTF-8 with a
+// BOM, so that no character is lost.
 TEST_F(PlaylistStoreTest, SaveThenLoadGivesTheSamePathsUnmeasured) {
-    const QStringList paths = {"/b.mp3", "/音樂/a.mp3", "/é/𝄞.wav", "/b.mp3"};
-    addEntries(paths, 61234);
+    const QStringList inCodePage = {"/音樂/a.mp3", "/b.mp3"}, outside = {"/b.mp3", "/音樂/a.mp3", "/é/𝄞 ♪.wav", "/b.mp3"};
+    const struct {
+        const char* name;
+        QStringList paths;
+        QByteArray bytes;
+    } cases[] = {
+        {"code page 950", inCodePage, CodePage::toCp950Lossy(inCodePage.join("\r\n") + "\r\n")},
+        {"outside the code page", outside, "\xEF\xBB\xBF" + (outside.join("\r\n") + "\r\n").toUtf8()},
+    };
     const QString file = songs.path("saved.ini");
-    ASSERT_TRUE(store().PLSaveFile(file));
-    EXPECT_EQ(state.UPlayList, file);
-    EXPECT_TRUE(statusSaid("PlayList 儲存成功", file));
-    EXPECT_EQ(nameLabel(), "PlayList 名稱: saved.ini");
-    playlist.entries().clear();
-    ASSERT_TRUE(store().PLLoadFile(file, false));
-    EXPECT_EQ(entryPaths(), paths);
-    EXPECT_EQ(playlist.entries().PLCountLength(0, 3), 0) << "lengths are not stored";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        playlist.entries().clear();
+        addEntries(c.paths, 61234);
+        ASSERT_TRUE(store().PLSaveFile(file));
+        EXPECT_EQ(readWholeFile(file), c.bytes);
+        EXPECT_TRUE(state.UPlayList == file && statusSaid("PlayList 儲存成功", file));
+        EXPECT_EQ(nameLabel(), "PlayList 名稱: saved.ini");
+        playlist.entries().clear();
+        ASSERT_TRUE(store().PLLoadFile(file, false));
+        EXPECT_EQ(entryPaths(), c.paths);
+        EXPECT_EQ(playlist.entries().PLCountLength(0, int(c.paths.size()) - 1), 0) << "lengths are not stored";
+    }
 }
 
 TEST_F(PlaylistStoreTest, FailedSaveKeepsTheFileAndTheName) {
