@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QString>
 #include <QThread>
 
@@ -59,6 +60,12 @@ inline const TestSongs& TestSongs::get() {
         return s;
     }();
     return *songs;
+}
+
+inline QByteArray randomBytes(QRandomGenerator& random, qsizetype count) {
+    QByteArray bytes(count, '\0');
+    for (char& c : bytes) c = static_cast<char>(random.bounded(256));
+    return bytes;
 }
 
 class TimedEngine {

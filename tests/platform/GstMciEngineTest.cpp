@@ -1,7 +1,5 @@
 // The engine with real pipelines, on short generated songs playing into a
 // fake sink in real time. Every command is held to the time bound.
-#include <QRandomGenerator>
-
 #include "EngineFixture.h"
 
 namespace {
@@ -126,19 +124,25 @@ TEST_F(RealEngine, SpeedTwoThousandAdvancesTwiceAsFast) {
     EXPECT_EQ(e.number("status a speed"), 2000);
 }
 
-TEST_F(RealEngine, TwoDevicesAtOnceAndCloseAll) {
-    EXPECT_EQ(e.ok("open " + s.quoted(s.wav) + " alias one"), "1") << "open answers the device id";
+TEST_F(RealEngine, DevicesAtOnceByAliasOrPathAndCloseAll) {
+    // Without an alias a device is named by its path, as it was written.
+    const QString spaced = '"' + s.dir.writeFile("with blank.wav", MediaGen::makeWave({1000})) + '"';
+    EXPECT_EQ(e.ok("open " + s.wav), "1") << "open answers the device id";
     EXPECT_EQ(e.ok("open " + s.quoted(s.cbrMp3) + " alias two"), "2");
-    e.ok("play one");
+    e.ok("open " + spaced + " type waveaudio");
+    EXPECT_EQ(e.number("status " + s.wav + " length"), s.wavMs);
+    EXPECT_EQ(e.send("open " + s.wav).code, MciError::DuplicateAlias);
+    e.ok("play " + s.wav);
     e.ok("play two from 500");
-    EXPECT_EQ(e.mode("one"), "playing");
+    EXPECT_EQ(e.mode(s.wav), "playing");
     EXPECT_EQ(e.mode("TWO"), "playing") << "aliases are case-insensitive";
+    EXPECT_EQ(e.mode(spaced), "stopped");
     e.ok("stop all");
-    EXPECT_EQ(e.mode("one"), "stopped");
+    EXPECT_EQ(e.mode(s.wav), "stopped");
     EXPECT_EQ(e.mode("two"), "stopped");
     e.ok("close all");
-    EXPECT_EQ(e.send("status one mode").code, MciError::InvalidDevice);
-    EXPECT_EQ(e.send("status two mode").code, MciError::InvalidDevice);
+    for (const QString& name : {s.wav, QStringLiteral("two"), spaced})
+        EXPECT_EQ(e.send("status " + name + " mode").code, MciError::InvalidDevice) << qPrintable(name);
     e.ok("close all");  // nothing open: still fine
 }
 
@@ -183,18 +187,6 @@ TEST_F(RealEngine, ReplyIsCutToTheCapacity) {
     EXPECT_EQ(e.send("status a length", 3).text, "30");
 }
 
-TEST_F(RealEngine, DeviceWithoutAliasIsNamedByItsPath) {
-    const QString plain = s.dir.writeFile("plain.wav", MediaGen::makeWave({1000}));
-    const QString spaced = '"' + s.dir.writeFile("with blank.wav", MediaGen::makeWave({1000})) + '"';
-    e.ok("open " + plain);
-    EXPECT_EQ(e.number("status " + plain + " length"), 1000);
-    e.ok("open " + spaced + " type waveaudio");
-    EXPECT_EQ(e.mode(spaced), "stopped");
-    EXPECT_EQ(e.send("open " + plain).code, MciError::DuplicateAlias);
-    e.ok("close " + plain);
-    e.ok("close " + spaced);
-}
-
 TEST_F(RealEngine, VolumeFollowsTheOutputLevelAndEachDevice) {
     quint32 heard = 0;
     // Whoever listened to the output level before the engine still hears it.
@@ -231,18 +223,13 @@ TEST_F(RealEngine, ErrorBeforeAnyPrerollReadsNotReady) {
 
 TEST_F(RealEngine, DamagedAndHostileFilesStayWithinBounds) {
     QRandomGenerator random(20240601);
-    auto randomBytes = [&](int n) {
-        QByteArray b(n, '\0');
-        for (char& c : b) c = static_cast<char>(random.bounded(256));
-        return b;
-    };
     const QByteArray mp3 = readWholeFile(s.vbrMp3);
     const QByteArray wav = readWholeFile(s.wav);
     const QByteArray mid = readWholeFile(s.midi1);
     const QByteArray wma = readWholeFile(s.wma);
     const QList<QPair<QString, QByteArray>> files{
         {"cut.mp3", mp3.left(1000)},         {"cut-xing.mp3", mp3.left(mp3.size() / 3)},
-        {"random.mp3", randomBytes(50000)},  {"random.wav", "RIFF" + randomBytes(20000)},
+        {"random.mp3", randomBytes(random, 50000)},  {"random.wav", "RIFF" + randomBytes(random, 20000)},
         {"header-only.wav", wav.left(44)},   {"cut.wav", wav.left(30)},
         {"cut.mid", mid.left(40)},           {"header-only.mid", mid.left(14)},
         {"cut.wma", wma.left(wma.size() / 2)}, {"asf-header.wma", wma.left(64)},

@@ -12,19 +12,11 @@
 // stereo unless said otherwise.
 namespace SyntheticMpeg {
 
-// Header word for MPEG-1 layer III, 44.1 kHz, no CRC.
-inline quint32 headerWord(int bitrateIndex, bool padding, bool mono = false) {
-    return 0xFFFB0000u | (quint32(bitrateIndex) << 12) | (padding ? 0x200u : 0u) | (mono ? 0xC0u : 0u);
-}
-
-inline int frameBytes(int bitrateIndex, bool padding) {
-    static const int kbps[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-    return 144 * kbps[bitrateIndex] * 1000 / 44100 + (padding ? 1 : 0);
-}
-
+// One frame with a silent body: MPEG-1 layer III, 44.1 kHz, stereo, no CRC.
 inline QByteArray frame(int bitrateIndex, bool padding = false) {
-    QByteArray bytes(frameBytes(bitrateIndex, padding), '\0');
-    qToBigEndian(headerWord(bitrateIndex, padding), bytes.data());
+    static const int kbps[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    QByteArray bytes(144 * kbps[bitrateIndex] * 1000 / 44100 + (padding ? 1 : 0), '\0');
+    qToBigEndian(0xFFFB0000u | (quint32(bitrateIndex) << 12) | (padding ? 0x200u : 0u), bytes.data());
     return bytes;
 }
 
