@@ -14,8 +14,7 @@ namespace {
 struct Reading {
     qint64 lengthMs = -1;
     int tempos = 0;
-    int notes = 0;
-    QList<double> noteTimesMs;
+    QList<double> noteTimesMs;  // of every note-on
 };
 
 Reading read(const QByteArray& bytes) {
@@ -29,10 +28,7 @@ Reading read(const QByteArray& bytes) {
         MidiEvent e;
         while (reader.next(e)) {
             r.tempos += e.isTempo();
-            if ((e.status & 0xF0) == 0x90 && e.data[1] > 0) {
-                ++r.notes;
-                r.noteTimesMs.append(map.microsecondsAt(e.tick) / 1000.0);
-            }
+            if ((e.status & 0xF0) == 0x90 && e.data[1] > 0) r.noteTimesMs.append(map.microsecondsAt(e.tick) / 1000.0);
         }
     }
     r.lengthMs = MidiProbe::probe(source)->lengthMs;
@@ -66,7 +62,6 @@ TEST(MidiRetimer, CopyKeepsEveryNoteAtItsTimeUnderOneTempo) {
         const Reading before = read(original);
         const Reading after = read(*copy);
         EXPECT_EQ(after.tempos, 1);
-        EXPECT_EQ(after.notes, before.notes);
         EXPECT_NEAR(after.lengthMs, before.lengthMs, 1);
         ASSERT_EQ(after.noteTimesMs.size(), before.noteTimesMs.size());
         for (qsizetype i = 0; i < before.noteTimesMs.size(); ++i)
@@ -89,5 +84,5 @@ TEST(MidiRetimer, OnlyFilesThatNeedItAreCopied) {
     const std::optional<QByteArray> copy = retime(smpte);
     ASSERT_TRUE(copy.has_value());
     EXPECT_EQ(read(*copy).lengthMs, 3000);
-    EXPECT_EQ(read(*copy).notes, 1);
+    EXPECT_EQ(read(*copy).noteTimesMs.size(), 1);
 }
