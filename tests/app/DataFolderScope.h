@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+#include <utility>
+
 #include "support/QStringPrinter.h"
 #include "common/TextFile.h"
 #include "support/TempDir.h"
@@ -45,9 +48,15 @@ private:
 
 // A complete, valid option file with every value away from its default.
 inline QStringList sampleOptionLines() {
-    return {QStringLiteral("#TRUE#"),  QStringLiteral("#FALSE#"), QStringLiteral("#FALSE#"),
-            QStringLiteral("#TRUE#"),  QStringLiteral("#FALSE#"), QStringLiteral("#TRUE#"),
-            QStringLiteral("#TRUE#"),  QStringLiteral("6"),       QStringLiteral("2"),
-            QStringLiteral("5"),       QStringLiteral("\"/music/古典\""), QStringLiteral("\"1|/pics/bg.jpg\""),
-            QStringLiteral("#TRUE#"),  QStringLiteral("#FALSE#")};
+    return {QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#"), QStringLiteral("#FALSE#"), QStringLiteral("#TRUE#"),
+            QStringLiteral("#FALSE#"), QStringLiteral("#TRUE#"), QStringLiteral("#TRUE#"), QStringLiteral("6"),
+            QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("\"/music/古典\""),
+            QStringLiteral("\"1|/pics/bg.jpg\""), QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#")};
+}
+
+// The sample file with some of its lines (numbered from 1) replaced.
+inline QStringList sampleOptionLines(std::initializer_list<std::pair<int, const char*>> changes) {
+    QStringList lines = sampleOptionLines();
+    for (const auto& [line, text] : changes) lines[line - 1] = QString::fromUtf8(text);
+    return lines;
 }
