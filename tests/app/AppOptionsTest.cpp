@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "DataFolderScope.h"
 #include "app/AppOptions.h"
@@ -8,130 +9,66 @@
 
 namespace {
 
-// Records every call the loaded options make into other subsystems.
-struct HookRecorder {
-    QStringList playlists;
-    QList<QPair<QString, bool>> folders;
-    QList<QPair<qint16, QString>> backgrounds;
-
-    void connect(AppOptions& options) {
+// Options over a data folder holding `lines` as its option file, with every
+// call the load makes into other subsystems recorded.
+struct OptionsFixture {
+    explicit OptionsFixture(const QStringList& lines) {
+        data.writeOptions(lines);
         options.hooks.PLLoadFile = [this](const QString& path) { playlists << path; };
         options.hooks.ChangeDirPath = [this](const QString& path, bool flag) { folders.append({path, flag}); };
         options.hooks.SetBackground = [this](qint16 mode, const QString& path) { backgrounds.append({mode, path}); };
     }
+
+    DataFolderScope data;
+    AppState state;
+    AppOptions options{state};
+    QStringList playlists;
+    QList<QPair<QString, bool>> folders;
+    QList<QPair<qint16, QString>> backgrounds;
 };
 
-TEST(AppOptions, StartsWithTheDefaultEntriesAndMatchingFields) {
-    AppState state;
-    AppOptions options(state);
-    EXPECT_EQ(state.TotalPLRep, 1);
-    EXPECT_EQ(state.TitleDirection, 0);
-    EXPECT_EQ(state.DLSM, 100);
-    EXPECT_EQ(state.ShiftConst[2], 0);
-    EXPECT_EQ(state.InitDir, QDir::homePath());
-}
-
+// Values after the fourteenth line are not options and change nothing.
 TEST(AppOptions, LoadAppliesEveryLineAndCallsItsHooks) {
-    DataFolderScope data;
-    data.writeOptions(sampleOptionLines());
-    AppState state;
-    AppOptions options(state);
-    HookRecorder calls;
-    calls.connect(options);
+    OptionsFixture f(sampleOptionLines() << QStringLiteral("garbage") << QStringLiteral("#TRUE#"));
     int changes = 0;
-    QObject::connect(&options, &AppOptions::changed, [&changes] { ++changes; });
-
+    QObject::connect(&f.options, &AppOptions::changed, [&changes] { ++changes; });
     QString error;
-    ASSERT_TRUE(options.LoadOptions(&error)) << error.toStdString();
+    ASSERT_TRUE(f.options.LoadOptions(&error)) << error.toStdString();
     const std::array<bool, 9> flags{true, false, false, true, false, true, true, true, false};
-    EXPECT_EQ(state.options.optCheck, flags);
-    EXPECT_EQ(state.TotalPLRep, -1) << "entry 6 is endless";
-    EXPECT_EQ(state.options.passEntry, 6);
-    EXPECT_EQ(state.TitleDirection, 2);
-    EXPECT_EQ(state.DLSM, 300);
-    EXPECT_EQ(state.ShiftConst[2], 1);
-    EXPECT_EQ(state.InitDir, QStringLiteral("/music/古典"));
-    EXPECT_EQ(state.options.backgroundTag, QStringLiteral("1|/pics/bg.jpg"));
-    EXPECT_EQ(state.options.backgroundEntry, 1);
+    EXPECT_EQ(f.state.options.optCheck, flags);
+    EXPECT_EQ(f.state.TotalPLRep, -1) << "entry 6 is endless";
+    EXPECT_EQ(f.state.options.passEntry, 6);
+    EXPECT_EQ(f.state.TitleDirection, 2);
+    EXPECT_EQ(f.state.DLSM, 300);
+    EXPECT_EQ(f.state.ShiftConst[2], 1);
+    EXPECT_EQ(f.state.InitDir, QStringLiteral("/music/古典"));
+    EXPECT_EQ(f.state.options.backgroundEntry, 1);
 
-    EXPECT_EQ(calls.playlists, QStringList{data.root() + QStringLiteral("/playlist.ini")});
-    ASSERT_EQ(calls.folders.size(), 1);
-    EXPECT_EQ(calls.folders.first(), qMakePair(QStringLiteral("/music/古典"), true));
-    ASSERT_EQ(calls.backgrounds.size(), 1);
-    EXPECT_EQ(calls.backgrounds.first(), qMakePair(qint16(1), QStringLiteral("/pics/bg.jpg")));
+    EXPECT_EQ(f.playlists, QStringList{f.data.root() + QStringLiteral("/playlist.ini")});
+    EXPECT_EQ(f.folders, (QList<QPair<QString, bool>>{{QStringLiteral("/music/古典"), true}}));
+    EXPECT_EQ(f.backgrounds, (QList<QPair<qint16, QString>>{{1, QStringLiteral("/pics/bg.jpg")}}));
     EXPECT_GE(changes, 1);
-    EXPECT_TRUE(options.skippedCalls().isEmpty());
-}
-
-TEST(AppOptions, DefaultPlaylistIsLoadedOnlyWhenItsOptionIsOn) {
-    DataFolderScope data;
-    QStringList lines = sampleOptionLines();
-    lines[0] = QStringLiteral("#FALSE#");
-    lines[11] = QStringLiteral("5");
-    data.writeOptions(lines);
-    AppState state;
-    AppOptions options(state);
-    HookRecorder calls;
-    calls.connect(options);
-    ASSERT_TRUE(options.LoadOptions());
-    EXPECT_TRUE(calls.playlists.isEmpty());
-    ASSERT_EQ(calls.backgrounds.size(), 1);
-    EXPECT_EQ(calls.backgrounds.first(), qMakePair(qint16(5), QString()));
+    EXPECT_TRUE(f.options.skippedCalls().isEmpty());
 }
 
 TEST(AppOptions, AFailingPlaylistDoesNotStopTheLoad) {
-    DataFolderScope data;
-    data.writeOptions(sampleOptionLines());
-    AppState state;
-    AppOptions options(state);
-    HookRecorder calls;
-    calls.connect(options);
-    options.hooks.PLLoadFile = [](const QString&) { throw std::runtime_error("unreadable playlist"); };
-    EXPECT_TRUE(options.LoadOptions());
-    EXPECT_EQ(calls.folders.size(), 1);
-}
-
-TEST(AppOptions, UnconnectedHooksAreReportedWhereTheyWereNeeded) {
-    DataFolderScope data;
-    data.writeOptions(sampleOptionLines());
-    AppState state;
-    AppOptions options(state);
-    EXPECT_EQ(options.unconnectedHooks(),
-              (QStringList{QStringLiteral("PLLoadFile"), QStringLiteral("ChangeDirPath"), QStringLiteral("SetBackground")}));
-    ASSERT_TRUE(options.LoadOptions());
-    EXPECT_EQ(options.skippedCalls(),
-              (QStringList{QStringLiteral("LoadOptions: PLLoadFile"), QStringLiteral("LoadOptions: ChangeDirPath"),
-                           QStringLiteral("LoadOptions: SetBackground")}));
+    OptionsFixture f(sampleOptionLines());
+    f.options.hooks.PLLoadFile = [](const QString&) { throw std::runtime_error("unreadable playlist"); };
+    EXPECT_TRUE(f.options.LoadOptions());
+    EXPECT_EQ(f.folders.size(), 1);
 }
 
 TEST(AppOptions, AFailedLoadChangesNothing) {
-    DataFolderScope data;
-    QStringList lines = sampleOptionLines();
-    lines[11] = QStringLiteral("8");  // no such background entry, found after everything else
-    data.writeOptions(lines);
-    AppState state;
-    AppOptions options(state);
-    HookRecorder calls;
-    calls.connect(options);
-    const OptionState before = state.options;
+    // No such background entry: found after every other line was read.
+    OptionsFixture f(sampleOptionLines({{12, "8"}}));
+    const OptionState before = f.state.options;
     QString error;
-    EXPECT_FALSE(options.LoadOptions(&error));
+    EXPECT_FALSE(f.options.LoadOptions(&error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("line 12:"))) << error.toStdString();
-    EXPECT_EQ(state.options.optCheck, before.optCheck);
-    EXPECT_EQ(state.TotalPLRep, 1);
-    EXPECT_EQ(state.InitDir, QDir::homePath());
-    EXPECT_TRUE(calls.playlists.isEmpty() && calls.folders.isEmpty() && calls.backgrounds.isEmpty());
-}
-
-TEST(AppOptions, MissingFileOrFolderFailsTheLoad) {
-    for (bool folderExists : {true, false}) {
-        DataFolderScope data(folderExists);
-        AppState state;
-        AppOptions options(state);
-        QString error;
-        EXPECT_FALSE(options.LoadOptions(&error)) << "folder exists: " << folderExists;
-        EXPECT_FALSE(error.isEmpty());
-    }
+    EXPECT_EQ(f.state.options.optCheck, before.optCheck);
+    EXPECT_EQ(f.state.TotalPLRep, 1);
+    EXPECT_EQ(f.state.InitDir, QDir::homePath());
+    EXPECT_TRUE(f.playlists.isEmpty() && f.folders.isEmpty() && f.backgrounds.isEmpty());
 }
 
 TEST(AppOptions, SaveWritesTheFieldsInTheirStoredForms) {
@@ -156,51 +93,39 @@ TEST(AppOptions, SaveWritesTheFieldsInTheirStoredForms) {
     AppOptions reloaded(next);
     ASSERT_TRUE(reloaded.LoadOptions(&error)) << error.toStdString();
     EXPECT_EQ(next.TotalPLRep, -1);
-    EXPECT_EQ(next.TitleDirection, 3);
-    EXPECT_EQ(next.DLSM, 100);
     EXPECT_EQ(next.InitDir, QStringLiteral("/music/a,b"));
-    EXPECT_EQ(next.options.backgroundTag, QStringLiteral("1|/pics/x.jpg"));
     EXPECT_EQ(next.options.optCheck, state.options.optCheck);
 }
 
-TEST(AppOptions, ReadsAFileTheCheckerSavedWithoutQuotes) {
-    DataFolderScope data;
-    QStringList lines = sampleOptionLines();
-    lines[10] = QStringLiteral("/music/unquoted");
-    lines[11] = QStringLiteral("4");
-    data.writeOptions(lines);
-    AppState state;
-    AppOptions options(state);
-    ASSERT_TRUE(options.LoadOptions());
-    EXPECT_EQ(state.InitDir, QStringLiteral("/music/unquoted"));
-    EXPECT_EQ(state.options.backgroundTag, QStringLiteral("4"));
-    EXPECT_EQ(state.options.backgroundEntry, 4);
-}
-
-TEST(AppOptions, ASaveThatCannotCompleteLeavesTheOldFile) {
-    DataFolderScope data;
-    data.writeOptions(sampleOptionLines());
-    const QByteArray before = readWholeFile(data.optionFile());
-    AppState state;
-    AppOptions options(state);
-    state.DLSM = -300;  // no entry stores this
-    QString error;
-    EXPECT_FALSE(options.SaveOptions(&error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readWholeFile(data.optionFile()), before);
+// A save that cannot complete says why and leaves what was there: the old
+// file, a folder standing in its place, or no data folder at all.
+TEST(AppOptions, ASaveThatCannotCompleteLeavesWhatWasThere) {
+    enum Fault { UnstorableValue, TargetIsFolder, NoDataFolder };
+    for (Fault fault : {UnstorableValue, TargetIsFolder, NoDataFolder}) {
+        DataFolderScope data(fault != NoDataFolder);
+        if (fault == UnstorableValue) data.writeOptions(sampleOptionLines());
+        if (fault == TargetIsFolder) QDir().mkpath(data.optionFile() + QStringLiteral("/inside"));
+        const QByteArray before = readWholeFile(data.optionFile());
+        AppState state;
+        AppOptions options(state);
+        if (fault == UnstorableValue) state.DLSM = -300;  // no entry stores this
+        QString error;
+        EXPECT_FALSE(options.SaveOptions(&error)) << "fault " << fault;
+        EXPECT_FALSE(error.isEmpty()) << "fault " << fault;
+        EXPECT_EQ(readWholeFile(data.optionFile()), before) << "fault " << fault;
+        EXPECT_EQ(QFileInfo(data.optionFile() + QStringLiteral("/inside")).isDir(), fault == TargetIsFolder)
+            << "fault " << fault << ": what stood in the file's place is kept";
+        EXPECT_EQ(QFileInfo::exists(data.root()), fault != NoDataFolder) << "fault " << fault << ": no folder is made";
+    }
 }
 
 TEST(AppOptions, MenuHandlersSetEntriesAndFields) {
     AppState state;
     AppOptions options(state);
-    const struct {
-        int entry;
-        qint16 totalPLRep;
-    } passes[] = {{1, 1}, {5, 5}, {6, -1}};
-    for (const auto& p : passes) {
-        options.mnuOptComboList0_Click(p.entry);
-        EXPECT_EQ(state.options.passEntry, p.entry);
-        EXPECT_EQ(state.TotalPLRep, p.totalPLRep) << "entry " << p.entry;
+    for (int entry = 1; entry <= 6; ++entry) {
+        options.mnuOptComboList0_Click(entry);
+        EXPECT_EQ(state.options.passEntry, entry) << "entry " << entry;
+        EXPECT_EQ(state.TotalPLRep, entry == 6 ? -1 : entry) << "entry " << entry;  // "∞次"
     }
     for (int entry = 0; entry <= 7; ++entry) {
         options.mnuOptComboList2_Click(entry);
@@ -208,28 +133,23 @@ TEST(AppOptions, MenuHandlersSetEntriesAndFields) {
     }
     options.mnuOptComboList1_Click(2);
     EXPECT_EQ(state.TitleDirection, 2);
+    // The spare row of the folder heights follows option 7 both ways.
+    options.mnuOptCheck_Click(7);
+    EXPECT_EQ(state.ShiftConst[2], 1);
+    options.mnuOptCheck_Click(7);
+    EXPECT_EQ(state.ShiftConst[2], 0);
 
     // Entries that do not exist change nothing.
+    const OptionState before = state.options;
     options.mnuOptComboList0_Click(0);
     options.mnuOptComboList0_Click(7);
     options.mnuOptComboList1_Click(4);
     options.mnuOptComboList2_Click(-1);
     options.mnuOptCheck_Click(9);
+    EXPECT_EQ(state.options.optCheck, before.optCheck);
     EXPECT_EQ(state.TotalPLRep, -1);
     EXPECT_EQ(state.TitleDirection, 2);
     EXPECT_EQ(state.DLSM, 500);
-}
-
-TEST(AppOptions, CheckOptionsToggleAndTheSpareRowFollowsOptionSeven) {
-    AppState state;
-    AppOptions options(state);
-    options.mnuOptCheck_Click(2);
-    EXPECT_FALSE(state.options.optCheck[2]);
-    options.mnuOptCheck_Click(7);
-    EXPECT_TRUE(state.options.optCheck[7]);
-    EXPECT_EQ(state.ShiftConst[2], 1);
-    options.mnuOptCheck_Click(7);
-    EXPECT_EQ(state.ShiftConst[2], 0);
 }
 
 }  // namespace
