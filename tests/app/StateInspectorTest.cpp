@@ -12,49 +12,21 @@ TEST(StateInspector, ThirtyNineLinesInOrderWithNoSongLoaded) {
     TimerRegistry timers;
     const QStringList lines = StateInspector::lines(state, timers, 0);
     const QStringList expected = {
-        "PSongLink = ",
-        "VersionH = ",
-        "VersionB = Corvane Audio Player",
-        QStringLiteral("VersionT =  2004 Quorvel \u03B5 Build 3311"),
-        "InitDir = ",
-        "PLyricLink = ",
-        "UPlayList = ",
-        "PlayNo = 0",
-        "PlayNextNo = 0",
-        "LyricNo = 0",
-        "LyricNoTotal = 0",
-        "LyricTimer = 0",
-        "ChkSongLen = 0",
-        "ChkSongLenEND = 0",
-        "SongLenTimer = 0",
-        "PLRep = 0",
-        "TotalPLRep = 0",
-        "PLPressed = 0",
-        "FrameState = 0",
-        "MMCentre.Position = 0",
-        "PSongLenL = 0",
-        "PSongLenS = ",
-        "DLSM = 0",
-        "PLBackUpNo = 1",
-        "TitleDirection = 0",
-        "WindowMode = 0",
-        "ShiftConst(0) = 5700",
-        "ShiftConst(1) = 0",
-        "ShiftConst(2) = 0",
-        "MMTimer = 0",
-        "PLInfoTimer = 0",
-        "PlayListTimer = 0",
-        "VariableTimer = 0",
-        "lblPLItemNo = 0",
-        "lblPLpage = 0",
-        "mnuOptCombo(3).Tag = 0",
-        "DoTimeAccumulate = False",
-        "AccTimePos = 0",
-        "AccLastTime = 0",
+        /*  1 */ "PSongLink = ", "VersionH = ", "VersionB = Corvane Audio Player",
+        /*  4 */ QStringLiteral("VersionT =  2004 Quorvel \u03B5 Build 3311"), "InitDir = ", "PLyricLink = ",
+        /*  7 */ "UPlayList = ", "PlayNo = 0", "PlayNextNo = 0", "LyricNo = 0",
+        /* 11 */ "LyricNoTotal = 0", "LyricTimer = 0", "ChkSongLen = 0", "ChkSongLenEND = 0",
+        /* 15 */ "SongLenTimer = 0", "PLRep = 0", "TotalPLRep = 0", "PLPressed = 0",
+        /* 19 */ "FrameState = 0", "MMCentre.Position = 0", "PSongLenL = 0", "PSongLenS = ",
+        /* 23 */ "DLSM = 0", "PLBackUpNo = 1", "TitleDirection = 0", "WindowMode = 0",
+        /* 27 */ "ShiftConst(0) = 5700", "ShiftConst(1) = 0", "ShiftConst(2) = 0", "MMTimer = 0",
+        /* 31 */ "PLInfoTimer = 0", "PlayListTimer = 0", "VariableTimer = 0", "lblPLItemNo = 0",
+        /* 35 */ "lblPLpage = 0", "mnuOptCombo(3).Tag = 0", "DoTimeAccumulate = False", "AccTimePos = 0",
+        /* 39 */ "AccLastTime = 0",
     };
-    ASSERT_EQ(lines.size(), StateInspector::kLineCount);
-    for (int i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(lines[i].toStdString(), expected[i].toStdString()) << "line " << i + 1;
+    ASSERT_EQ(lines.size(), 39);
+    for (int i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].toStdString(), expected.value(i).toStdString()) << "line " << i + 1;
 }
 
 TEST(StateInspector, ValuesAndTimerIntervalsAsTheyStand) {
@@ -80,8 +52,7 @@ TEST(StateInspector, ValuesAndTimerIntervalsAsTheyStand) {
 
     const QStringList lines = StateInspector::lines(state, timers, 61234);
     const struct {
-        int line;
-        const char* text;
+        int line; const char* text;
     } cases[] = {
         {1, "PSongLink = /music/Blue Sky.mp3"}, {12, "LyricTimer = 3250"}, {17, "TotalPLRep = -1"},
         {19, "FrameState = 2"}, {20, "MMCentre.Position = 61234"}, {30, "MMTimer = 500"},
