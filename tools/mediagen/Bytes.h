@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSysInfo>
 #include <QtEndian>
 
 // Whole numbers in the byte orders the song files store them: RIFF chunks
@@ -8,29 +9,20 @@
 // Tests that build damaged or unusual files by hand use the same pieces.
 namespace MediaGen {
 
-inline void putLe16(QByteArray& out, quint16 value) {
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
+template <QSysInfo::Endian order, typename T>
+void putNumber(QByteArray& out, T value) {
+    char bytes[sizeof(T)];
+    if constexpr (order == QSysInfo::BigEndian)
+        qToBigEndian(value, bytes);
+    else
+        qToLittleEndian(value, bytes);
+    out.append(bytes, sizeof(T));
 }
 
-inline void putLe32(QByteArray& out, quint32 value) {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-inline void putBe16(QByteArray& out, quint16 value) {
-    char bytes[2];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-inline void putBe32(QByteArray& out, quint32 value) {
-    char bytes[4];
-    qToBigEndian(value, bytes);
-    out.append(bytes, 4);
-}
+inline void putLe16(QByteArray& out, quint16 value) { putNumber<QSysInfo::LittleEndian>(out, value); }
+inline void putLe32(QByteArray& out, quint32 value) { putNumber<QSysInfo::LittleEndian>(out, value); }
+inline void putBe16(QByteArray& out, quint16 value) { putNumber<QSysInfo::BigEndian>(out, value); }
+inline void putBe32(QByteArray& out, quint32 value) { putNumber<QSysInfo::BigEndian>(out, value); }
 
 // MIDI's variable-length quantity: 7 bits per byte, high bit = more follows.
 inline void putVlq(QByteArray& out, quint32 value) {
@@ -41,6 +33,7 @@ inline void putVlq(QByteArray& out, quint32 value) {
     while (n > 0) out.append(bytes[--n]);
 }
 
+// The same numbers as pieces of their own, for files built by concatenation.
 inline QByteArray le16(quint16 value) {
     QByteArray out;
     putLe16(out, value);
