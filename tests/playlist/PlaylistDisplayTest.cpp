@@ -1,4 +1,7 @@
+#include <QFile>
+
 #include "PlaylistFixture.h"
+#include "playlist/SongFileIndex.h"
 
 namespace {
 
@@ -96,6 +99,7 @@ TEST_F(PlaylistDisplayTest, PointerRowsMapToEntries) {
 TEST_F(PlaylistDisplayTest, PageViewPressesPickPlayOrRemove) {
     const QStringList files = makeSongs(4);
     addEntries(files);
+    refresh();  // the full mode's lines, left behind when the view changes
     enterPageView(2);
     refresh();
     QString fileLink;
@@ -119,6 +123,10 @@ TEST_F(PlaylistDisplayTest, PageViewPressesPickPlayOrRemove) {
     press(Qt::RightButton, Qt::ControlModifier, 0, 0);
     EXPECT_EQ(entryPaths(), files.mid(1));
     EXPECT_TRUE(display().pageText().startsWith("  1. s2"));
+    state.WindowMode = 0;
+    display().PLRefreshItems(false, "1%1", false);
+    EXPECT_EQ(display().lines().count(), 3) << "the full mode keeps no line of a removed entry";
+    EXPECT_TRUE(display().lines().line(0).startsWith("1. s2"));
 }
 
 TEST_F(PlaylistDisplayTest, DraggingMovesTheEntryAndItsLength) {
@@ -175,15 +183,26 @@ TEST_F(PlaylistDisplayTest, RefreshKeepsTheSelectionOrTakesTheLastLine) {
     EXPECT_EQ(display().selectedRow(), -1);
 }
 
-TEST_F(PlaylistDisplayTest, FullModeNeverShowsLinesLeftFromThePageView) {
-    addEntries(makeSongs(4));
-    refresh();
-    enterPageView(2);
-    events().pageMouseDown(Qt::RightButton, Qt::ControlModifier, rowY(0));
-    state.WindowMode = 0;
-    display().PLRefreshItems(false, "1%1", false);
-    ASSERT_EQ(display().lines().count(), 3);
-    EXPECT_TRUE(display().lines().line(0).startsWith("1. s2"));
+// A folder read whole must give the same answers as asking about each file,
+// for every kind of entry a folder can hold.
+TEST(SongFileIndexTest, FolderReadAgreesWithDirectLookups) {
+    TempDir dir;
+    for (const char* name : {"s0.mp3", "s3.mp3", ".hidden.mp3", "空白 名.mp3"}) dir.writeFile(name, "x");
+    dir.makeDir("sub.mp3");
+    QFile::link(dir.path("s0.mp3"), dir.path("link.mp3"));
+    QFile::link(dir.path("gone.mp3"), dir.path("broken.mp3"));
+    const QStringList names = {"s0.mp3",     ".hidden.mp3", "空白 名.mp3", "sub.mp3", "link.mp3",
+                               "broken.mp3", "missing.mp3", "S0.MP3",      ""};
+    PlaylistEntries entries;
+    for (int i = 0; i < SongFileIndex::kListThreshold; ++i)
+        for (const QString& name : names) entries.append(dir.path() + u'/' + name);
+    for (const QString& odd : {dir.path() + "//s0.mp3", QChar(0) + dir.path("s0.mp3"), QString()}) entries.append(odd);
+    const SongFileIndex index(entries, 0, entries.count() - 1);
+    for (const QString& path : entries.paths()) {
+        const bool expected = !path.contains(QChar(0)) && !path.isEmpty() && QFileInfo(path).isFile();
+        EXPECT_EQ(index.isFile(path), expected) << path.toStdString();
+    }
+    EXPECT_TRUE(index.isFile(dir.path("s3.mp3"))) << "a file no entry names";
 }
 
 }  // namespace

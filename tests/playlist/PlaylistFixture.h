@@ -48,7 +48,7 @@ struct PlaylistWorld {
         for (int i = 1; i <= count; ++i) paths.append(songs.writeFile(QStringLiteral("s%1.mp3").arg(i), "x"));
         return paths;
     }
-    // A compact window mode as the window-mode code sets it up.
+    // A window mode as the window-mode code sets it up (1 and 2 show the page view).
     void enterPageView(int mode) {
         state.WindowMode = static_cast<quint8>(mode);
         state.lblPLItemNo = mode == 1 ? 27 : 15;

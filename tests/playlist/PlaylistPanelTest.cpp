@@ -79,7 +79,8 @@ TEST_F(PlaylistPanelTest, EachModeShowsItsOwnControls) {
             const bool around = name == "lblPLBorder" || name == "lblPLMargin";
             EXPECT_TRUE(around || !child(name)->geometry().intersects(lines->geometry())) << name.toStdString();
         }
-        for (const QString& name : mode == 0 ? page : full) EXPECT_FALSE(child(name)->isVisible()) << name.toStdString();
+        for (const QString& name : mode == 0 ? page : full)
+            EXPECT_FALSE(child(name)->isVisible()) << name.toStdString();
         EXPECT_TRUE(mode == 0 || child("lblPLBorder")->geometry().contains(lines->geometry()));
     }
     EXPECT_EQ(panel->lblPLDetails(1)->text(), QStringLiteral("PlayList 名稱: 未命名"));
@@ -99,7 +100,22 @@ TEST_F(PlaylistPanelTest, DraggingInTheListMovesTheEntry) {
     EXPECT_EQ(panel->listPLItemName()->currentIndex().row(), 1);
 }
 
-TEST_F(PlaylistPanelTest, DoubleClickAndKeysReachTheLogic) {
+TEST_F(PlaylistPanelTest, PageLabelPressAndReleaseReachTheLogic) {
+    addSongs(4);
+    enterPageView(2);
+    panel->applyWindowMode(2);
+    playlist().display().PLRefreshItems(false, QStringLiteral("-1"), false);
+    EXPECT_TRUE(panel->lblPLItemName()->text().startsWith(QStringLiteral("  1. s1")));
+    QWidget* page = panel->lblPLItemName();
+    const QPoint row1(20, Twips::toPx(15 + 180 + 90));
+    sendMouse(page, QEvent::MouseButtonPress, row1, Qt::RightButton, Qt::RightButton, Qt::ControlModifier);
+    sendMouse(page, QEvent::MouseButtonRelease, row1, Qt::RightButton, Qt::NoButton, Qt::ControlModifier);
+    EXPECT_EQ(playlist().entries().count(), 3);
+    EXPECT_TRUE(panel->lblPLItemName()->text().contains(QStringLiteral("  2. s3")));
+    EXPECT_EQ(panel->lblPLMargin()->y(), Twips::toPx(180 + 1695));
+}
+
+TEST_F(PlaylistPanelTest, ClicksKeysAndButtonsRunTheirCommands) {
     addSongs(3);
     QWidget* viewport = panel->listPLItemName()->viewport();
     click(viewport, rowCenter(2));
@@ -107,29 +123,9 @@ TEST_F(PlaylistPanelTest, DoubleClickAndKeysReachTheLogic) {
     EXPECT_EQ(starter.started, QStringList{playlist().entries().path(2)});
     key(panel->listPLItemName(), Qt::Key_Delete);
     EXPECT_EQ(playlist().entries().count(), 2);
-}
-
-TEST_F(PlaylistPanelTest, PageLabelPressAndReleaseReachTheLogic) {
-    addSongs(4);
-    enterPageView(2);
-    panel->applyWindowMode(2);
-    playlist().display().PLRefreshItems(false, QStringLiteral("-1"), false);
-    EXPECT_TRUE(panel->lblPLItemName()->text().startsWith(QStringLiteral("  1. s1")));
-    const QPoint row1(20, Twips::toPx(15 + 180 + 90));
-    sendMouse(panel->lblPLItemName(), QEvent::MouseButtonPress, row1, Qt::RightButton, Qt::RightButton,
-              Qt::ControlModifier);
-    sendMouse(panel->lblPLItemName(), QEvent::MouseButtonRelease, row1, Qt::RightButton, Qt::NoButton,
-              Qt::ControlModifier);
-    EXPECT_EQ(playlist().entries().count(), 3);
-    EXPECT_TRUE(panel->lblPLItemName()->text().contains(QStringLiteral("  2. s3")));
-    EXPECT_EQ(panel->lblPLMargin()->y(), Twips::toPx(180 + 1695));
-}
-
-TEST_F(PlaylistPanelTest, ButtonsAndLabelsRunTheirCommands) {
-    addSongs(2);
     clickButton("cmdStartPlayList_1");
     EXPECT_TRUE(playlist().scheduler().isRunning());
-    EXPECT_EQ(starter.started.size(), 1);
+    EXPECT_EQ(starter.started.size(), 2);
     clickButton("cmdStopPlayList");
     EXPECT_FALSE(playlist().scheduler().isRunning());
     state.options.passEntry = 2;

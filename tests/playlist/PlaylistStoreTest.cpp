@@ -3,8 +3,27 @@
 #include "PlaylistFixture.h"
 #include "common/CodePage.h"
 #include "common/DataFolder.h"
+#include "playlist/PlaylistFile.h"
 
 namespace {
+
+TEST(PlaylistFileTest, ParsesOneEntryPerNonBlankLine) {
+    struct Case {
+        const char* name;
+        QString text;
+        QStringList expected;
+    } cases[] = {
+        {"crlf", QStringLiteral("/a.mp3\r\n/b.mp3\r\n"), {"/a.mp3", "/b.mp3"}},
+        {"lone cr", QStringLiteral("/a.mp3\r/b.mp3"), {"/a.mp3", "/b.mp3"}},
+        {"lone lf", QStringLiteral("/a.mp3\n/b.mp3\n"), {"/a.mp3", "/b.mp3"}},
+        {"blank and space lines", QStringLiteral("\r\n   \r\n/a.mp3\r\n\r\n  \n/b.mp3"), {"/a.mp3", "/b.mp3"}},
+        {"surrounding spaces", QStringLiteral("   /x y/a b.mp3   \r\n"), {"/x y/a b.mp3"}},
+        {"tabs are kept", QStringLiteral("\t/a.mp3\r\n"), {"\t/a.mp3"}},
+        {"duplicates kept", QStringLiteral("/a.mp3\r\n/a.mp3\r\n"), {"/a.mp3", "/a.mp3"}},
+        {"empty", QString(), {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(PlaylistFile::parse(c.text), c.expected) << c.name;
+}
 
 class PlaylistStoreTest : public PlaylistFixture {
 protected:
@@ -15,40 +34,30 @@ protected:
     }
 };
 
-TEST_F(PlaylistStoreTest, LoadReplacesThePlaylistAndNamesIt) {
+// Loading replaces the playlist and names it, inserting appends and keeps
+// the name, and a path that is no file changes nothing.
+TEST_F(PlaylistStoreTest, LoadReplacesInsertAppendsAndAMissingFileChangesNothing) {
     addEntries({"/old.mp3"});
     QString path = "  " + songs.writeFile("list.ini", "\r\n  /a.mp3  \r\n   \r\n/b c.mp3\n") + u' ';
     ASSERT_TRUE(store().PLLoadFile(path, false));
     EXPECT_EQ(path, songs.path("list.ini")) << "the caller's path is trimmed";
     EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b c.mp3"}));
-    EXPECT_EQ(state.UPlayList, path);
-    EXPECT_TRUE(statusSaid("PlayList 載入成功", path));
+    EXPECT_TRUE(state.UPlayList == path && statusSaid("PlayList 載入成功", path));
     EXPECT_EQ(nameLabel(), "PlayList 名稱: list.ini  [＞0:00.00]");
     EXPECT_EQ(playlist.display().lines().count(), 2) << "the display is rebuilt";
     EXPECT_TRUE(playlist.lengthTest().isRunning() && state.ChkSongLenEND == 1) << "every entry is measured";
-}
-
-TEST_F(PlaylistStoreTest, InsertingTwiceAppendsTwiceAndKeepsTheName) {
-    const QString named = songs.writeFile("main.ini", "/m.mp3\r\n");
-    const QString extra = songs.writeFile("extra.ini", "/x.mp3\r\n/y.mp3\r\n");
-    ASSERT_TRUE(store().PLLoadFile(named, false));
+    const QString extra = songs.writeFile("extra.ini", "/x.mp3\r\n");
     ASSERT_TRUE(store().PLLoadFile(extra, true) && store().PLLoadFile(extra, true));
-    EXPECT_EQ(entryPaths(), (QStringList{"/m.mp3", "/x.mp3", "/y.mp3", "/x.mp3", "/y.mp3"}));
-    EXPECT_EQ(state.UPlayList, named);
-    EXPECT_TRUE(nameLabel().startsWith("PlayList 名稱: main.ini")) << nameLabel().toStdString();
+    EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b c.mp3", "/x.mp3", "/x.mp3"}));
+    EXPECT_TRUE(state.UPlayList == path && nameLabel().startsWith("PlayList 名稱: list.ini")) << "inserted";
     EXPECT_TRUE(statusSaid("PlayList 插入成功", extra));
-}
-
-TEST_F(PlaylistStoreTest, MissingOrEmptyPathShowsTheLoadFailureAndKeepsThePlaylist) {
-    addEntries({"/keep.mp3"});
-    state.UPlayList = "/some/list.ini";
     for (const QString& missing : {songs.path("none.ini"), QString(), songs.path()}) {
         SCOPED_TRACE(missing.toStdString());
         fakes.dialogs.messages.clear();
         EXPECT_FALSE(store().PLLoadFile(missing, false));
         EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 載入失敗!檔案不存在!(" + missing + u')'});
-        EXPECT_EQ(entryPaths(), QStringList{"/keep.mp3"});
-        EXPECT_EQ(state.UPlayList, "/some/list.ini");
+        EXPECT_EQ(entryPaths().size(), 4);
+        EXPECT_EQ(state.UPlayList, path);
     }
 }
 
@@ -164,7 +173,14 @@ TEST_F(PlaylistStoreTest, OddFilesLoadAndShowInBothViews) {
     EXPECT_TRUE(fakes.dialogs.messages[0].text.contains(" 3 首歌曲沒有被載入")) << "the entries left out are counted";
 }
 
-TEST_F(PlaylistStoreTest, RenameTakesTheNewNameButNeverOverwrites) {
+TEST_F(PlaylistStoreTest, RenameNeedsAnOpenFileAndNeverOverwrites) {
+    for (const QString& open : {QString(), songs.path("gone.ini")}) {
+        state.UPlayList = open;
+        store().renameOpenPlaylist();
+        store().deleteOpenPlaylist();
+    }
+    EXPECT_EQ(status.history, QStringList(4, "沒有載入PlayList, 或PlayList檔案不存在.")) << "rename and delete";
+    EXPECT_TRUE(fakes.dialogs.inputs.isEmpty() && fakes.dialogs.messages.isEmpty());
     const QString file = songs.writeFile("old.ini", "/a.mp3\r\n");
     songs.writeFile("taken.ini", "/t.mp3\r\n");
     state.UPlayList = file;
@@ -178,17 +194,6 @@ TEST_F(PlaylistStoreTest, RenameTakesTheNewNameButNeverOverwrites) {
     EXPECT_EQ(state.UPlayList, songs.path("new.m3u"));
     EXPECT_TRUE(QFile::exists(state.UPlayList) && !QFile::exists(file));
     EXPECT_EQ(status.status(), "PlayList 名稱修改成功 [new.m3u]");
-}
-
-// Without an open playlist file both commands only say so.
-TEST_F(PlaylistStoreTest, RenameAndDeleteNeedAnOpenPlaylistFile) {
-    for (const QString& open : {QString(), songs.path("gone.ini")}) {
-        state.UPlayList = open;
-        store().renameOpenPlaylist();
-        store().deleteOpenPlaylist();
-    }
-    EXPECT_EQ(status.history, QStringList(4, "沒有載入PlayList, 或PlayList檔案不存在."));
-    EXPECT_TRUE(fakes.dialogs.inputs.isEmpty() && fakes.dialogs.messages.isEmpty());
 }
 
 TEST_F(PlaylistStoreTest, DeleteAsksThenKeepsTheEntriesAsAnUnnamedPlaylist) {
