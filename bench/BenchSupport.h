@@ -12,19 +12,12 @@
 #include "app/SongStarter.h"
 #include "app/StatusLine.h"
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
 #include "platform/ProcessWaveOut.h"
+#include "platform/SilentDialogs.h"
 #include "platform/mci/OfflineMciEngine.h"
 #include "platform/qt/QtPlatform.h"
 #include "playback/MultiMedia.h"
 
-class SilentDialogs final : public Dialogs {
-public:
-    int messageBox(const QString&, MsgButtons, MsgIcon, const QString&) override { return MsgResult::Ok; }
-    QString inputBox(const QString&, const QString&, const QString&, std::optional<QPoint>) override { return {}; }
-    QStringList openFiles(const FileDialogRequest&) override { return {}; }
-    QString saveFile(const FileDialogRequest&) override { return {}; }
-};
 
 // The status line and song start of the panels under measure.
 class QuietStatus final : public StatusLine, public SongStarter {

@@ -4,7 +4,7 @@
 #include "Scene.h"
 #include "common/DataFolder.h"
 #include "id3/Id3Tag.h"
-#include "platform/Dialogs.h"
+#include "platform/SilentDialogs.h"
 #include "platform/mci/MciEngine.h"
 #include "playback/TransportController.h"
 #include "ui/Frm_Main.h"
@@ -28,14 +28,6 @@ public:
     bool errorText(quint32, QString&) const override { return false; }
 };
 
-// Building a scene never stops on a question.
-class SilentDialogs final : public Dialogs {
-public:
-    int messageBox(const QString&, MsgButtons, MsgIcon, const QString&) override { return MsgResult::Ok; }
-    QString inputBox(const QString&, const QString&, const QString&, std::optional<QPoint>) override { return {}; }
-    QStringList openFiles(const FileDialogRequest&) override { return {}; }
-    QString saveFile(const FileDialogRequest&) override { return {}; }
-};
 
 // A tagged MP3 of the size a 128 kbps song of that length has.
 QString makeSongFile() {
