@@ -16,7 +16,7 @@ $(BUILD_DEBUG)/build.ninja: | deps
 	    -DCORVANE_WERROR=ON -DCORVANE_SANITIZE=ON
 
 $(BUILD_RELEASE)/build.ninja: | deps
-	cmake $(CMAKE_COMMON) -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake $(CMAKE_COMMON) -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release -DCORVANE_TESTS=OFF
 
 debug: deps $(BUILD_DEBUG)/build.ninja
 	cmake --build $(BUILD_DEBUG) -j $(JOBS)

@@ -10,7 +10,7 @@ export CORVANE_DATA_DIR="$data/Corvane Player"
 mkdir -p "$CORVANE_DATA_DIR"
 found=0
 for bench in "$build"/bench/bench_*; do
-    [ -x "$bench" ] || continue
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
     found=1
     echo "== $(basename "$bench")"
     "$bench" --benchmark_counters_tabular=true
