@@ -3,50 +3,42 @@
 #include <QDir>
 
 #include "common/DataFolder.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 
-// Restores CORVANE_DATA_DIR after a test changes it.
-class DataDirOverride {
+// Sets an environment variable for one scope.
+class EnvOverride {
 public:
-    explicit DataDirOverride(const QByteArray& value) : saved_(qgetenv("CORVANE_DATA_DIR")) {
-        qputenv("CORVANE_DATA_DIR", value);
-    }
-    ~DataDirOverride() { qputenv("CORVANE_DATA_DIR", saved_); }
+    EnvOverride(const char* name, const QByteArray& value) : name_(name), saved_(qgetenv(name)) { qputenv(name, value); }
+    ~EnvOverride() { qputenv(name_, saved_); }
 
 private:
+    const char* name_;
     QByteArray saved_;
 };
 
 TEST(DataFolder, FollowsTheEnvironmentAndEndsWithASeparator) {
-    DataDirOverride data("/tmp/some where/Corvane Player");
-    EXPECT_EQ(DataFolder::root(), QStringLiteral("/tmp/some where/Corvane Player/"));
-    EXPECT_EQ(DataFolder::optionFile(), QStringLiteral("/tmp/some where/Corvane Player/Option.ini"));
-    EXPECT_EQ(DataFolder::backupFile(3), QStringLiteral("/tmp/some where/Corvane Player/$BackUp3"));
-    EXPECT_EQ(DataFolder::lyricFileFor(QStringLiteral("x")),
-              QStringLiteral("/tmp/some where/Corvane Player/Lyrics/x.lyr"));
+    EnvOverride data("CORVANE_DATA_DIR", "/tmp/some where/Corvane Player");
+    const QString root = QStringLiteral("/tmp/some where/Corvane Player/");
+    EXPECT_EQ(DataFolder::root(), root);
+    EXPECT_EQ(DataFolder::optionFile(), root + QStringLiteral("Option.ini"));
+    EXPECT_EQ(DataFolder::backupFile(3), root + QStringLiteral("$BackUp3"));
+    EXPECT_EQ(DataFolder::lyricFileFor(QStringLiteral("x")), root + QStringLiteral("Lyrics/x.lyr"));
     EXPECT_EQ(DataFolder::displayName(), QStringLiteral("/tmp/some where/Corvane Player"));
 }
 
-TEST(DataFolder, TrailingSeparatorAndRelativePathsAreNormalised) {
-    {
-        DataDirOverride data("/tmp/data/");
-        EXPECT_EQ(DataFolder::root(), QStringLiteral("/tmp/data/"));
+TEST(DataFolder, NormalisedOrUnderTheXdgDataHome) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {"/tmp/data/", QStringLiteral("/tmp/data/")},
+        {"relative/data", QDir::currentPath() + QStringLiteral("/relative/data/")},
+        {"", QStringLiteral("/tmp/xdg-home/Corvane Player/")},
+    };
+    EnvOverride xdg("XDG_DATA_HOME", "/tmp/xdg-home");
+    for (const auto& [value, root] : cases) {
+        EnvOverride data("CORVANE_DATA_DIR", value);
+        EXPECT_EQ(DataFolder::root(), root) << value.constData();
     }
-    {
-        DataDirOverride data("relative/data");
-        EXPECT_EQ(DataFolder::root(), QDir::currentPath() + QStringLiteral("/relative/data/"));
-    }
-}
-
-TEST(DataFolder, DefaultsUnderTheXdgDataHome) {
-    const QByteArray savedXdg = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", "/tmp/xdg-home");
-    {
-        DataDirOverride data("");
-        EXPECT_EQ(DataFolder::root(), QStringLiteral("/tmp/xdg-home/Corvane Player/"));
-    }
-    qputenv("XDG_DATA_HOME", savedXdg);
 }
 
 }  // namespace

@@ -8,32 +8,26 @@
 
 namespace {
 
-TEST(TextFile, MissingFileIsReportedNotEmpty) {
+TEST(TextFile, FailuresAreReportedAndChangeNothing) {
     TempDir dir;
-    const TextFile::ReadResult r = TextFile::read(dir.path(QStringLiteral("nothing.txt")));
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.error.isEmpty());
-}
+    const TextFile::ReadResult missing = TextFile::read(dir.path(QStringLiteral("nothing.txt")));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.error.isEmpty());
 
-TEST(TextFile, WriteIntoAMissingFolderFailsAndCreatesNothing) {
-    TempDir dir;
-    const QString path = dir.path(QStringLiteral("no/such/folder/file.txt"));
+    const QString noFolder = dir.path(QStringLiteral("no/such/folder/file.txt"));
     QString error;
-    EXPECT_FALSE(TextFile::write(path, QStringLiteral("x"), &error));
+    EXPECT_FALSE(TextFile::write(noFolder, QStringLiteral("x"), &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(QFile::exists(path));
-}
+    EXPECT_FALSE(QFile::exists(noFolder));
 
-TEST(TextFile, WriteOntoAFolderFailsAndLeavesItAlone) {
-    TempDir dir;
-    const QString folderPath = dir.makeDir(QStringLiteral("a-folder"));
+    const QString folder = dir.makeDir(QStringLiteral("a-folder"));
     dir.writeFile(QStringLiteral("a-folder/inside.txt"), "kept");
-    EXPECT_FALSE(TextFile::write(folderPath, QStringLiteral("new")));
-    EXPECT_TRUE(QFileInfo(folderPath).isDir());
-    EXPECT_EQ(readWholeFile(folderPath + QStringLiteral("/inside.txt")), QByteArray("kept"));
+    EXPECT_FALSE(TextFile::write(folder, QStringLiteral("new")));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(readWholeFile(folder + QStringLiteral("/inside.txt")), QByteArray("kept"));
 }
 
-TEST(TextFile, WriteReplacesWholeFile) {
+TEST(TextFile, WriteReplacesTheWholeFile) {
     TempDir dir;
     const QString path = dir.writeFile(QStringLiteral("f.txt"), "a much longer old content\r\n");
     ASSERT_TRUE(TextFile::writeLines(path, {QStringLiteral("x")}));
