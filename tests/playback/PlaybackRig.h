@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 
 #include <vector>
@@ -38,7 +39,9 @@ public:
 // script, the clock stands still until moved, dialogs answer from queues.
 // Given `real` services, they run on those instead.
 struct PlaybackRig {
-    explicit PlaybackRig(AppServices* real = nullptr) : services(real ? *real : fakes.services) {}
+    explicit PlaybackRig(AppServices* real = nullptr) : services(real ? *real : fakes.services) {
+        context.lyric = &lyric;
+    }
     ~PlaybackRig() {  // a real song must not play on into the next test
         timer.set(0, false);
         media.MMClose(QString(), true);
@@ -52,15 +55,16 @@ struct PlaybackRig {
     FakeCaption caption;
     TransportModel display;
     IntervalTimer timer;
+    RecordingLyricHook lyric;
     PlaybackContext context{state, services, media, status, caption, display, timer};
     SongPlayer player{context};
     TransportController transport{context, player};
     TempDir dir;
 
-    // A song file of `sizeBytes` whose length the engine reports as
-    // `lengthMs`; started, with the commands of the start forgotten.
+    // A song file of `sizeBytes` whose length the engine reports as `lengthMs`; started, its commands forgotten.
     QString startSong(const QString& name, qint64 sizeBytes, qint32 lengthMs) {
-        const QString path = dir.writeFile(name, QByteArray(static_cast<int>(sizeBytes), 'x'));
+        const QString path = dir.writeFile(name, QByteArray());
+        QFile(path).resize(sizeBytes);  // sparse: a huge song costs no disk
         fakes.mci.answer(QStringLiteral("Status ZELSong length"), QString::number(lengthMs));
         player.SongStarted(path);
         fakes.mci.clear();
