@@ -17,10 +17,7 @@ const MciParser& parser() {
 }  // namespace
 
 TEST(MciParser, ReadsTheCommandsThePlayerAndConsoleSend) {
-    struct Case {
-        QString text, verb, target;
-        QStringList keys;  // "key=value"
-    };
+    struct Case { QString text, verb, target; QStringList keys; };  // keys as "key=value"
     const Case cases[] = {
         {R"(Open "/music/a song.mp3" Alias ZELSong)", "open", "/music/a song.mp3", {"alias=ZELSong"}},
         {"open /music/a.mp3 type MPEGVideo alias x", "open", "/music/a.mp3", {"type=MPEGVideo", "alias=x"}},
@@ -61,37 +58,22 @@ TEST(MciParser, ReadsTheCommandsThePlayerAndConsoleSend) {
 TEST(MciParser, NumbersAreWholeAndWithin32Bits) {
     EXPECT_EQ(parser().parse("play x from 2147483647").command.number("from"), 2147483647);
     EXPECT_EQ(parser().parse("play x from -2147483648").command.number("from"), -2147483648LL);
-    for (const char* bad : {"2147483648", "-2147483649", "12a", "1.5", "-", "+5", "99999999999999999999", "０"}) {
-        EXPECT_EQ(parser().parse(QStringLiteral("play x from ") + QString::fromUtf8(bad)).code, MciError::BadInteger)
-            << bad;
-    }
+    for (const char* bad : {"2147483648", "-2147483649", "12a", "1.5", "-", "+5", "99999999999999999999", "０"})
+        EXPECT_EQ(parser().parse(QStringLiteral("play x from ") + QString::fromUtf8(bad)).code, MciError::BadInteger) << bad;
 }
 
 TEST(MciParser, ErrorsNameWhatIsWrong) {
-    struct Case {
-        QString text;
-        quint32 code;
+    using namespace MciError;
+    const QList<QPair<QString, quint32>> cases{
+        {"", MissingCommandString}, {"    ", MissingCommandString}, {"dance x", UnrecognizedCommand},
+        {"play", MissingDeviceName}, {"play all", CannotUseAll}, {"status all mode", CannotUseAll},
+        {"play x fast", UnrecognizedKeyword}, {"play x from", MissingParameter}, {"play x from 1 from 2", DuplicateFlags},
+        {"seek x to", MissingParameter}, {"set x time format", MissingParameter}, {"set x speed fast", BadInteger},
+        {"status x mode mode", DuplicateFlags}, {"status x bogus", UnrecognizedKeyword},
+        {R"(open "/never closed.mp3 alias x)", NoClosingQuote}, {"setaudio x volume 5", UnrecognizedKeyword},
+        {"close x now", UnrecognizedKeyword},
     };
-    const Case cases[] = {
-        {"", MciError::MissingCommandString},
-        {"    ", MciError::MissingCommandString},
-        {"dance x", MciError::UnrecognizedCommand},
-        {"play", MciError::MissingDeviceName},
-        {"play all", MciError::CannotUseAll},
-        {"status all mode", MciError::CannotUseAll},
-        {"play x fast", MciError::UnrecognizedKeyword},
-        {"play x from", MciError::MissingParameter},
-        {"play x from 1 from 2", MciError::DuplicateFlags},
-        {"seek x to", MciError::MissingParameter},
-        {"set x time format", MciError::MissingParameter},
-        {"set x speed fast", MciError::BadInteger},
-        {"status x mode mode", MciError::DuplicateFlags},
-        {"status x bogus", MciError::UnrecognizedKeyword},
-        {R"(open "/never closed.mp3 alias x)", MciError::NoClosingQuote},
-        {"setaudio x volume 5", MciError::UnrecognizedKeyword},
-        {"close x now", MciError::UnrecognizedKeyword},
-    };
-    for (const Case& c : cases) EXPECT_EQ(parser().parse(c.text).code, c.code) << qPrintable(c.text);
+    for (const auto& [text, code] : cases) EXPECT_EQ(parser().parse(text).code, code) << qPrintable(text);
 }
 
 TEST(MciErrorTexts, EveryCodeTheEngineGivesHasATextOfItsOwn) {
@@ -115,10 +97,7 @@ TEST(MciErrorTexts, EveryCodeTheEngineGivesHasATextOfItsOwn) {
 }
 
 TEST(OutputLevel, LouderChannelIsTheGainTheOtherTheBalance) {
-    struct Case {
-        quint32 level;
-        double gain, balance;
-    };
+    struct Case { quint32 level; double gain, balance; };
     const Case cases[] = {
         {0xFFFFFFFFu, 1.0, 0.0},  {0x00000000u, 0.0, 0.0}, {0x7FFF7FFFu, 32767 / 65535.0, 0.0},
         {0x0000FFFFu, 1.0, -1.0}, {0xFFFF0000u, 1.0, 1.0}, {0x8000FFFFu, 1.0, -(1.0 - 32768 / 65535.0)},
