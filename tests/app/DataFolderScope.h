@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
 
 #include <initializer_list>
 #include <utility>
 
-#include "support/QStringPrinter.h"
 #include "common/TextFile.h"
 #include "support/TempDir.h"
 
@@ -22,17 +19,11 @@ public:
         qputenv("CORVANE_DATA_DIR", root_.toLocal8Bit());
     }
     ~DataFolderScope() { qputenv("CORVANE_DATA_DIR", previous_); }
-    DataFolderScope(const DataFolderScope&) = delete;
-    DataFolderScope& operator=(const DataFolderScope&) = delete;
-
     QString root() const { return root_; }
     QString optionFile() const { return root_ + QStringLiteral("/Option.ini"); }
-
     // Writes the option file as raw lines, each ended by CR LF.
     void writeOptions(const QStringList& lines) const {
-        QByteArray bytes;
-        for (const QString& line : lines) bytes += line.toUtf8() + "\r\n";
-        temp_.writeFile(QStringLiteral("Corvane Player/Option.ini"), bytes);
+        temp_.writeFile(QStringLiteral("Corvane Player/Option.ini"), lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n");
     }
     QStringList optionLines() const {
         QStringList lines;
@@ -46,17 +37,11 @@ private:
     QString root_;
 };
 
-// A complete, valid option file with every value away from its default.
-inline QStringList sampleOptionLines() {
-    return {QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#"), QStringLiteral("#FALSE#"), QStringLiteral("#TRUE#"),
-            QStringLiteral("#FALSE#"), QStringLiteral("#TRUE#"), QStringLiteral("#TRUE#"), QStringLiteral("6"),
-            QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("\"/music/古典\""),
-            QStringLiteral("\"1|/pics/bg.jpg\""), QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#")};
-}
-
-// The sample file with some of its lines (numbered from 1) replaced.
-inline QStringList sampleOptionLines(std::initializer_list<std::pair<int, const char*>> changes) {
-    QStringList lines = sampleOptionLines();
+// A complete, valid option file with every value away from its default,
+// with the chosen lines (numbered from 1) replaced.
+inline QStringList sampleOptionLines(std::initializer_list<std::pair<int, const char*>> changes = {}) {
+    QStringList lines{"#TRUE#", "#FALSE#", "#FALSE#", "#TRUE#", "#FALSE#", "#TRUE#", "#TRUE#", "6", "2", "5",
+                      QStringLiteral("\"/music/古典\""), "\"1|/pics/bg.jpg\"", "#TRUE#", "#FALSE#"};
     for (const auto& [line, text] : changes) lines[line - 1] = QString::fromUtf8(text);
     return lines;
 }
