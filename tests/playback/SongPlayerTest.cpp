@@ -32,13 +32,8 @@ TEST(SongStarted, OpensPlaysAndNamesTheSong) {
 // The bit rate rounds half to even (257 bytes over 16 ms are 128.5 bits a ms), a huge file does not overflow
 // a 32-bit product, and a file the engine cannot open plays on without a length.
 TEST(SongStarted, LengthAndBitRate) {
-    const struct {
-        const char* name;
-        qint64 bytes;
-        qint32 lengthMs;
-        int openError;
-        const char *quality, *length;
-    } cases[] = {
+    const struct { const char* name; qint64 bytes; qint32 lengthMs; int openError; const char *quality, *length; }
+    cases[] = {
         {"x.wav", 257, 16, 0, "128 Kbps", "0:00.01"},
         {"huge.wav", 300000000, 1000, 0, "2400000 Kbps", "0:01.00"},
         {"broken.wav", 9, 0, 296, "0 Kbps", "0:00.00"},
