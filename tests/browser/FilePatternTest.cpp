@@ -5,11 +5,7 @@
 namespace {
 
 TEST(FilePatternTest, Matching) {
-    const struct {
-        const char* pattern;
-        const char* name;
-        bool matches;
-    } cases[] = {
+    const struct { const char *pattern, *name; bool matches; } cases[] = {
         {"*.*", "README", true}, {"*.*", ".hidden", true},  // the reset pattern shows every file
         {"*.mp3", "SONG.MP3", true}, {"*.mp3", "歌曲.MP3", true}, {"*.mp3", "song.mp3.txt", false},
         {"*.mp3;*.wav", "a.WAV", true}, {"*.mp3;*.wav", "a.mid", false},
@@ -21,28 +17,22 @@ TEST(FilePatternTest, Matching) {
         {"[ab].mp3", "a.mp3", false}, {"*.(mp3)", "x.(MP3)", true},  // brackets are plain characters
         {";", "a.mp3", false},
     };
-    for (const auto& c : cases) {
-        const FilePattern pattern(QString::fromUtf8(c.pattern));
-        EXPECT_EQ(pattern.matches(QString::fromUtf8(c.name)), c.matches) << c.pattern << " vs " << c.name;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(FilePattern(QString::fromUtf8(c.pattern)).matches(QString::fromUtf8(c.name)), c.matches)
+            << c.pattern << " vs " << c.name;
 }
 
 TEST(FilePatternTest, FilterAnswers) {
-    const struct {
-        const char* answer;
-        const char* pattern;  // nullptr: the answer is ignored
-    } cases[] = {
-        {"mp3", "*.mp3"}, {"*.mp3", "*.mp3"}, {"*.mp3;wav", "*.mp3;wav"},
-        {"   ", nullptr}, {"", nullptr},  // also a cancelled box
-        {"*.", "*."},     {" mp3 ", "*.mp3"},
-        {"*mp3", "*.*mp3"},  // only "*." counts as the beginning
+    const struct { const char *answer, *pattern; } cases[] = {  // pattern nullptr: the answer is ignored
+        {"mp3", "*.mp3"}, {"*.mp3", "*.mp3"}, {"*.mp3;wav", "*.mp3;wav"}, {"   ", nullptr},
+        {"", nullptr},  // also a cancelled box
+        {"*.", "*."}, {" mp3 ", "*.mp3"}, {"*mp3", "*.*mp3"},  // only "*." counts as the beginning
         {"wav;*.mp3", "*.wav;*.mp3"},
     };
-    for (const auto& c : cases) {
-        const auto pattern = FilePattern::fromFilterAnswer(QString::fromUtf8(c.answer));
-        EXPECT_EQ(pattern, c.pattern ? std::optional(QString::fromUtf8(c.pattern)) : std::nullopt)
+    for (const auto& c : cases)
+        EXPECT_EQ(FilePattern::fromFilterAnswer(QString::fromUtf8(c.answer)),
+                  c.pattern ? std::optional(QString::fromUtf8(c.pattern)) : std::nullopt)
             << "answer '" << c.answer << "'";
-    }
 }
 
 }  // namespace
