@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+#include "app/AppState.h"
+#include "app/SongStarter.h"
+#include "browser/BrowserPanel.h"
+#include "browser/BrowserTexts.h"
+#include "browser/ClickLabel.h"
+#include "browser/FileListBox.h"
+#include "browser/FolderListBox.h"
+#include "common/Twips.h"
+#include "support/FakeServices.h"
+#include "support/RecordingStatusLine.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct RecordingSongStarter final : SongStarter {
+    void SongStarted(const QString& path) override { started.append(path); }
+    QStringList started;
+};
+
+struct FixedDrives final : DriveSource {
+    QList<DriveEntry> drives() const override { return list; }
+    QList<DriveEntry> list;
+};
+
+// A browser on a canvas of the main window's size, over a generated tree, showing music/:
+//   music/  A.MP3 b.mp3 c.wav notes.txt track2.mp3 track10.mp3, folders Jazz, Pop/a/b/c, Rock
+//   usb/    a drive: x.mp3, Songs/;   gone: a drive that is not there
+class BrowserPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"A.MP3", "b.mp3", "c.wav", "notes.txt", "track2.mp3", "track10.mp3"})
+            dir.writeFile(u"music/"_s + QString::fromUtf8(name), "x");
+        for (const char* folder : {"music/Jazz", "music/Pop/a/b/c", "music/Rock", "usb/Songs"})
+            dir.makeDir(QString::fromUtf8(folder));
+        dir.writeFile(u"usb/x.mp3"_s, "x");
+        canvas.resize(800, 560);
+        txtFileLink = new QLineEdit(&canvas);
+        txtFileLink->setObjectName(u"txtFileLink"_s);
+        txtFileLink->setGeometry(8, 488, 365, 20);
+        auto drives = std::make_unique<FixedDrives>();
+        drives->list = {{u"/"_s, {}}, {usb, u"USB"_s}, {dir.path(u"gone"_s), {}}};
+        BrowserHooks hooks;
+        hooks.addSelectedToPlaylist = [this] { addedToPlaylist.append(panel->selectedFilePaths()); };
+        hooks.openOther = [this](const QString& path, OpenGroup) { openedOther.append(path); };
+        panel = new BrowserPanel(&canvas, state, fakes.services, status, txtFileLink, songs, hooks, std::move(drives));
+        canvas.show();
+        ASSERT_TRUE(panel->ChangeDirPath(music, true));
+    }
+
+    FolderListBox* dir1() const { return panel->Dir1(); }
+    FileListBox* file1() const { return panel->File1(); }
+    QString labelText() const { return panel->lblDirDetails()->text(); }
+    QString inMusic(const char* name) const { return music + u"/"_s + QString::fromUtf8(name); }
+    static QString counts(int folders, int files) { return u"總共%1個資料夾, %2個檔案"_s.arg(folders).arg(files); }
+    QPoint dirRowCenter(int index) const {
+        return dir1()->visualItemRect(dir1()->item(dir1()->rows().rowOfIndex(index))).center();
+    }
+    void clickDir(int index, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(dir1()->viewport(), button, {}, dirRowCenter(index));
+    }
+    QPoint fileRowCenter(int row) const { return file1()->visualRect(file1()->model()->index(row, 0)).center(); }
+    void clickFile(int row, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(file1()->viewport(), Qt::LeftButton, modifiers, fileRowCenter(row));
+    }
+    int fileRow(const QString& name) const { return static_cast<int>(file1()->names().indexOf(name)); }
+
+    TempDir dir;
+    QString music = dir.path(u"music"_s);
+    QString usb = dir.path(u"usb"_s);
+    FakeServices fakes;
+    RecordingStatusLine status;
+    RecordingSongStarter songs;
+    AppState state;
+    QStringList addedToPlaylist, openedOther;
+    QWidget canvas;  // after everything the panel refers to: destroyed first
+    QLineEdit* txtFileLink = nullptr;
+    BrowserPanel* panel = nullptr;
+};
+
+// Middle: the files only. Left: the row pressed (of a double click only the first), a level row goes up to
+// it. Right: one level up, and above a root to the start folder.
+TEST_F(BrowserPanelTest, FolderListButtons) {
+    dir.writeFile(u"music/new.mp3"_s, "x");
+    dir.makeDir(u"music/New Folder"_s);
+    clickDir(0, Qt::MiddleButton);
+    EXPECT_EQ(dir1()->path(), music);
+    EXPECT_EQ(dir1()->ListCount(), 3) << "the middle button does not re-read the folders";
+    EXPECT_EQ(labelText(), counts(3, 7));
+    const QPoint pop = dirRowCenter(1);
+    QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, pop);  // the events of a real double click
+    QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, pop);
+    QTest::mouseRelease(dir1()->viewport(), Qt::LeftButton, {}, pop);
+    EXPECT_EQ(dir1()->path(), music + u"/Pop"_s) << "not the folder under the second click";
+    EXPECT_EQ(labelText(), counts(1, 0));
+    clickDir(-2);
+    EXPECT_EQ(dir1()->path(), music) << "a level row";
+    EXPECT_EQ(labelText(), counts(4, 7));
+    clickDir(0, Qt::RightButton);
+    EXPECT_EQ(dir1()->path(), dir.path()) << "the right button";
+    state.InitDir = usb + u"/Songs"_s;
+    ASSERT_TRUE(panel->ChangeDirPath(u"/"_s, true));
+    clickDir(-1, Qt::RightButton);
+    EXPECT_EQ(dir1()->path(), state.InitDir) << "the right button at the root";
+    EXPECT_EQ(panel->Drive1()->currentData().toString(), usb) << "the start folder's own drive";
+    EXPECT_TRUE(status.history.isEmpty());
+}
+
+TEST_F(BrowserPanelTest, AFolderThatVanishedBeforeTheClick) {
+    const QRect dirGeometry = dir1()->geometry();
+    ASSERT_TRUE(QDir(inMusic("Rock")).removeRecursively());
+    clickDir(2);
+    EXPECT_EQ(status.status(), BrowserTexts::kFolderMissing);
+    EXPECT_EQ(dir1()->path(), music);
+    EXPECT_EQ(dir1()->rows().subfolderNames(), (QStringList{u"Jazz"_s, u"Pop"_s})) << "the folders are re-read";
+    EXPECT_EQ(file1()->ListCount(), 6) << "the files stay";
+    EXPECT_EQ(labelText(), counts(3, 6)) << "so does the count";
+    EXPECT_EQ(dir1()->geometry(), dirGeometry) << "and the heights";
+}
+
+TEST_F(BrowserPanelTest, ADriveShowsItsRootWithoutCountingAndAnUnreadableOneKeepsTheFolder) {
+    const auto choose = [&](const QString& root) { panel->Drive1()->setCurrentIndex(panel->Drive1()->findData(root)); };
+    choose(usb);
+    EXPECT_EQ(dir1()->path(), usb);
+    EXPECT_EQ(file1()->names(), QStringList{u"x.mp3"_s});
+    EXPECT_EQ(labelText(), counts(3, 6)) << "a drive change does not count";
+    choose(dir.path(u"gone"_s));
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_EQ(fakes.dialogs.messages[0].text, BrowserTexts::kDriveUnreadable);
+    EXPECT_EQ(fakes.dialogs.messages[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(fakes.dialogs.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(dir1()->path(), usb);
+    EXPECT_EQ(file1()->names(), QStringList{u"x.mp3"_s});
+    EXPECT_EQ(panel->Drive1()->currentData().toString(), usb) << "the drive list goes back";
+}
+
+// The fit's rules have their own table; here the lists take its heights, count their rows and name the method.
+TEST_F(BrowserPanelTest, FittingTheListsToTheFolder) {
+    const int levels = dir1()->rows().levelCount();
+    int rows = -1;
+    panel->AdjustListHeights(rows, 6);
+    EXPECT_EQ(rows, levels + 3) << "the count is written back";
+    state.ShiftConst[2] = 1;  // the spare row
+    rows = -1;
+    panel->AdjustListHeights(rows, 6);
+    EXPECT_EQ(rows, levels + 4);
+    EXPECT_EQ(dir1()->height(), (levels + 4) * FolderListBox::kRowHeightPx + 6);
+    EXPECT_EQ(dir1()->toolTip(),
+              u"Method I (%1 ; %2)"_s.arg(Twips::fromPx(dir1()->height())).arg(Twips::fromPx(file1()->height())));
+    state.options.optCheck[2] = false;
+    rows = -1;
+    panel->AdjustListHeights(rows, 6);
+    EXPECT_EQ(rows, -1) << "no counting while fitting is off";
+    EXPECT_EQ(dir1()->toolTip(), u"No Method (Fixed Size)"_s);
+    EXPECT_EQ(Twips::fromPx(dir1()->height()), 2190);
+}
+
+// How an answer reads has its own table; here the button, the list and the count label around it.
+TEST_F(BrowserPanelTest, FilterFromTheRightButtonUntilCancelled) {
+    const auto rightPress = [&] { QTest::mousePress(file1()->viewport(), Qt::RightButton, {}, fileRowCenter(0)); };
+    fakes.dialogs.inputAnswers = {u"mp3"_s, QString()};
+    rightPress();
+    EXPECT_EQ(fakes.dialogs.inputs.value(0).defaultAnswer, u"*."_s);
+    EXPECT_EQ(panel->cmdCancelFileFilter()->text(), u"取消過瀘\n*.mp3"_s);
+    EXPECT_TRUE(panel->cmdCancelFileFilter()->isVisible());
+    EXPECT_EQ(file1()->names(), (QStringList{u"A.MP3"_s, u"b.mp3"_s, u"track2.mp3"_s, u"track10.mp3"_s}));
+    EXPECT_EQ(labelText(), counts(3, 6)) << "a filter does not count";
+    rightPress();  // a cancelled box
+    EXPECT_EQ(panel->filePattern(), u"*.mp3"_s);
+    ASSERT_TRUE(panel->ChangeDirPath(music, true));
+    EXPECT_EQ(labelText(), counts(3, 4)) << "a folder shown again counts the filtered files";
+    QTest::mouseClick(panel->cmdCancelFileFilter(), Qt::LeftButton);
+    EXPECT_FALSE(panel->cmdCancelFileFilter()->isVisible());
+    EXPECT_EQ(file1()->ListCount(), 6);
+    EXPECT_EQ(labelText(), counts(3, 4)) << "the label keeps its count";
+}
+
+TEST_F(BrowserPanelTest, GetFullFileLinkAndTheSelectMenu) {
+    QMenu menu;
+    panel->addFileSelectActions(&menu);
+    ASSERT_EQ(menu.actions().size(), 2);
+    menu.actions()[0]->trigger();
+    EXPECT_EQ(file1()->selectedRowNumbers(), (QList<int>{0, 1, 2, 3, 4, 5})) << "select all";
+    file1()->setRowSelected(1, false);
+    file1()->setRowSelected(4, false);
+    menu.actions()[1]->trigger();
+    EXPECT_EQ(file1()->selectedRowNumbers(), (QList<int>{1, 4})) << "invert";
+
+    EXPECT_EQ(panel->GetFullFileLink(fileRow(u"A.MP3"_s)), inMusic("A.MP3"));
+    ASSERT_TRUE(panel->ChangeDirPath(u"/"_s, true));
+    for (int row = 0; row < file1()->ListCount(); ++row)
+        EXPECT_EQ(panel->GetFullFileLink(row), u"/"_s + file1()->name(row));
+    EXPECT_EQ(panel->GetFullFileLink(-1), u"/"_s) << "no row: the root alone, one separator";
+}
+
+TEST_F(BrowserPanelTest, OnlyCtrlEnterOpensInTheFileListAndThePathBox) {
+    const struct { const char* name; Qt::Key key; Qt::KeyboardModifiers modifiers; bool opens; } cases[] = {
+        {"Enter", Qt::Key_Return, Qt::NoModifier, false},
+        {"Ctrl+Shift+Enter", Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier, false},
+        {"Ctrl+Enter", Qt::Key_Return, Qt::ControlModifier, true},
+        {"Ctrl+keypad Enter", Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier, true},
+    };
+    clickFile(fileRow(u"b.mp3"_s));
+    EXPECT_EQ(txtFileLink->text(), inMusic("b.mp3")) << "a click puts the path in the box";
+    for (QWidget* target : {static_cast<QWidget*>(file1()), static_cast<QWidget*>(txtFileLink)}) {
+        for (const auto& c : cases) {
+            songs.started.clear();
+            QTest::keyClick(target, c.key, c.modifiers);
+            EXPECT_EQ(songs.started, c.opens ? QStringList{inMusic("b.mp3")} : QStringList{})
+                << c.name << " in " << target->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(BrowserPanelTest, AltLeftClickAddsToThePlaylistWithNothingElseHeld) {
+    const int row = fileRow(u"c.wav"_s);
+    clickFile(row, Qt::AltModifier | Qt::ShiftModifier);
+    clickFile(row);
+    EXPECT_TRUE(addedToPlaylist.isEmpty());
+    clickFile(row, Qt::AltModifier);
+    EXPECT_EQ(addedToPlaylist, QStringList{inMusic("c.wav")}) << "the clicked file is the selection";
+}
+
+TEST_F(BrowserPanelTest, TheOpenButtonGoesByTypeAndReportsMissingFiles) {
+    txtFileLink->setText(u"  "_s + inMusic("notes.txt") + u" "_s);
+    QTest::mouseClick(panel->cmdPlaySpecificSong(), Qt::LeftButton);
+    EXPECT_EQ(openedOther, QStringList{inMusic("notes.txt")}) << "spaces around the path are dropped";
+    for (const QString& bad : {u"   "_s, music, inMusic("gone.mp3")}) {
+        status.history.clear();
+        txtFileLink->setText(bad);
+        panel->cmdPlaySpecificSong_Click();
+        EXPECT_EQ(status.status(), BrowserTexts::kFileMissing) << "'" << bad.toStdString() << "'";
+    }
+    EXPECT_TRUE(songs.started.isEmpty());
+    EXPECT_EQ(openedOther.size(), 1);
+}
+
+}  // namespace
