@@ -54,6 +54,8 @@ TEST_F(RealEngine, NaturalEndComesAfterTheTrueTimeAtTheLength) {
         EXPECT_GT(wall.elapsed(), c.lengthMs * 9 / 10);
         EXPECT_LT(wall.elapsed(), c.lengthMs * 3 / 2 + 1000);
         EXPECT_EQ(e.position("a"), c.lengthMs);
+        e.ok("play a from 0");
+        EXPECT_EQ(e.mode("a"), "playing") << "out of the end by a seek";
         e.ok("close a");
     }
     open(s.shortWav, "a");
@@ -132,7 +134,7 @@ TEST_F(RealEngine, DevicesAtOnceByAliasOrPathAndCloseAll) {
     e.ok("close all");  // nothing open: still fine
 }
 
-TEST_F(RealEngine, FailuresGiveTheirCodesAndNoReply) {
+TEST_F(RealEngine, FailuresGiveCodesWithoutReplyAndRepliesAreCutToTheCapacity) {
     auto openAs = [&](const QString& path, const char* alias = "m") { return "open " + s.quoted(path) + " alias " + alias; };
     const QString letter = s.dir.writeFile("letter.mp3", "Dear friend,\r\nthis is not a song.\r\n");
     open(s.wav, "a");
@@ -154,10 +156,6 @@ TEST_F(RealEngine, FailuresGiveTheirCodesAndNoReply) {
         EXPECT_TRUE(reply.text.isEmpty()) << qPrintable(command);
     }
     EXPECT_EQ(e.mode("a"), "stopped") << "the open device is untouched";
-}
-
-TEST_F(RealEngine, ReplyIsCutToTheCapacity) {
-    open(s.wav, "a");
     for (const auto& [capacity, text] : QList<QPair<int, QString>>{
              {255, "stopped"}, {8, "stopped"}, {7, "stoppe"}, {3, "st"}, {1, ""}, {0, ""}, {-5, ""}})
         EXPECT_EQ(e.send("status a mode", capacity).text, text) << capacity;

@@ -1,23 +1,23 @@
-// The header probes on files built byte by byte, so every tag, header and
-// damage case is known exactly; the real encoders' files are measured in
-// the engine's tests.
+// The header probes and the MIDI re-timer on files built byte by byte, so
+// every tag, header and damage case is known exactly; the real encoders'
+// files are measured in the engine's tests.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "Bytes.h"
 #include "MediaGen.h"
 #include "SyntheticMpeg.h"
 #include "platform/mci/ByteSource.h"
 #include "platform/mci/MediaProbe.h"
-#include "platform/mci/MediaSniffer.h"
+#include "platform/mci/MidiRetimer.h"
+#include "platform/mci/MidiTempoMap.h"
+#include "platform/mci/MidiTrackReader.h"
 #include "platform/mci/MpegAudioProbe.h"
 #include "support/TempDir.h"
 
 using namespace SyntheticMpeg;
 using MediaGen::le16;
 using MediaGen::le32;
-using Source = MpegAudioInfo::Source;
 
 namespace {
 
@@ -32,16 +32,42 @@ QByteArray fmtChunk(quint16 tag, quint16 channels, quint32 rate, quint32 byteRat
 
 QByteArray riffWave(const QByteArray& chunks) { return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks; }
 
+qint64 probedMs(const QByteArray& bytes, MediaKind kind) {  // -1: no length at all
+    MemoryByteSource source(bytes);
+    return MediaProbe::lengthMs(source, kind).value_or(-1);
+}
+
+std::optional<QByteArray> retime(const QByteArray& bytes) {
+    MemoryByteSource source(bytes);
+    return MidiRetimer::retimedCopy(source);
+}
+
+// The note-on times through the tempo map, and how many tempo events the file holds.
+QPair<QList<double>, int> notesAndTempos(const QByteArray& bytes) {
+    MemoryByteSource source(bytes);
+    QPair<QList<double>, int> found{{}, 0};
+    const auto layout = MidiLayout::read(source);
+    if (!layout) return found;
+    const MidiTempoMap map = MidiTempoMap::build(source, *layout);
+    for (const MidiLayout::Track& track : layout->tracks) {
+        MidiTrackReader reader(source.view(track.offset, track.length));
+        for (MidiEvent e; reader.next(e);) {
+            found.second += e.isTempo();
+            if ((e.status & 0xF0) == 0x90 && e.data[1] > 0) found.first.append(map.microsecondsAt(e.tick) / 1000.0);
+        }
+    }
+    return found;
+}
+
 }  // namespace
 
 TEST(MpegAudioProbe, CountsFramesPastTagsAndHeadersAndRejectsTheRest) {
-    const QByteArray audio = frames(100);
-    const QByteArray vbrAudio = frames(100, true);
-    const QByteArray tail = MediaGen::makeId3v1({"t"});
+    const QByteArray audio = frames(100), vbrAudio = frames(100, true), tail = MediaGen::makeId3v1({"t"});
     QByteArray mpeg2;  // MPEG-2 layer III, 64 kbit/s, 22.05 kHz: 208-byte frames of 576 samples
     for (int i = 0; i < 50; ++i) mpeg2 += QByteArray("\xFF\xF3\x80\x00", 4) + QByteArray(204, '\0');
+    using Source = MpegAudioInfo::Source;
     const Source scan = Source::FrameScan, xing = Source::XingHeader;
-    struct Case { const char* name; QByteArray bytes; qint64 frames; Source source; qint64 ms; };
+    struct Case { const char* name; QByteArray bytes; qint64 frames; Source source; qint64 ms; };  // -1: not MPEG
     const Case cases[] = {
         {"plain CBR", audio, 100, scan, 2612},
         {"ID3v2 and ID3v1", id3v2(1000) + audio + tail, 100, scan, 2612},
@@ -56,47 +82,25 @@ TEST(MpegAudioProbe, CountsFramesPastTagsAndHeadersAndRejectsTheRest) {
         {"Xing named by LAME counts audio frames", xingFrame(100, 0, "LAME3.100") + vbrAudio, 100, xing, 2612},
         {"Info named by FFmpeg", xingFrame(100, 0, "Lavf58.76", "Info") + audio, 100, xing, 2612},
         {"unnamed Xing counts itself", xingFrame(101, 0) + vbrAudio, 100, xing, 2612},
-        {"Xing with a byte count that fits", xingFrame(100, quint32(418 + vbrAudio.size()), "LAME") + vbrAudio, 100, xing,
-         2612},
+        {"Xing, byte count fits", xingFrame(100, quint32(418 + vbrAudio.size()), "LAME") + vbrAudio, 100, xing, 2612},
         {"Xing of a cut file: scanned", xingFrame(1000, 400000, "LAME") + vbrAudio, 100, scan, 2612},
         {"Xing without count: scanned", xingFrame(0, 0, "LAME") + vbrAudio, 100, scan, 2612},
         {"VBRI", vbriFrame(100, quint32(vbrAudio.size())) + vbrAudio, 100, Source::VbriHeader, 2612},
         {"Xing between ID3v2 and ID3v1", id3v2(2000) + xingFrame(100, 0, "LAME") + vbrAudio + tail, 100, xing, 2612},
+        {"empty", {}, -1, scan, -1},
+        {"text", "This is a letter, not a song.\r\n", -1, scan, -1},
+        {"a tag and nothing else", id3v2(100), -1, scan, -1},
+        {"one header whose frame runs past the end", frame(9).left(100), -1, scan, -1},
+        {"free-format bit rate", QByteArray("\xFF\xFB\x00\x00", 4) + QByteArray(2000, '\0'), -1, scan, -1},
+        {"tag size beyond the file", QByteArray("ID3\x03\x00\x00\x7F\x7F\x7F\x7F", 10), -1, scan, -1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
         MemoryByteSource source(c.bytes);
         const auto info = MpegAudioProbe::probe(source);
-        ASSERT_TRUE(info.has_value());
-        EXPECT_EQ(std::tuple(info->frames, info->source, info->lengthMs()), std::tuple(c.frames, c.source, c.ms));
+        EXPECT_EQ(info ? std::tuple(info->frames, info->source, info->lengthMs()) : std::tuple(qint64(-1), scan, qint64(-1)),
+                  std::tuple(c.frames, c.source, c.ms))
+            << c.name;
     }
-    const QList<QPair<const char*, QByteArray>> notMpeg{
-        {"empty", {}}, {"text", "This is a letter, not a song.\r\n"}, {"a tag and nothing else", id3v2(100)},
-        {"one header whose frame runs past the end", frame(9).left(100)},
-        {"free-format bit rate", QByteArray("\xFF\xFB\x00\x00", 4) + QByteArray(2000, '\0')},
-        {"tag size beyond the file", QByteArray("ID3\x03\x00\x00\x7F\x7F\x7F\x7F", 10)},
-    };
-    for (const auto& [name, bytes] : notMpeg) {
-        MemoryByteSource source(bytes);
-        EXPECT_FALSE(MpegAudioProbe::probe(source).has_value()) << name;
-    }
-}
-
-TEST(MpegFrameHeader, ReadsTheFieldsOfEachVersionAndLayer) {
-    // version, layer, kbps, rate, bytes, samples; 0xFFFB9064 is the most common MP3 frame
-    using Fields = std::tuple<int, int, int, int, int, int>;
-    for (const auto& [word, fields] : QList<QPair<quint32, Fields>>{
-             {0xFFFB9064, {1, 3, 128, 44100, 417, 1152}}, {0xFFFDA000, {1, 2, 192, 44100, 626, 1152}},
-             {0xFFFF8000, {1, 1, 256, 44100, 276, 384}}, {0xFFF38000, {2, 3, 64, 22050, 208, 576}},
-             {0xFFE38400, {25, 3, 64, 12000, 384, 576}}}) {
-        const auto h = parseMpegFrameHeader(word);
-        ASSERT_TRUE(h.has_value()) << std::hex << word;
-        EXPECT_EQ(Fields(h->version, h->layer, h->bitrateKbps, h->sampleRate, h->frameBytes, h->samplesPerFrame), fields)
-            << std::hex << word;
-    }
-    // reserved version, layer 0, bit rate 15, rate 3, emphasis 2
-    for (quint32 bad : {0x00000000u, 0xFFEB9064u, 0xFFF99064u, 0xFFFBF064u, 0xFFFB9C64u, 0xFFFB9066u})
-        EXPECT_FALSE(parseMpegFrameHeader(bad).has_value()) << std::hex << bad;
 }
 
 TEST(MediaProbe, WaveFromTheDataChunkMidiThroughTheTempoMapOrNoLength) {
@@ -148,45 +152,32 @@ TEST(MediaProbe, WaveFromTheDataChunkMidiThroughTheTempoMapOrNoLength) {
         {"default tempo, unknown chunk skipped", midi, noTempo, 1000},
         {"format 2", midi, patterns, -1},
     };
-    for (const Case& c : cases) {
-        MemoryByteSource source(c.bytes);
-        EXPECT_EQ(MediaProbe::lengthMs(source, c.kind).value_or(-1), c.ms) << c.name;
-    }
+    for (const Case& c : cases) EXPECT_EQ(probedMs(c.bytes, c.kind), c.ms) << c.name;
     const QByteArray whole = MediaGen::makeMidi({});
-    for (qsizetype cut = 14; cut < whole.size(); cut += 7) {
-        MemoryByteSource source(whole.left(cut));
-        EXPECT_LE(MediaProbe::lengthMs(source, midi).value_or(0), 2000) << "MIDI cut at " << cut;
-    }
+    for (qsizetype cut = 14; cut < whole.size(); cut += 7)
+        EXPECT_LE(probedMs(whole.left(cut), midi), 2000) << "MIDI cut at " << cut;
 }
 
 TEST(MediaSniffer, ToldApartByTheirFirstBytes) {
-    const QList<QPair<QByteArray, MediaKind>> cases{
-        {MediaGen::makeWave({100}), MediaKind::Wave},
-        {MediaGen::makeMidi({}), MediaKind::Midi},
-        {QByteArray("RIFF\0\0\0\0RMIDdata", 16), MediaKind::Midi},
-        {frames(20), MediaKind::MpegAudio},
-        {id3v2(5000) + frames(20, true), MediaKind::MpegAudio},
-        {QByteArray("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C", 16) + "rest", MediaKind::Asf},
-        {"OggS\0\x02", MediaKind::OtherAudio},
-        {id3v2(40) + "fLaC\0\0\0\x22", MediaKind::OtherAudio},
-        {QByteArray("\0\0\0\x20" "ftypM4A ", 12), MediaKind::OtherAudio},
-        {QByteArray("\xFF\xF1\x50\x80\x02\x1F\xFC", 7), MediaKind::OtherAudio},  // AAC ADTS
-        {QByteArray("RIFF\0\0\0\0AVI LIST", 16), MediaKind::Unknown},
-        {QByteArray("JUNK\0\0\0\0WAVEfmt ", 16), MediaKind::Unknown},
-        {"Dear diary, today I renamed a letter to .mp3\r\n", MediaKind::Unknown},
-        {{}, MediaKind::Unknown},
+    struct Case { const char* name; QByteArray bytes; MediaKind kind; };
+    const Case cases[] = {
+        {"RIFF MIDI", QByteArray("RIFF\0\0\0\0RMIDdata", 16), MediaKind::Midi},
+        {"MP3 behind ID3v2", id3v2(5000) + frames(20, true), MediaKind::MpegAudio},
+        {"WMA", QByteArray("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C", 16) + "rest", MediaKind::Asf},
+        {"Ogg", "OggS\0\x02", MediaKind::OtherAudio},
+        {"FLAC behind ID3v2", id3v2(40) + "fLaC\0\0\0\x22", MediaKind::OtherAudio},
+        {"M4A", QByteArray("\0\0\0\x20" "ftypM4A ", 12), MediaKind::OtherAudio},
+        {"AAC ADTS", QByteArray("\xFF\xF1\x50\x80\x02\x1F\xFC", 7), MediaKind::OtherAudio},
+        {"AVI is not WAVE", QByteArray("RIFF\0\0\0\0AVI LIST", 16), MediaKind::Unknown},
+        {"WAVE outside RIFF", QByteArray("JUNK\0\0\0\0WAVEfmt ", 16), MediaKind::Unknown},
+        {"empty", {}, MediaKind::Unknown},
     };
-    for (qsizetype i = 0; i < cases.size(); ++i) {
-        MemoryByteSource source(cases[i].first);
-        EXPECT_EQ(MediaSniffer::sniff(source), cases[i].second) << "row " << i;
+    for (const Case& c : cases) {
+        MemoryByteSource source(c.bytes);
+        EXPECT_EQ(MediaSniffer::sniff(source), c.kind) << c.name;
     }
-}
-
-TEST(MediaProbe, FileLengthReadsOnlyRegularFiles) {
     TempDir dir;
-    EXPECT_EQ(MediaProbe::fileLengthMs(dir.writeFile("a.wav", MediaGen::makeWave({1500, 22050, 1}))), 1500);
-    EXPECT_EQ(MediaProbe::fileLengthMs(dir.writeFile("a.mid", MediaGen::makeMidi({}))), 2000);
-    EXPECT_EQ(MediaProbe::fileLengthMs(dir.writeFile("a.mp3", id3v2(10) + frames(100))), 2612);
+    EXPECT_EQ(MediaProbe::fileLengthMs(dir.writeFile("a.mp3", id3v2(10) + frames(100))), 2612) << "sniffed and probed";
     EXPECT_FALSE(MediaProbe::fileLengthMs(dir.writeFile("a.ogg", "OggS\0\x02")).has_value()) << "no probe for Ogg";
     EXPECT_FALSE(MediaProbe::fileLengthMs(dir.path()).has_value()) << "a folder";
     EXPECT_FALSE(MediaProbe::fileLengthMs(dir.path("missing.mp3")).has_value());
@@ -208,4 +199,39 @@ TEST(FileByteSource, ViewsAcrossWindowsMatchTheFile) {
         EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(view.data()), qsizetype(view.size())), bytes.mid(offset, held))
             << offset << "+" << length;
     }
+}
+
+TEST(MidiRetimer, CopyKeepsEveryNoteAtItsTimeUnderOneTempoAndIsMadeOnlyWhenNeeded) {
+    MediaGen::MidiSong format0, same;
+    format0.sections = {{3, 500000}, {2, 1000000}, {5, 300000}};
+    same.sections = {{2, 600000}, {2, 600000}};
+    MediaGen::MidiSong format1 = format0;
+    format1.format = 1;
+    format1.noteTracks = 3;
+    format1.ticksPerQuarter = 96;
+    QByteArray cut = MediaGen::makeMidi(format0);
+    cut.chop(9);  // into the last note, and no end-of-track
+    // SMPTE timing, which GStreamer's parser refuses: one note at 0, ending at 3 s.
+    const QByteArray smpte = QByteArray("MThd\0\0\0\x06\0\0\0\x01\xE7\x28", 14) +
+                             QByteArray("MTrk\0\0\0\x0C\x00\x90\x3C\x40\x97\x38\x3C\x00\x00\xFF\x2F\x00", 20);
+    const QList<QPair<const char*, QByteArray>> cases{{"format 0", MediaGen::makeMidi(format0)},
+                                                      {"format 1, 96 ticks", MediaGen::makeMidi(format1)},
+                                                      {"track broken off", cut}, {"SMPTE", smpte}};
+    for (const auto& [name, original] : cases) {
+        SCOPED_TRACE(name);
+        const std::optional<QByteArray> copy = retime(original);
+        ASSERT_TRUE(copy.has_value());
+        EXPECT_TRUE(copy->endsWith(QByteArray("\xFF\x2F\x00", 3))) << "the copy's tracks end properly";
+        EXPECT_NEAR(probedMs(*copy, MediaKind::Midi), probedMs(original, MediaKind::Midi), 1);
+        const auto [notes, tempos] = notesAndTempos(*copy);
+        const QList<double> originalNotes = notesAndTempos(original).first;
+        EXPECT_EQ(tempos, 1);
+        ASSERT_TRUE(!notes.isEmpty() && notes.size() == originalNotes.size()) << notes.size() << "/" << originalNotes.size();
+        for (qsizetype i = 0; i < notes.size(); ++i) EXPECT_NEAR(notes[i], originalNotes[i], 0.5) << "note " << i;
+        EXPECT_FALSE(retime(*copy).has_value()) << "the copy plays right as it is";
+    }
+    for (const auto& [name, bytes] : QList<QPair<const char*, QByteArray>>{
+             {"one tempo", MediaGen::makeMidi({})}, {"a tempo event that changes nothing", MediaGen::makeMidi(same)},
+             {"not a MIDI file", "not a MIDI file"}})
+        EXPECT_FALSE(retime(bytes).has_value()) << name;
 }

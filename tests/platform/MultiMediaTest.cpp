@@ -1,8 +1,9 @@
-// The media layer: the exact command texts and reply sizes it sends (on the
-// recording fake), and once on the real engine, which must understand them.
+// The media layer: the exact command texts and reply sizes it sends, on the
+// recording fake. The engine's parser tests read these same texts.
 #include <gtest/gtest.h>
 
-#include "EngineFixture.h"
+#include <functional>
+
 #include "playback/MultiMedia.h"
 #include "support/FakeMciEngine.h"
 
@@ -133,25 +134,4 @@ TEST_F(MultiMediaFake, ErrorTextIsTheFirstLineTrimmed) {
     EXPECT_EQ(mm.MMGetErrorText(275), QStringLiteral("找不到檔案。"));
     EXPECT_EQ(mm.MMGetErrorText(263).size(), 254) << "the 255-character buffer";
     EXPECT_EQ(mm.MMGetErrorText(12345) + mm.MMGetErrorText(-1), QString()) << "unknown codes leave the buffer empty";
-}
-
-// The song under "ZELSong" as song start opens it, and the length test
-// measuring another file meanwhile, on the real engine.
-TEST(MultiMediaOnTheEngine, SongAndLengthTestShareTheEngine) {
-    TimedEngine e;
-    MultiMedia mm(e.mci);
-    const TestSongs& s = TestSongs::get();
-    ASSERT_EQ(mm.MMOpen(s.wav, QStringLiteral("ZELSong"), true), 0);
-    mm.MMPlay(QString(), 0);
-    EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModePlaying);
-    EXPECT_EQ(mm.MMGetFileLength(QString(), s.vbrMp3), TestSongs::mp3Ms(s.vbrFrames));
-    EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModePlaying) << "the song is undisturbed";
-    mm.MMSeek(QString(), 2000);
-    EXPECT_EQ(mm.MMGetMode(QString()), MultiMedia::kModePaused) << "seek, then pause";
-    EXPECT_EQ(mm.MMGetPosition(QString()), 2000);
-    mm.MMSetSpeed(QString(), 2000);
-    EXPECT_EQ(mm.MMGetSpeed(QString()), 2000);
-    EXPECT_EQ(mm.MMOpen(s.dir.path("missing.mp3"), QStringLiteral("ZELSong"), true), 275);
-    EXPECT_EQ(mm.MMGetMode(QString()), 0) << "a failed open leaves the alias closed";
-    mm.MMClose(QString(), true);
 }
