@@ -22,10 +22,7 @@ struct TestSongs {
             wma = dir.path("tone.wma");
     qint64 wavMs = 3000, shortWavMs = 500, midiMs = 0, wmaMs = 0, cbrFrames = 0, vbrFrames = 0;
 
-    static const TestSongs& get() {
-        static const TestSongs songs;
-        return songs;
-    }
+    static const TestSongs& get() { static const TestSongs songs; return songs; }
     TestSongs() {
         const MediaGen::Tone tone{3000, 44100, 2};
         MediaGen::writeWave(wav, tone);
@@ -34,13 +31,10 @@ struct TestSongs {
         EXPECT_TRUE(MediaGen::encodeMp3(vbrMp3, {tone, true, 128, 4, true}).ok);
         cbrFrames = MediaGen::countMpegAudioFrames(cbrMp3);
         vbrFrames = MediaGen::countMpegAudioFrames(vbrMp3);
-        MediaGen::MidiSong midi;
-        midi.sections = {{2, 500000}, {4, 250000}, {1, 1000000}};  // 1 s at each of three tempos
+        const MediaGen::MidiSong midi{.sections = {{2, 500000}, {4, 250000}, {1, 1000000}}};  // 1 s at each of 3 tempos
         midiMs = MediaGen::midiLengthMs(midi);
         MediaGen::writeMidi(midi0, midi);
-        midi.format = 1;
-        midi.noteTracks = 2;
-        MediaGen::writeMidi(midi1, midi);
+        MediaGen::writeMidi(midi1, {.format = 1, .sections = midi.sections, .noteTracks = 2});
         EXPECT_TRUE(MediaGen::encodeWma(wma, tone).ok);
         wmaMs = MediaGen::wmaLengthMs(tone);
     }

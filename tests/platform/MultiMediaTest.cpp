@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 
 #include "playback/MultiMedia.h"
 #include "support/FakeMciEngine.h"
@@ -40,53 +41,39 @@ TEST_F(MultiMediaFake, OpenClosesOpensAndSetsMilliseconds) {
     EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong")) << "only make-default changes the default";
 }
 
-TEST_F(MultiMediaFake, WithoutASongOnlyModePositionAndCloseAllAreSent) {
-    for (const char* alias : {"", " ", "   "})
-        EXPECT_EQ(mm.MMOpen(QStringLiteral("/a.mp3"), QString::fromLatin1(alias), true), 0) << "alias '" << alias << "'";
-    mm.MMPlay(none, -1);
-    mm.MMPlay(QStringLiteral("  "), 0);
-    mm.MMPause(none);
-    mm.MMStop(none);
-    mm.MMSeek(none, 5000);
-    mm.MMClose(none, false);
-    mm.MMSetSpeed(none, 2000);
-    EXPECT_EQ(mm.MMGetSpeed(none), 0);
-    EXPECT_EQ(mm.MMGetFileLength(none, QString()), 0);
-    EXPECT_TRUE(fake.sent.isEmpty()) << qPrintable(fake.commands().join(" | "));
-    EXPECT_TRUE(mm.MMDefaultAlias().isEmpty());
-    // Mode and position never give up: they ask with an empty alias. Even an
-    // engine that leaves text behind a failure reads as no reply.
-    fake.answer(QStringLiteral("Status  mode"), QStringLiteral("playing"), 263);
-    EXPECT_EQ(mm.MMGetMode(none), 0);
-    EXPECT_EQ(mm.MMGetPosition(none), 0);
-    mm.MMClose(none, true);
-    mm.MMClose(QStringLiteral("ignored"), true);
-    EXPECT_EQ(sent(), Sent({{"Status  mode", 10}, {"Status  position", 15}, {"Close all", 0}, {"Close all", 0}}));
-}
-
-TEST_F(MultiMediaFake, EmptyAliasMeansTheSong) {
-    openSong();
-    const QList<QPair<std::function<void()>, Sent>> cases{
-        {[&] { mm.MMPlay(none, -1); }, {{"Play ZELSong", 0}}},
-        {[&] { mm.MMPlay(none, 0); }, {{"Play ZELSong from 0", 0}}},
-        {[&] { mm.MMPlay(none, -4000); }, {{"Play ZELSong from -4000", 0}}},
-        {[&] { mm.MMPlay(QStringLiteral("tmpFile"), 12); }, {{"Play tmpFile from 12", 0}}},
-        {[&] { mm.MMSeek(none, 5000); }, {{"Seek ZELSong to 5000", 0}, {"Pause ZELSong", 0}}},
-        {[&] { mm.MMSeek(QStringLiteral("x"), 7); }, {{"Seek x to 7", 0}, {"Pause ZELSong", 0}}},
-        {[&] { mm.MMPause(none); }, {{"Pause ZELSong", 0}}},
-        {[&] { mm.MMStop(none); }, {{"Stop ZELSong", 0}}},
-        {[&] { mm.MMClose(none, false); }, {{"Close ZELSong", 0}}},
-        {[&] { mm.MMSetSpeed(none, 2000); }, {{"Set ZELSong speed 2000", 0}}},
-        {[&] { mm.MMGetSpeed(none); }, {{"Status ZELSong speed", 255}}},
-        {[&] { mm.MMGetFileLength(none, QString()); }, {{"Status ZELSong length", 15}}},
-        {[&] { mm.MMGetPosition(QStringLiteral(" ")); }, {{"Status ZELSong position", 15}}},
-        {[&] { mm.MMGetMode(none); }, {{"Status ZELSong mode", 10}}},
-        {[&] { mm.MMSendCommand(QStringLiteral("anything at all"), 255); }, {{"anything at all", 255}}},
+TEST_F(MultiMediaFake, EachCallSendsItsTextForTheSongAndBeforeASongOnlyModePositionAndCloseAll) {
+    // Without a song every call answers 0; mode and position still ask, with an empty alias.
+    struct Case { std::function<qint64()> call; Sent withoutSong, withSong; };
+    const Case cases[] = {
+        {[&] { return mm.MMOpen("/a.mp3", "", true); }, {}, {}},
+        {[&] { return mm.MMOpen("/a.mp3", "   ", true); }, {}, {}},
+        {[&] { return mm.MMPlay(none, -1); }, {}, {{"Play ZELSong", 0}}},
+        {[&] { return mm.MMPlay("  ", 0); }, {}, {{"Play ZELSong from 0", 0}}},
+        {[&] { return mm.MMPlay(none, -4000); }, {}, {{"Play ZELSong from -4000", 0}}},
+        {[&] { return mm.MMPlay("tmpFile", 12); }, {{"Play tmpFile from 12", 0}}, {{"Play tmpFile from 12", 0}}},
+        {[&] { return mm.MMSeek(none, 5000); }, {}, {{"Seek ZELSong to 5000", 0}, {"Pause ZELSong", 0}}},
+        {[&] { return mm.MMSeek("x", 7); }, {{"Seek x to 7", 0}}, {{"Seek x to 7", 0}, {"Pause ZELSong", 0}}},
+        {[&] { return mm.MMPause(none); }, {}, {{"Pause ZELSong", 0}}},
+        {[&] { return mm.MMStop(none); }, {}, {{"Stop ZELSong", 0}}},
+        {[&] { return mm.MMClose(none, false); }, {}, {{"Close ZELSong", 0}}},
+        {[&] { return mm.MMClose(none, true); }, {{"Close all", 0}}, {{"Close all", 0}}},
+        {[&] { return mm.MMClose("ignored", true); }, {{"Close all", 0}}, {{"Close all", 0}}},
+        {[&] { return mm.MMSetSpeed(none, 2000); }, {}, {{"Set ZELSong speed 2000", 0}}},
+        {[&] { return mm.MMGetSpeed(none); }, {}, {{"Status ZELSong speed", 255}}},
+        {[&] { return mm.MMGetFileLength(none, QString()); }, {}, {{"Status ZELSong length", 15}}},
+        {[&] { return mm.MMGetPosition(" "); }, {{"Status  position", 15}}, {{"Status ZELSong position", 15}}},
+        {[&] { return mm.MMGetMode(none); }, {{"Status  mode", 10}}, {{"Status ZELSong mode", 10}}},
+        {[&] { return mm.MMSendCommand("anything at all", 255); }, {{"anything at all", 255}}, {{"anything at all", 255}}},
     };
-    for (const auto& [call, expected] : cases) {
-        fake.clear();
-        call();
-        EXPECT_EQ(sent(), expected) << qPrintable(expected.first().first);
+    fake.answer("Status  mode", "playing", 263);  // text left behind a failure is no reply
+    for (const bool songOpen : {false, true}) {
+        if (songOpen) openSong();
+        for (size_t i = 0; i < std::size(cases); ++i) {
+            fake.clear();
+            const qint64 result = cases[i].call();
+            EXPECT_EQ(sent(), songOpen ? cases[i].withSong : cases[i].withoutSong) << "row " << i << ", song " << songOpen;
+            EXPECT_TRUE(songOpen || result == 0) << "row " << i << " answered " << result << " without a song";
+        }
     }
 }
 
