@@ -1,14 +1,77 @@
 // The engine with real pipelines, on short generated songs playing into a
 // fake sink in real time. Every command is held to the time bound.
-#include "EngineFixture.h"
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "MediaGen.h"
+#include "platform/ProcessWaveOut.h"
+#include "platform/mci/GstMciEngine.h"
+#include "support/TempDir.h"
 
 namespace {
 
+// Songs made once for all real-engine tests: a few seconds each, playing
+// into a fake sink that keeps time.
+struct TestSongs {
+    TempDir dir;
+    QString wav = dir.path("tone.wav"), shortWav = dir.path("short.wav"), cbrMp3 = dir.path("cbr.mp3"),
+            vbrMp3 = dir.path("vbr.mp3"), midi0 = dir.path("format0.mid"), midi1 = dir.path("format1.mid"),
+            wma = dir.path("tone.wma");
+    qint64 wavMs = 3000, shortWavMs = 500, midiMs = 0, wmaMs = 0, cbrFrames = 0, vbrFrames = 0;
+
+    static const TestSongs& get() { static const TestSongs songs; return songs; }
+    TestSongs() {
+        const MediaGen::Tone tone{3000, 44100, 2};
+        MediaGen::writeWave(wav, tone);
+        MediaGen::writeWave(shortWav, {500, 22050, 1});
+        EXPECT_TRUE(MediaGen::encodeMp3(cbrMp3, {tone, false, 128}).ok);
+        EXPECT_TRUE(MediaGen::encodeMp3(vbrMp3, {tone, true, 128, 4, true}).ok);
+        cbrFrames = MediaGen::countMpegAudioFrames(cbrMp3);
+        vbrFrames = MediaGen::countMpegAudioFrames(vbrMp3);
+        const MediaGen::MidiSong midi{.sections = {{2, 500000}, {4, 250000}, {1, 1000000}}};  // 1 s at each of 3 tempos
+        midiMs = MediaGen::midiLengthMs(midi);
+        MediaGen::writeMidi(midi0, midi);
+        MediaGen::writeMidi(midi1, {.format = 1, .sections = midi.sections, .noteTracks = 2});
+        EXPECT_TRUE(MediaGen::encodeWma(wma, tone).ok);
+        wmaMs = MediaGen::wmaLengthMs(tone);
+    }
+    static qint64 mp3Ms(qint64 frames) { return qRound64(frames * 1152 * 1000.0 / 44100); }
+    static QString quoted(const QString& path) { return '"' + path + '"'; }
+};
+
+// The real engine, every command held to the 2 s bound, and the songs.
 class RealEngine : public ::testing::Test {
 protected:
-    QString open(const QString& path, const QString& alias) { return e.ok("open " + s.quoted(path) + " alias " + alias); }
+    MciReply send(const QString& command, int capacity = 255) {
+        QElapsedTimer timer;
+        timer.start();
+        MciReply reply = mci.sendString(command, capacity);
+        EXPECT_LT(timer.elapsed(), 2000) << "too slow: " << qPrintable(command);
+        return reply;
+    }
+    QString ok(const QString& command) {  // a command that must succeed; its reply
+        const MciReply reply = send(command);
+        EXPECT_EQ(reply.code, 0u) << qPrintable(command);
+        return reply.text;
+    }
+    qint64 number(const QString& command) { return ok(command).toLongLong(); }
+    QString mode(const QString& alias) { return ok("status " + alias + " mode"); }
+    qint64 position(const QString& alias) { return number("status " + alias + " position"); }
+    QString open(const QString& path, const QString& alias) { return ok("open " + s.quoted(path) + " alias " + alias); }
+    static bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition() && timer.elapsed() < timeoutMs) QThread::msleep(20);
+        return condition();
+    }
 
-    TimedEngine e;
+    ProcessWaveOut waveOut;
+    GstMciEngine mci{waveOut};
     const TestSongs& s = TestSongs::get();
 };
 
@@ -31,13 +94,13 @@ TEST_F(RealEngine, EveryKindOfSongHasItsTrueLengthAndPlaysAtOnce) {
                              Song{"WMA", s.wma, s.wmaMs, s.wmaMs / 100}}) {
         SCOPED_TRACE(song.name);
         open(song.path, "song");
-        e.ok("set song time format milliseconds");
-        EXPECT_NEAR(e.number("status song length"), song.lengthMs, song.toleranceMs);
-        EXPECT_EQ(e.mode("song"), "stopped") << "a new device stands still";
-        e.ok("play song from 0");
-        EXPECT_EQ(e.mode("song"), "playing") << "playing at once, before any sound";
-        EXPECT_TRUE(waitUntil([&] { return e.position("song") >= 150; }, 3000)) << "the position never advanced";
-        e.ok("close song");
+        ok("set song time format milliseconds");
+        EXPECT_NEAR(number("status song length"), song.lengthMs, song.toleranceMs);
+        EXPECT_EQ(mode("song"), "stopped") << "a new device stands still";
+        ok("play song from 0");
+        EXPECT_EQ(mode("song"), "playing") << "playing at once, before any sound";
+        EXPECT_TRUE(waitUntil([&] { return position("song") >= 150; }, 3000)) << "the position never advanced";
+        ok("close song");
     }
 }
 
@@ -49,91 +112,91 @@ TEST_F(RealEngine, NaturalEndComesAfterTheTrueTimeAtTheLength) {
         open(c.path, "a");
         QElapsedTimer wall;
         wall.start();
-        e.ok("play a");
-        ASSERT_TRUE(waitUntil([&] { return e.mode("a") == "stopped"; }, int(c.lengthMs) + 4000));
+        ok("play a");
+        ASSERT_TRUE(waitUntil([&] { return mode("a") == "stopped"; }, int(c.lengthMs) + 4000));
         EXPECT_GT(wall.elapsed(), c.lengthMs * 9 / 10);
         EXPECT_LT(wall.elapsed(), c.lengthMs * 3 / 2 + 1000);
-        EXPECT_EQ(e.position("a"), c.lengthMs);
-        e.ok("play a from 0");
-        EXPECT_EQ(e.mode("a"), "playing") << "out of the end by a seek";
-        e.ok("close a");
+        EXPECT_EQ(position("a"), c.lengthMs);
+        ok("play a from 0");
+        EXPECT_EQ(mode("a"), "playing") << "out of the end by a seek";
+        ok("close a");
     }
     open(s.shortWav, "a");
-    e.ok("play a from 100 to 300");
-    ASSERT_TRUE(waitUntil([&] { return e.mode("a") == "stopped"; }, 3000));
-    EXPECT_EQ(e.position("a"), 300) << "\"to\" ends the play there";
-    e.ok("seek a to end");
-    e.ok("play a");
-    EXPECT_EQ(e.mode("a"), "stopped") << "nothing is left to play at the end";
-    EXPECT_EQ(e.position("a"), s.shortWavMs);
+    ok("play a from 100 to 300");
+    ASSERT_TRUE(waitUntil([&] { return mode("a") == "stopped"; }, 3000));
+    EXPECT_EQ(position("a"), 300) << "\"to\" ends the play there";
+    ok("seek a to end");
+    ok("play a");
+    EXPECT_EQ(mode("a"), "stopped") << "nothing is left to play at the end";
+    EXPECT_EQ(position("a"), s.shortWavMs);
 }
 
 TEST_F(RealEngine, SeekStopAndPauseHoldThePositionAndPlayGoesOnFromThere) {
     open(s.vbrMp3, "a");
-    e.ok("play a from 0");
-    e.ok("seek a to 1500");
-    EXPECT_EQ(e.mode("a"), "stopped");
-    e.ok("pause a");
+    ok("play a from 0");
+    ok("seek a to 1500");
+    EXPECT_EQ(mode("a"), "stopped");
+    ok("pause a");
     QThread::msleep(300);
-    EXPECT_EQ(e.mode("a"), "paused");
-    EXPECT_EQ(e.position("a"), 1500) << "paused at the seek target, and not moving";
-    e.ok("play a");
-    EXPECT_EQ(e.mode("a"), "playing");
-    EXPECT_TRUE(waitUntil([&] { return e.position("a") >= 1700; }, 3000));
-    e.ok("stop a");
-    const qint64 stoppedAt = e.position("a");
+    EXPECT_EQ(mode("a"), "paused");
+    EXPECT_EQ(position("a"), 1500) << "paused at the seek target, and not moving";
+    ok("play a");
+    EXPECT_EQ(mode("a"), "playing");
+    EXPECT_TRUE(waitUntil([&] { return position("a") >= 1700; }, 3000));
+    ok("stop a");
+    const qint64 stoppedAt = position("a");
     EXPECT_TRUE(stoppedAt >= 1700 && stoppedAt < 2500) << stoppedAt << ": played from the seek target, not the start";
     QThread::msleep(200);
-    EXPECT_EQ(e.mode("a"), "stopped");
-    EXPECT_EQ(e.position("a"), stoppedAt) << "a stopped device does not move";
-    e.ok("play a");
-    EXPECT_GE(e.position("a"), stoppedAt) << "resumed, not restarted";
-    EXPECT_TRUE(waitUntil([&] { return e.position("a") >= stoppedAt + 200; }, 3000));
-    e.ok("pause a");
-    e.ok("resume a");
-    EXPECT_EQ(e.mode("a"), "playing");
-    e.ok("seek a to start");
-    EXPECT_EQ(e.send("play a from -4000").code, MciError::OutOfRange);
-    EXPECT_EQ(e.position("a"), 0) << "at the start, where a refused command leaves it";
+    EXPECT_EQ(mode("a"), "stopped");
+    EXPECT_EQ(position("a"), stoppedAt) << "a stopped device does not move";
+    ok("play a");
+    EXPECT_GE(position("a"), stoppedAt) << "resumed, not restarted";
+    EXPECT_TRUE(waitUntil([&] { return position("a") >= stoppedAt + 200; }, 3000));
+    ok("pause a");
+    ok("resume a");
+    EXPECT_EQ(mode("a"), "playing");
+    ok("seek a to start");
+    EXPECT_EQ(send("play a from -4000").code, MciError::OutOfRange);
+    EXPECT_EQ(position("a"), 0) << "at the start, where a refused command leaves it";
 }
 
 TEST_F(RealEngine, SpeedTwoThousandAdvancesTwiceAsFast) {
     open(s.wav, "a");
-    e.ok("play a from 0");
-    ASSERT_TRUE(waitUntil([&] { return e.position("a") >= 100; }, 3000));
-    const qint64 before = e.position("a");
-    e.ok("set a speed 2000");  // the play goes on from where it stood
+    ok("play a from 0");
+    ASSERT_TRUE(waitUntil([&] { return position("a") >= 100; }, 3000));
+    const qint64 before = position("a");
+    ok("set a speed 2000");  // the play goes on from where it stood
     QElapsedTimer wall;
     wall.start();
-    const qint64 first = e.position("a");
+    const qint64 first = position("a");
     EXPECT_TRUE(first >= before && first < before + 300) << before << " -> " << first;
     QThread::msleep(800);
-    const double ratio = double(e.position("a") - first) / double(wall.elapsed());
+    const double ratio = double(position("a") - first) / double(wall.elapsed());
     EXPECT_TRUE(ratio > 1.5 && ratio < 2.6) << ratio;
-    EXPECT_EQ(e.send("set a speed 0").code, MciError::OutOfRange);
-    EXPECT_EQ(e.number("status a speed"), 2000) << "a refused speed leaves the last one";
+    EXPECT_EQ(send("set a speed 0").code, MciError::OutOfRange);
+    EXPECT_EQ(number("status a speed"), 2000) << "a refused speed leaves the last one";
 }
 
 TEST_F(RealEngine, DevicesAtOnceByAliasOrPathAndCloseAll) {
     // Without an alias a device is named by its path, as it was written.
     const QString spaced = s.quoted(s.dir.writeFile("with blank.wav", MediaGen::makeWave({1000})));
-    EXPECT_EQ(e.ok("open " + s.wav), "1") << "open answers the device id";
+    EXPECT_EQ(ok("open " + s.wav), "1") << "open answers the device id";
     EXPECT_EQ(open(s.cbrMp3, "two"), "2");
-    e.ok("open " + spaced + " type waveaudio");
-    EXPECT_EQ(e.number("status " + s.wav + " length"), s.wavMs);
-    EXPECT_EQ(e.send("open " + s.wav).code, MciError::DuplicateAlias);
-    e.ok("play " + s.wav);
-    e.ok("play two from 500");
-    EXPECT_EQ(e.mode(s.wav), "playing");
-    EXPECT_EQ(e.mode("TWO"), "playing") << "aliases are case-insensitive";
-    EXPECT_EQ(e.mode(spaced), "stopped");
-    e.ok("stop all");
-    EXPECT_EQ(e.mode(s.wav), "stopped");
-    EXPECT_EQ(e.mode("two"), "stopped");
-    e.ok("close all");
+    ok("open " + spaced + " type waveaudio");
+    EXPECT_EQ(number("status " + s.wav + " length"), s.wavMs);
+    EXPECT_EQ(send("open " + s.wav).code, MciError::DuplicateAlias);
+    ok("play " + s.wav);
+    ok("play two from 500");
+    EXPECT_EQ(mode(s.wav), "playing");
+    EXPECT_EQ(mode("TWO"), "playing") << "aliases are case-insensitive";
+    EXPECT_EQ(mode(spaced), "stopped");
+    ok("stop all");
+    EXPECT_EQ(mode(s.wav), "stopped");
+    EXPECT_EQ(mode("two"), "stopped");
+    ok("close all");
     for (const QString& name : {s.wav, QStringLiteral("two"), spaced})
-        EXPECT_EQ(e.send("status " + name + " mode").code, MciError::InvalidDevice) << qPrintable(name);
-    e.ok("close all");  // nothing open: still fine
+        EXPECT_EQ(send("status " + name + " mode").code, MciError::InvalidDevice) << qPrintable(name);
+    ok("close all");  // nothing open: still fine
 }
 
 TEST_F(RealEngine, FailuresGiveCodesWithoutReplyAndRepliesAreCutToTheCapacity) {
@@ -153,61 +216,66 @@ TEST_F(RealEngine, FailuresGiveCodesWithoutReplyAndRepliesAreCutToTheCapacity) {
         {"setaudio a volume to 1001", MciError::OutOfRange},
     };
     for (const auto& [command, code] : cases) {
-        const MciReply reply = e.send(command);
+        const MciReply reply = send(command);
         EXPECT_EQ(reply.code, code) << qPrintable(command);
         EXPECT_TRUE(reply.text.isEmpty()) << qPrintable(command);
     }
-    EXPECT_EQ(e.mode("a"), "stopped") << "the open device is untouched";
+    EXPECT_EQ(mode("a"), "stopped") << "the open device is untouched";
     for (const auto& [capacity, text] : QList<QPair<int, QString>>{
              {255, "stopped"}, {8, "stopped"}, {7, "stoppe"}, {3, "st"}, {1, ""}, {0, ""}, {-5, ""}})
-        EXPECT_EQ(e.send("status a mode", capacity).text, text) << capacity;
-    EXPECT_EQ(e.send("status a length", 3).text, "30");
+        EXPECT_EQ(send("status a mode", capacity).text, text) << capacity;
+    EXPECT_EQ(send("status a length", 3).text, "30");
 }
 
 TEST_F(RealEngine, VolumeFollowsTheOutputLevelAndEachDevice) {
     quint32 heard = 0;
-    ProcessWaveOut waveOut;  // whoever listened to the output level before the engine still hears it
-    waveOut.onChange = [&](quint32 level) { heard = level; };
+    ProcessWaveOut output;  // whoever listened to the output level before the engine still hears it
+    output.onChange = [&](quint32 level) { heard = level; };
     {
-        GstMciEngine engine(waveOut);
+        GstMciEngine engine(output);
         ASSERT_EQ(engine.sendString("open " + s.quoted(s.wav) + " alias a", 0).code, 0u);
         engine.sendString("play a", 0);
-        waveOut.setVolume(0x40004000u);
+        output.setVolume(0x40004000u);
         EXPECT_EQ(heard, 0x40004000u);
         EXPECT_EQ(engine.sendString("setaudio a volume to 500", 0).code, 0u);
         EXPECT_EQ(engine.sendString("status a volume", 255).text, "500");
     }
-    waveOut.setVolume(0xFFFFu);  // the engine is gone and has let go
+    output.setVolume(0xFFFFu);  // the engine is gone and has let go
     EXPECT_EQ(heard, 0xFFFFu);
 }
 
 TEST_F(RealEngine, DamagedAndHostileFilesStayWithinBounds) {
     QRandomGenerator random(20240601);
+    auto noise = [&](qsizetype count) {
+        QByteArray bytes(count, '\0');
+        for (char& c : bytes) c = static_cast<char>(random.bounded(256));
+        return bytes;
+    };
     const QByteArray mp3 = readWholeFile(s.vbrMp3), wav = readWholeFile(s.wav), mid = readWholeFile(s.midi1),
                      wma = readWholeFile(s.wma);
     QByteArray oddFormat = MediaGen::makeWave({1000, 8000, 1});  // headers fine, no decoder for the format
     oddFormat.replace(20, 2, "\x34\x12");
     const QList<QPair<QString, QByteArray>> files{
         {"cut.mp3", mp3.left(1000)}, {"cut-xing.mp3", mp3.left(mp3.size() / 3)},
-        {"random.mp3", randomBytes(random, 50000)}, {"random.wav", "RIFF" + randomBytes(random, 20000)},
+        {"random.mp3", noise(50000)}, {"random.wav", "RIFF" + noise(20000)},
         {"header-only.wav", wav.left(44)}, {"cut.wav", wav.left(30)}, {"odd-format.wav", oddFormat},
         {"cut.mid", mid.left(40)}, {"header-only.mid", mid.left(14)},
         {"cut.wma", wma.left(wma.size() / 2)}, {"asf-header.wma", wma.left(64)},
     };
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(qPrintable(name));
-        const MciReply opened = e.send("open " + s.quoted(s.dir.writeFile(name, bytes)) + " alias bad");
+        const MciReply opened = send("open " + s.quoted(s.dir.writeFile(name, bytes)) + " alias bad");
         if (opened.code != 0) {
             EXPECT_EQ(opened.code, MciError::CannotPlay);
             continue;
         }
-        EXPECT_GE(e.number("status bad length"), 0);
-        e.send("set bad speed 4000");  // what is left of the audio plays out quickly
-        e.send("play bad");
-        waitUntil([&] { return e.mode("bad") != "playing"; }, 1000);
-        const QString mode = e.mode("bad");
-        EXPECT_TRUE(mode == "playing" || mode == "stopped" || mode == "not ready") << qPrintable(mode);
-        EXPECT_GE(e.position("bad"), 0);
-        e.ok("close bad");
+        EXPECT_GE(number("status bad length"), 0);
+        send("set bad speed 4000");  // what is left of the audio plays out quickly
+        send("play bad");
+        waitUntil([&] { return mode("bad") != "playing"; }, 1000);
+        const QString now = mode("bad");
+        EXPECT_TRUE(now == "playing" || now == "stopped" || now == "not ready") << qPrintable(now);
+        EXPECT_GE(position("bad"), 0);
+        ok("close bad");
     }
 }

@@ -1,5 +1,7 @@
 // The command language as the player and the console type it: one parser,
 // one table of commands, checked here without any device or pipeline.
+#include <QRandomGenerator>
+
 #include <gtest/gtest.h>
 
 #include "platform/mci/GstMciEngine.h"
@@ -13,6 +15,22 @@ namespace {
 const MciParser& parser() {
     static const MciParser instance(GstMciEngine::syntax());
     return instance;
+}
+
+const QStringList kWords{
+    "open", "close", "play", "pause", "resume", "stop", "seek", "set", "status", "setaudio", "all", "alias", "type",
+    "from", "to", "start", "end", "time", "format", "milliseconds", "ms", "speed", "mode", "length", "position",
+    "ready", "volume", "wait", "notify", "shareable", "\"", "\"a b\"", "-", "0", "-1", "2000", "99999999999",
+    "ZELSong", "tmpFile", "x", "１２", "é", "\t", "", "-2147483648", "2147483648", "\"\"", "to start", "time format"};
+
+QString randomCommand(QRandomGenerator& random) {
+    QStringList words;
+    for (int i = random.bounded(9); i > 0; --i) words.append(kWords.at(random.bounded(kWords.size())));
+    QString text = words.join(QString(random.bounded(3) + 1, QLatin1Char(' ')));
+    // Now and then, raw characters anywhere, including control and surrogate halves.
+    for (int i = random.bounded(4); i > 0; --i)
+        text.insert(random.bounded(text.size() + 1), QChar(static_cast<char16_t>(random.bounded(0x10000))));
+    return text;
 }
 
 }  // namespace
@@ -98,4 +116,24 @@ TEST(OutputLevel, LouderChannelIsTheGainTheOtherTheBalance) {
         EXPECT_NEAR(level.gain, c.gain, 1e-9) << std::hex << c.level;
         EXPECT_NEAR(level.balance, c.balance, 1e-9) << std::hex << c.level;
     }
+}
+
+// Random commands, as a user may type them in the console; the test build
+// runs under ASan and UBSan, so a stray read fails here.
+TEST(MciFuzz, ParserTakesAnyCommand) {
+    const QList<MciSyntax> table = GstMciEngine::syntax();
+    QRandomGenerator random(7);
+    int parsed = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const QString text = randomCommand(random);
+        const MciParseResult result = parser().parse(text);
+        if (result.code != 0) {
+            EXPECT_GE(result.code, 256u) << qPrintable(text);
+            continue;
+        }
+        ++parsed;
+        ASSERT_TRUE(result.syntaxIndex >= 0 && result.syntaxIndex < table.size()) << qPrintable(text);
+        EXPECT_EQ(result.command.verb, table.at(result.syntaxIndex).verb) << qPrintable(text);
+    }
+    EXPECT_GT(parsed, 100) << "the random commands should reach the handlers now and then";
 }

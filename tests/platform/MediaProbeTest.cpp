@@ -1,25 +1,93 @@
 // The header probes and the MIDI re-timer on files built byte by byte, so
 // every tag, header and damage case is known exactly; the real encoders'
 // files are measured in the engine's tests.
+#include <QRandomGenerator>
+#include <QtEndian>
+
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
 #include <tuple>
 
+#include "Bytes.h"
 #include "MediaGen.h"
-#include "SyntheticMpeg.h"
 #include "platform/mci/ByteSource.h"
 #include "platform/mci/MediaProbe.h"
 #include "platform/mci/MidiRetimer.h"
 #include "platform/mci/MidiTempoMap.h"
 #include "platform/mci/MidiTrackReader.h"
+#include "platform/mci/MidiProbe.h"
 #include "platform/mci/MpegAudioProbe.h"
+#include "platform/mci/WaveProbe.h"
 #include "support/TempDir.h"
 
-using namespace SyntheticMpeg;
 using MediaGen::le16;
 using MediaGen::le32;
 
 namespace {
+
+// MPEG audio streams built byte by byte: real frame headers with silent
+// bodies, which is all a header probe reads.
+// One frame: MPEG-1 layer III, 44.1 kHz, stereo, no CRC.
+QByteArray frame(int bitrateIndex, bool padding = false) {
+    static const int kbps[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    QByteArray bytes(144 * kbps[bitrateIndex] * 1000 / 44100 + (padding ? 1 : 0), '\0');
+    qToBigEndian(0xFFFB0000u | (quint32(bitrateIndex) << 12) | (padding ? 0x200u : 0u), bytes.data());
+    return bytes;
+}
+
+// `count` frames, alternating bit rates when vbr (so a CBR guess is wrong).
+QByteArray frames(int count, bool vbr = false) {
+    QByteArray out;
+    for (int i = 0; i < count; ++i) out += frame(vbr ? 5 + (i * 7) % 9 : 9, !vbr && i % 3 == 1);
+    return out;
+}
+
+// A Xing/Info header frame holding a frame count and a byte count (0: left
+// out), and an encoder name after the table of contents and quality.
+QByteArray xingFrame(quint32 frameCount, quint32 byteCount, const char* encoder = nullptr,
+                            const char* id = "Xing") {
+    QByteArray bytes = frame(9);
+    const int at = 4 + 32;  // after the side information of a stereo MPEG-1 frame
+    memcpy(bytes.data() + at, id, 4);
+    qToBigEndian(1u | (byteCount ? 2u : 0u) | 4u | 8u, bytes.data() + at + 4);
+    qToBigEndian(frameCount, bytes.data() + at + 8);
+    if (byteCount) qToBigEndian(byteCount, bytes.data() + at + 12);
+    if (encoder) memcpy(bytes.data() + at + (byteCount ? 16 : 12) + 104, encoder, strlen(encoder));
+    return bytes;
+}
+
+QByteArray vbriFrame(quint32 frameCount, quint32 byteCount) {
+    QByteArray bytes = frame(9);
+    const int at = 4 + 32;
+    memcpy(bytes.data() + at, "VBRI", 4);
+    qToBigEndian<quint16>(1, bytes.data() + at + 4);
+    qToBigEndian(byteCount, bytes.data() + at + 10);
+    qToBigEndian(frameCount, bytes.data() + at + 14);
+    return bytes;
+}
+
+QByteArray id3v2(int bodyBytes, bool footer = false) {
+    QByteArray tag("ID3\x04\x00", 5);
+    tag.append(static_cast<char>(footer ? 0x10 : 0x00));
+    for (int shift = 21; shift >= 0; shift -= 7) tag.append(static_cast<char>((bodyBytes >> shift) & 0x7F));
+    tag.append(QByteArray(bodyBytes, 'x'));
+    return footer ? tag + QByteArray("3DI\x04\x00\x10\x00\x00\x00\x00", 10) : tag;
+}
+
+QByteArray apeTag(int itemBytes, bool withHeader) {
+    auto block = [&](bool isHeader) {  // version, size without the header, item count, flags, reserved
+        const quint32 flags = (withHeader ? 0x80000000u : 0u) | (isHeader ? 0x20000000u : 0u);
+        return "APETAGEX" + le32(2000) + le32(quint32(itemBytes + 32)) + le32(0) + le32(flags) + QByteArray(8, '\0');
+    };
+    return (withHeader ? block(true) : QByteArray()) + QByteArray(itemBytes, 'i') + block(false);
+}
+
+QByteArray lyrics3v2(int bodyBytes) {
+    return "LYRICSBEGIN" + QByteArray(bodyBytes - 11, 'l') + QByteArray::number(bodyBytes).rightJustified(6, '0') +
+           "LYRICS200";
+}
 
 QByteArray chunk(const char* id, const QByteArray& body, quint32 declared = 0xFFFFFFFEu) {
     const QByteArray out = id + le32(declared == 0xFFFFFFFEu ? quint32(body.size()) : declared) + body;
@@ -57,6 +125,46 @@ QPair<QList<double>, int> notesAndTempos(const QByteArray& bytes) {
         }
     }
     return found;
+}
+
+QByteArray mutate(QByteArray bytes, QRandomGenerator& random) {
+    static const quint32 extremes[] = {0u, 1u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu, 0xFFFFFFFEu};
+    for (int edits = 1 + random.bounded(8); edits > 0 && !bytes.isEmpty(); --edits) {
+        const qsizetype at = random.bounded(bytes.size());
+        switch (random.bounded(6)) {
+        case 0: bytes[at] = static_cast<char>(bytes.at(at) ^ (1 << random.bounded(8))); break;
+        case 1: bytes[at] = static_cast<char>(random.bounded(256)); break;
+        case 2: bytes.truncate(at); break;
+        case 3: bytes.insert(at, bytes.mid(random.bounded(bytes.size()), random.bounded(64))); break;
+        case 4: bytes.remove(at, random.bounded(64)); break;
+        default:  // a length or count field at its extremes
+            const quint32 value = extremes[random.bounded(6)];
+            for (int b = 0; b < 4 && at + b < bytes.size(); ++b) bytes[at + b] = static_cast<char>(value >> (8 * b));
+        }
+    }
+    return bytes;
+}
+
+// Whatever the bytes, the probes answer sane values; ASan and UBSan catch a stray read.
+void probeEverything(const QByteArray& bytes) {
+    MemoryByteSource source(bytes);
+    (void)MediaSniffer::sniff(source);
+    const auto mpeg = MpegAudioProbe::probe(source);
+    EXPECT_TRUE(!mpeg || (mpeg->frames >= 0 && mpeg->lengthMs() >= 0 && mpeg->firstFrame <= mpeg->audioEnd));
+    const auto wave = WaveProbe::probe(source);
+    EXPECT_TRUE(!wave || (wave->dataBytes >= 0 && wave->dataBytes <= bytes.size() && wave->lengthMs() >= 0));
+    if (const auto midi = MidiProbe::probe(source)) {
+        EXPECT_TRUE(midi->lengthMs >= 0 && midi->lengthMs <= std::numeric_limits<qint32>::max()) << midi->lengthMs;
+        // A re-timed copy is itself a file the probe reads, as long as the original.
+        if (const auto copy = MidiRetimer::retimedCopy(source)) {
+            MemoryByteSource again(*copy);
+            const auto retimed = MidiProbe::probe(again);
+            ASSERT_TRUE(retimed.has_value());
+            EXPECT_NEAR(retimed->lengthMs, midi->lengthMs, 1);
+        }
+    }
+    for (MediaKind k : {MediaKind::MpegAudio, MediaKind::Wave, MediaKind::Midi})
+        EXPECT_GE(MediaProbe::lengthMs(source, k).value_or(0), 0);
 }
 
 }  // namespace
@@ -220,5 +328,32 @@ TEST(MidiRetimer, CopyKeepsEveryNoteAtItsTimeUnderOneTempoAndIsMadeOnlyWhenNeede
         ASSERT_TRUE(!notes.isEmpty() && notes.size() == originalNotes.size()) << notes.size() << "/" << originalNotes.size();
         for (qsizetype i = 0; i < notes.size(); ++i) EXPECT_NEAR(notes[i], originalNotes[i], 0.5) << "note " << i;
         EXPECT_FALSE(retime(*copy).has_value()) << "the copy plays right as it is";
+    }
+}
+
+TEST(MediaProbeFuzz, ProbesTakeAnyBytes) {
+    const QList<QByteArray> seeds{
+        MediaGen::makeWave({40, 8000, 1}), MediaGen::makeMidi({}),
+        MediaGen::makeMidi({.format = 1, .sections = {{3, 400000}, {2, 900000}}, .noteTracks = 2}),
+        id3v2(64, true) + xingFrame(20, 0, "LAME3.100") + frames(20, true) + apeTag(16, true) + MediaGen::makeId3v1({"t"}),
+        vbriFrame(10, 4000) + frames(10) + lyrics3v2(30),
+        QByteArray("RIFF\0\0\0\0RMIDdata\0\0\0\0", 20) + MediaGen::makeMidi({}),
+    };
+    QRandomGenerator random(11);
+    for (qsizetype n = 0; n < seeds.size(); ++n) {
+        for (int i = 0; i < 1500; ++i) {
+            SCOPED_TRACE(testing::Message() << "seed " << n << ", mutation " << i);
+            probeEverything(i ? mutate(seeds[n], random) : seeds[n]);
+        }
+    }
+    for (int i = 0; i < 2000; ++i) {
+        SCOPED_TRACE(testing::Message() << "noise " << i);
+        QByteArray noise(random.bounded(4096), '\0');
+        for (char& c : noise) c = static_cast<char>(random.bounded(256));
+        // Plant a signature now and then, so the probes get past their first check.
+        static const QByteArray heads[] = {"RIFF\x10\0\0\0WAVE", "MThd\0\0\0\x06", "ID3\x03\0\0", "\xFF\xFB\x90\x64"};
+        const QByteArray& head = heads[random.bounded(4)];
+        if (random.bounded(2) && noise.size() > head.size()) noise.replace(0, head.size(), head);
+        probeEverything(noise);
     }
 }
