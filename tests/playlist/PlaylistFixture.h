@@ -13,34 +13,20 @@
 #include "support/RecordingStatusLine.h"
 #include "support/TempDir.h"
 
-// Records the songs it is asked to start.
-class RecordingSongStarter final : public SongStarter {
-public:
+struct RecordingSongStarter final : SongStarter {
     void SongStarted(const QString& path) override { started.append(path); }
     QStringList started;
 };
 
-// Points the data folder at a fresh temporary folder for one test and puts
-// the previous one back afterwards.
-class ScopedDataFolder {
-public:
-    ScopedDataFolder() : previous_(qgetenv("CORVANE_DATA_DIR")) {
-        QDir().mkpath(dir_.path(QStringLiteral("Lyrics")));
-        qputenv("CORVANE_DATA_DIR", dir_.path().toLocal8Bit());
-    }
-    ~ScopedDataFolder() { qputenv("CORVANE_DATA_DIR", previous_); }
-    const TempDir& dir() const { return dir_; }
-
-private:
-    QByteArray previous_;
-    TempDir dir_;
-};
-
-// What the playlist runs on in tests: a clean data folder, a folder for song
-// files, scripted dialogs and clock, a media engine that records commands and
-// a status line that keeps every text.
+// What the playlist runs on in tests: a fresh data folder (the previous one comes back afterwards), a folder for
+// song files, scripted dialogs and clock, a media engine that records commands, a status line that keeps every text.
 struct PlaylistWorld {
-    PlaylistWorld() : media(fakes.mci) { state.TotalPLRep = 1; }
+    PlaylistWorld() : previousDataDir(qgetenv("CORVANE_DATA_DIR")), media(fakes.mci) {
+        QDir().mkpath(dataDir.path(QStringLiteral("Lyrics")));
+        qputenv("CORVANE_DATA_DIR", dataDir.path().toLocal8Bit());
+        state.TotalPLRep = 1;
+    }
+    ~PlaylistWorld() { qputenv("CORVANE_DATA_DIR", previousDataDir); }
 
     // Song files s1.mp3 .. s<count>.mp3 in the song folder.
     QStringList makeSongs(int count) const {
@@ -48,7 +34,7 @@ struct PlaylistWorld {
         for (int i = 1; i <= count; ++i) paths.append(songs.writeFile(QStringLiteral("s%1.mp3").arg(i), "x"));
         return paths;
     }
-    // A window mode as the window-mode code sets it up (1 and 2 show the page view).
+    // The window modes 1 and 2 show the page view, 27 or 15 rows to a page.
     void enterPageView(int mode) {
         state.WindowMode = static_cast<quint8>(mode);
         state.lblPLItemNo = mode == 1 ? 27 : 15;
@@ -56,8 +42,8 @@ struct PlaylistWorld {
         state.lblPLpage = 0;
     }
 
-    ScopedDataFolder data;
-    TempDir songs;
+    QByteArray previousDataDir;
+    TempDir dataDir, songs;
     FakeServices fakes;
     RecordingStatusLine status;
     RecordingSongStarter starter;
@@ -65,7 +51,6 @@ struct PlaylistWorld {
     MultiMedia media;
 };
 
-// The playlist logic without widgets.
 class PlaylistFixture : public ::testing::Test, protected PlaylistWorld {
 protected:
     void addEntries(const QStringList& paths, qint32 lengthMs = 0) {

@@ -8,21 +8,14 @@
 namespace {
 
 TEST(PlaylistFileTest, ParsesOneEntryPerNonBlankLine) {
-    struct Case {
-        const char* name;
-        QString text;
-        QStringList expected;
-    } cases[] = {
-        {"crlf", QStringLiteral("/a.mp3\r\n/b.mp3\r\n"), {"/a.mp3", "/b.mp3"}},
-        {"lone cr", QStringLiteral("/a.mp3\r/b.mp3"), {"/a.mp3", "/b.mp3"}},
-        {"lone lf", QStringLiteral("/a.mp3\n/b.mp3\n"), {"/a.mp3", "/b.mp3"}},
-        {"blank and space lines", QStringLiteral("\r\n   \r\n/a.mp3\r\n\r\n  \n/b.mp3"), {"/a.mp3", "/b.mp3"}},
-        {"surrounding spaces", QStringLiteral("   /x y/a b.mp3   \r\n"), {"/x y/a b.mp3"}},
-        {"tabs are kept", QStringLiteral("\t/a.mp3\r\n"), {"\t/a.mp3"}},
-        {"duplicates kept", QStringLiteral("/a.mp3\r\n/a.mp3\r\n"), {"/a.mp3", "/a.mp3"}},
-        {"empty", QString(), {}},
+    const struct { const char* name; QString text; QStringList expected; } cases[] = {
+        {"crlf, lone cr, lone lf", "/a.mp3\r\n/b.mp3\r/c.mp3\n", {"/a.mp3", "/b.mp3", "/c.mp3"}},
+        {"blank and space lines", "\r\n   \r\n/a.mp3\r\n\r\n  \n/b.mp3", {"/a.mp3", "/b.mp3"}},
+        {"spaces trimmed, tabs kept", "   /x y/a b.mp3   \r\n\t/a.mp3", {"/x y/a b.mp3", "\t/a.mp3"}},
+        {"duplicates kept", "/a.mp3\r\n/a.mp3\r\n", {"/a.mp3", "/a.mp3"}},
+        {"empty", "", {}},
     };
-    for (const Case& c : cases) EXPECT_EQ(PlaylistFile::parse(c.text), c.expected) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(PlaylistFile::parse(c.text), c.expected) << c.name;
 }
 
 class PlaylistStoreTest : public PlaylistFixture {
@@ -34,8 +27,7 @@ protected:
     }
 };
 
-// Loading replaces the playlist and names it, inserting appends and keeps
-// the name, and a path that is no file changes nothing.
+// Loading replaces and names the playlist, inserting appends under the old name, a missing file changes nothing.
 TEST_F(PlaylistStoreTest, LoadReplacesInsertAppendsAndAMissingFileChangesNothing) {
     addEntries({"/old.mp3"});
     QString path = "  " + songs.writeFile("list.ini", "\r\n  /a.mp3  \r\n   \r\n/b c.mp3\n") + u' ';
@@ -44,32 +36,23 @@ TEST_F(PlaylistStoreTest, LoadReplacesInsertAppendsAndAMissingFileChangesNothing
     EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b c.mp3"}));
     EXPECT_TRUE(state.UPlayList == path && statusSaid("PlayList 載入成功", path));
     EXPECT_EQ(nameLabel(), "PlayList 名稱: list.ini  [＞0:00.00]");
-    EXPECT_EQ(playlist.display().lines().count(), 2) << "the display is rebuilt";
     EXPECT_TRUE(playlist.lengthTest().isRunning() && state.ChkSongLenEND == 1) << "every entry is measured";
     const QString extra = songs.writeFile("extra.ini", "/x.mp3\r\n");
     ASSERT_TRUE(store().PLLoadFile(extra, true) && store().PLLoadFile(extra, true));
     EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b c.mp3", "/x.mp3", "/x.mp3"}));
-    EXPECT_TRUE(state.UPlayList == path && nameLabel().startsWith("PlayList 名稱: list.ini")) << "inserted";
-    EXPECT_TRUE(statusSaid("PlayList 插入成功", extra));
+    EXPECT_TRUE(state.UPlayList == path && statusSaid("PlayList 插入成功", extra)) << "inserting keeps the name";
     for (const QString& missing : {songs.path("none.ini"), QString(), songs.path()}) {
-        SCOPED_TRACE(missing.toStdString());
         fakes.dialogs.messages.clear();
         EXPECT_FALSE(store().PLLoadFile(missing, false));
         EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 載入失敗!檔案不存在!(" + missing + u')'});
-        EXPECT_EQ(entryPaths().size(), 4);
-        EXPECT_EQ(state.UPlayList, path);
+        EXPECT_TRUE(entryPaths().size() == 4 && state.UPlayList == path) << missing.toStdString();
     }
 }
 
-// A path the code page cannot hold turns the whole file into UTF-8 with a
-// BOM, so that no character is lost.
+// A path the code page cannot hold turns the whole file into UTF-8 with a BOM, so no character is lost.
 TEST_F(PlaylistStoreTest, SaveThenLoadGivesTheSamePathsUnmeasured) {
     const QStringList inCodePage = {"/音樂/a.mp3", "/b.mp3"}, outside = {"/b.mp3", "/音樂/a.mp3", "/é/𝄞 ♪.wav", "/b.mp3"};
-    const struct {
-        const char* name;
-        QStringList paths;
-        QByteArray bytes;
-    } cases[] = {
+    const struct { const char* name; QStringList paths; QByteArray bytes; } cases[] = {
         {"code page 950", inCodePage, CodePage::toCp950Lossy(inCodePage.join("\r\n") + "\r\n")},
         {"outside the code page", outside, "\xEF\xBB\xBF" + (outside.join("\r\n") + "\r\n").toUtf8()},
     };
@@ -81,7 +64,6 @@ TEST_F(PlaylistStoreTest, SaveThenLoadGivesTheSamePathsUnmeasured) {
         ASSERT_TRUE(store().PLSaveFile(file));
         EXPECT_EQ(readWholeFile(file), c.bytes);
         EXPECT_TRUE(state.UPlayList == file && statusSaid("PlayList 儲存成功", file));
-        EXPECT_EQ(nameLabel(), "PlayList 名稱: saved.ini");
         playlist.entries().clear();
         ASSERT_TRUE(store().PLLoadFile(file, false));
         EXPECT_EQ(entryPaths(), c.paths);
@@ -91,26 +73,23 @@ TEST_F(PlaylistStoreTest, SaveThenLoadGivesTheSamePathsUnmeasured) {
 
 TEST_F(PlaylistStoreTest, FailedSaveKeepsTheFileAndTheName) {
     const QString existing = songs.writeFile("list.ini", "/old.mp3\r\n");
-    const struct {
-        const char* name;
-        QStringList entries;
-        QString file;
-    } cases[] = {{"empty playlist", {}, existing}, {"no such folder", {"/a.mp3"}, songs.path("no/such/list.ini")}};
+    const struct { const char* name; QStringList entries; QString file; } cases[] = {
+        {"empty playlist", {}, existing}, {"no such folder", {"/a.mp3"}, songs.path("no/such/list.ini")}};
     state.UPlayList = "/other.ini";
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         playlist.entries().clear();
         addEntries(c.entries);
         fakes.dialogs.messages.clear();
-        EXPECT_FALSE(store().PLSaveFile(c.file));
+        EXPECT_FALSE(store().PLSaveFile(c.file)) << c.name;
         EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 儲存失敗!(" + c.file + ")\r\n可能是PlayList內沒有歌曲."});
-        EXPECT_EQ(state.UPlayList, "/other.ini");
+        EXPECT_EQ(state.UPlayList, "/other.ini") << c.name;
     }
     EXPECT_EQ(readWholeFile(existing), "/old.mp3\r\n") << "the empty save leaves the file";
-    EXPECT_EQ(readWholeFile(DataFolder::backupFile(1)), "/old.mp3\r\n") << "but backs it up";
-    EXPECT_EQ(state.PLBackUpNo, 2);
+    EXPECT_TRUE(readWholeFile(DataFolder::backupFile(1)) == "/old.mp3\r\n" && state.PLBackUpNo == 2) << "backed up";
 }
 
+// Each slot holds the file as it was before the save that used it; the sixth save uses slot 1 again. A save
+// onto the slot next in turn cannot back itself up, but goes on.
 TEST_F(PlaylistStoreTest, SixSavesRotateThroughTheFiveSlots) {
     const QString file = songs.writeFile("list.ini", "/save0.mp3\r\n");
     for (int save = 1; save <= 6; ++save) {
@@ -119,24 +98,14 @@ TEST_F(PlaylistStoreTest, SixSavesRotateThroughTheFiveSlots) {
         EXPECT_EQ(state.PLBackUpNo, (save - 1) % 5 + 1) << "before save " << save;
         ASSERT_TRUE(store().PLSaveFile(file)) << "save " << save;
     }
-    // Slot 1 was used by saves 1 and 6; each slot holds the file as it was
-    // before the save that used it.
     const char* expected[] = {"/save5.mp3\r\n", "/save1.mp3\r\n", "/save2.mp3\r\n", "/save3.mp3\r\n", "/save4.mp3\r\n"};
     for (int slot = 1; slot <= 5; ++slot)
         EXPECT_EQ(readWholeFile(DataFolder::backupFile(slot)), QByteArray(expected[slot - 1])) << "slot " << slot;
-    EXPECT_EQ(state.PLBackUpNo, 2);
-    EXPECT_EQ(readWholeFile(file), "/save6.mp3\r\n");
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-}
-
-TEST_F(PlaylistStoreTest, SavingOntoTheCurrentBackupSlotWarnsThenSaves) {
-    const QString slot1 = data.dir().writeFile(QFileInfo(DataFolder::backupFile(1)).fileName(), "/old.mp3\r\n");
-    addEntries({"/new.mp3"});
-    ASSERT_TRUE(store().PLSaveFile(slot1));
+    EXPECT_TRUE(readWholeFile(file) == "/save6.mp3\r\n" && fakes.dialogs.messages.isEmpty());
+    const QString slot2 = DataFolder::backupFile(2);
+    ASSERT_TRUE(store().PLSaveFile(slot2));
     EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"不能備份檔案,因要儲存的PlayList名稱和將要備份的檔案名一樣!"});
-    EXPECT_EQ(state.PLBackUpNo, 1);
-    EXPECT_EQ(readWholeFile(slot1), "/new.mp3\r\n");
-    EXPECT_EQ(state.UPlayList, slot1);
+    EXPECT_TRUE(state.PLBackUpNo == 2 && readWholeFile(slot2) == "/save6.mp3\r\n" && state.UPlayList == slot2);
 }
 
 // Whatever a playlist file holds, it loads, and both views show it.
@@ -145,24 +114,17 @@ TEST_F(PlaylistStoreTest, OddFilesLoadAndShowInBothViews) {
     quint32 seed = 12345;
     for (char& b : random) b = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
     for (int i = 0; i < PlaylistEntries::kMaxEntries + 3; ++i) big += "/s" + QByteArray::number(i) + ".mp3\r\n";
-    const struct {
-        const char* name;
-        QByteArray bytes;
-    } files[] = {
-        {"random", random},
-        {"a 10 MB line", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"},
-        {"nul", QByteArray(64 * 1024, '\0')},
-        {"over the largest playlist", big},
-    };
+    const struct { const char* name; QByteArray bytes; } files[] = {{"random", random},
+        {"a 10 MB line", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"}, {"nul", QByteArray(64 * 1024, '\0')},
+        {"over the largest playlist", big}};
     for (const auto& f : files) {
         SCOPED_TRACE(f.name);
         fakes.dialogs.messages.clear();
         ASSERT_TRUE(store().PLLoadFile(songs.writeFile(f.name, f.bytes), false));
         EXPECT_TRUE(playlist.entries().count() >= 1 && playlist.entries().count() <= PlaylistEntries::kMaxEntries);
-        for (const QString& p : entryPaths()) ASSERT_FALSE(p.startsWith(u' ') || p.endsWith(u' ')) << "untrimmed";
-        EXPECT_EQ(playlist.display().lines().count(), playlist.entries().count());
-        const QVariant shown = playlist.display().lines().data(playlist.display().lines().index(0), Qt::DisplayRole);
-        EXPECT_LE(shown.toString().size(), PlaylistLinesModel::kMaxShownChars + 1);
+        const PlaylistLinesModel& lines = playlist.display().lines();
+        EXPECT_EQ(lines.count(), playlist.entries().count());
+        EXPECT_LE(lines.data(lines.index(0), Qt::DisplayRole).toString().size(), lines.kMaxShownChars + 1);
         enterPageView(2);
         refresh();
         EXPECT_FALSE(playlist.display().pageText().isEmpty());
@@ -173,39 +135,29 @@ TEST_F(PlaylistStoreTest, OddFilesLoadAndShowInBothViews) {
     EXPECT_TRUE(fakes.dialogs.messages[0].text.contains(" 3 首歌曲沒有被載入")) << "the entries left out are counted";
 }
 
-TEST_F(PlaylistStoreTest, RenameNeedsAnOpenFileAndNeverOverwrites) {
-    for (const QString& open : {QString(), songs.path("gone.ini")}) {
-        state.UPlayList = open;
-        store().renameOpenPlaylist();
-        store().deleteOpenPlaylist();
-    }
-    EXPECT_EQ(status.history, QStringList(4, "沒有載入PlayList, 或PlayList檔案不存在.")) << "rename and delete";
+// Rename never overwrites another file; delete asks first and keeps the entries as an unnamed playlist.
+TEST_F(PlaylistStoreTest, RenameAndDeleteWorkOnTheOpenFileOnly) {
+    state.UPlayList = songs.path("gone.ini");
+    store().renameOpenPlaylist();
+    store().deleteOpenPlaylist();
+    EXPECT_EQ(status.history, QStringList(2, "沒有載入PlayList, 或PlayList檔案不存在.")) << "rename and delete";
     EXPECT_TRUE(fakes.dialogs.inputs.isEmpty() && fakes.dialogs.messages.isEmpty());
-    const QString file = songs.writeFile("old.ini", "/a.mp3\r\n");
     songs.writeFile("taken.ini", "/t.mp3\r\n");
-    state.UPlayList = file;
+    ASSERT_TRUE(store().PLLoadFile(songs.writeFile("old.ini", "/a.mp3\r\n/b.mp3\r\n"), false));
     fakes.dialogs.inputAnswers = {"taken.ini", "  new.m3u  "};
     store().renameOpenPlaylist();
-    EXPECT_EQ(state.UPlayList, file);
-    EXPECT_EQ(readWholeFile(songs.path("taken.ini")), "/t.mp3\r\n");
+    EXPECT_TRUE(state.UPlayList == songs.path("old.ini") && readWholeFile(songs.path("taken.ini")) == "/t.mp3\r\n");
     EXPECT_EQ(status.status(), "PlayList 名稱修改失敗 [taken.ini]");
     store().renameOpenPlaylist();
-    EXPECT_EQ(fakes.dialogs.inputs.value(1).prompt, "請輸入新的PlayList名稱.\r\n原本PlayList名稱: old.ini");
-    EXPECT_EQ(state.UPlayList, songs.path("new.m3u"));
-    EXPECT_TRUE(QFile::exists(state.UPlayList) && !QFile::exists(file));
+    const QString file = songs.path("new.m3u");
+    EXPECT_TRUE(state.UPlayList == file && QFile::exists(file) && !QFile::exists(songs.path("old.ini")));
     EXPECT_EQ(status.status(), "PlayList 名稱修改成功 [new.m3u]");
-}
-
-TEST_F(PlaylistStoreTest, DeleteAsksThenKeepsTheEntriesAsAnUnnamedPlaylist) {
-    const QString file = songs.writeFile("list.ini", "/a.mp3\r\n/b.mp3\r\n");
-    ASSERT_TRUE(store().PLLoadFile(file, false));
     fakes.dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
     store().deleteOpenPlaylist();
     EXPECT_TRUE(QFile::exists(file)) << "No keeps the file";
     store().deleteOpenPlaylist();
-    EXPECT_EQ(fakes.dialogs.messageTexts().value(1), "是否要刪除 list.ini ?\r\n" + file);
-    EXPECT_FALSE(QFile::exists(file));
-    EXPECT_TRUE(state.UPlayList.isEmpty());
+    EXPECT_EQ(fakes.dialogs.messageTexts().value(1), "是否要刪除 new.m3u ?\r\n" + file);
+    EXPECT_TRUE(!QFile::exists(file) && state.UPlayList.isEmpty());
     EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b.mp3"}));
     EXPECT_EQ(nameLabel(), "PlayList 名稱: 未命名");
 }
