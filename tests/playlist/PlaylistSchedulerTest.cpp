@@ -3,28 +3,19 @@
 
 namespace {
 
-// A song device driven by the test: an entry starts "playing" and plays
-// until the test sets another mode; stopping a song ends it at once.
-class ScriptedHost final : public SchedulerHost {
-public:
+// A song device driven by the test: an entry plays until the test sets another mode; a stop ends it at once.
+struct ScriptedHost final : SchedulerHost {
     quint8 songMode() override { return mode; }
     qint32 songPositionMs() override { return positionMs; }
-    void playEntry(int index) override {
-        played.append(index + 1);  // as numbered on screen
-        mode = 1;
-    }
-    void stopSong() override {
-        ++stops;
-        mode = 0;
-    }
+    void playEntry(int index) override { played.append(index + 1); mode = 1; }  // numbered as on screen
+    void stopSong() override { ++stops; mode = 0; }
     void showEntry(int) override {}
     void shuffle() override { ++shuffles; }
 
     quint8 mode = 0;
     qint32 positionMs = 0;
     QList<int> played;
-    int stops = 0;
-    int shuffles = 0;
+    int stops = 0, shuffles = 0;
 };
 
 class PlaylistSchedulerTest : public ::testing::Test {
@@ -33,7 +24,7 @@ protected:
     void addEntries(int count) {
         for (int i = 1; i <= count; ++i) entries.append(QStringLiteral("/s%1.mp3").arg(i), 60000);
     }
-    // Lets the current song end and the scheduler's next tick come; bounded.
+    // Lets the current song end and the next tick come, at most `songs` times.
     void playThrough(int songs) {
         for (int i = 0; i < songs && scheduler.isRunning(); ++i) {
             host.mode = 0;
@@ -55,36 +46,24 @@ TEST_F(PlaylistSchedulerTest, TwoPassesOverThreeEntriesThenStop) {
     state.TotalPLRep = 2;
     EXPECT_EQ(scheduler.infoLine(), "PlayList共有3首歌曲 (0/2)");
     scheduler.Start(0);
-    EXPECT_EQ(host.played, QList<int>{1}) << "an idle player starts the first entry at once";
-    EXPECT_TRUE(status.history.contains("PlayList播放正在排程."));
-    QStringList passCounts;
+    EXPECT_TRUE(host.played == QList<int>{1} && status.history.contains("PlayList播放正在排程.")) << "started at once";
+    host.positionMs = 5000;
+    QStringList lines;
     for (int i = 0; i < 10 && scheduler.isRunning(); ++i) {
-        passCounts.append(scheduler.infoLine().right(5));
+        lines.append(scheduler.infoLine());
         host.mode = i % 2 ? 1 : 3;  // playing or paused: the tick waits
         scheduler.tick();
         host.mode = i % 2 ? 0 : 2;  // a stopped device is as good as none
         scheduler.tick();
     }
     EXPECT_EQ(host.played, (QList<int>{1, 2, 3, 1, 2, 3}));
-    EXPECT_EQ(passCounts, (QStringList{"(1/2)", "(1/2)", "(1/2)", "(2/2)", "(2/2)", "(2/2)"}));
-    EXPECT_TRUE(!scheduler.isRunning() && scheduler.PlayListTimer().intervalMs() == 0);
+    QStringList expected;
+    for (const char* pass : {"(1/2)", "(2/2)"})
+        for (const char* song : {"1/3  下一首:2/3  [0:05] ", "2/3  下一首:3/3  [1:05] ", "3/3  下一首: --/3  [2:05] "})
+            expected.append(QString("播放中:") + song + pass);
+    EXPECT_EQ(lines, expected);
+    EXPECT_TRUE(!scheduler.isRunning() && scheduler.PlayListTimer().intervalMs() == 0 && state.PlayNo == -1);
     EXPECT_EQ(status.status(), "PlayList 已被中止或已經完成播放!");
-    EXPECT_EQ(state.PlayNo, -1);
-}
-
-TEST_F(PlaylistSchedulerTest, InformationLineFollowsThePlay) {
-    addEntries(3);
-    scheduler.Start(1);
-    host.positionMs = 5000;
-    EXPECT_EQ(scheduler.infoLine(), "播放中:1/3  下一首:2/3  [0:05] (1/1)");
-    playThrough(1);
-    EXPECT_EQ(scheduler.infoLine(), "播放中:2/3  下一首:3/3  [1:05] (1/1)");
-    playThrough(1);
-    EXPECT_EQ(scheduler.infoLine(), "播放中:3/3  下一首: --/3  [2:05] (1/1)");
-    state.PlayNextNo = 0;
-    EXPECT_EQ(scheduler.infoLine(), "播放中: -- /3  下一首:1/3  [2:05] (1/1)");
-    scheduler.updateInfo();
-    EXPECT_EQ(labels.infoCaption(), scheduler.infoLine());
 }
 
 TEST_F(PlaylistSchedulerTest, EndlessPlayNeverStopsAndARestartKeepsThePassCount) {
@@ -92,23 +71,15 @@ TEST_F(PlaylistSchedulerTest, EndlessPlayNeverStopsAndARestartKeepsThePassCount)
     state.TotalPLRep = -1;
     scheduler.Start(1);
     playThrough(20);
-    EXPECT_TRUE(scheduler.isRunning());
-    EXPECT_EQ(host.played.size(), 21);
+    EXPECT_TRUE(scheduler.isRunning() && host.played.size() == 21);
     EXPECT_TRUE(scheduler.infoLine().endsWith(" (11/-1)")) << scheduler.infoLine().toStdString();
     scheduler.Start(1);
-    EXPECT_EQ(state.PLRep, 11);
-    EXPECT_EQ(state.PlayNextNo, 0) << "still playing: the restart waits";
+    EXPECT_TRUE(state.PLRep == 11 && state.PlayNextNo == 0) << "still playing: the restart waits";
 }
 
 TEST_F(PlaylistSchedulerTest, SequenceCommandsMoveWhatComesNext) {
-    const struct {
-        const char* name;
-        int finished;  // songs played through before the command
-        int command;
-        QString answer;
-        QList<int> played;  // until the end of the pass
-        int stops;
-    } cases[] = {
+    // finished: songs played through before the command; played: until the end of the pass.
+    const struct { const char* name; int finished, command; QString answer; QList<int> played; int stops; } cases[] = {
         {"repeat while 4 plays", 3, 0, {}, {1, 2, 3, 4, 4, 5, 6}, 0},
         {"skip the next", 3, 1, {}, {1, 2, 3, 4, 6}, 0},
         {"jump after this song", 3, 2, "6", {1, 2, 3, 4, 6}, 0},
@@ -132,91 +103,72 @@ TEST_F(PlaylistSchedulerTest, SequenceCommandsMoveWhatComesNext) {
     }
 }
 
+// "" is also what a cancelled box answers; spaces inside are ignored.
 TEST_F(PlaylistSchedulerTest, NumberBoxAsksAtItsPlaceAndRejectsBadNumbers) {
     addEntries(5);
     scheduler.Start(1);
-    // "" is also what a cancelled box answers; spaces inside are ignored.
-    const QStringList bad = {"0", "-3", "6", "abc", "", "5.5", "1 2"};
-    const QStringList shown = {"0", "-3", "6", "0", "0", "5.5", "12"};
-    for (int i = 0; i < bad.size(); ++i) {
-        dialogs.inputAnswers = {bad[i]};
+    const struct { QString answer, shown; } cases[] = {
+        {"0", "0"}, {"-3", "-3"}, {"6", "6"}, {"abc", "0"}, {"", "0"}, {"5.5", "5.5"}, {"1 2", "12"}};
+    for (const auto& c : cases) {
+        dialogs.inputAnswers = {c.answer};
         scheduler.mnuPLSequence(2);
-        EXPECT_EQ(status.status(), "沒有效的編號. (" + shown[i] + u')') << "answer " << bad[i].toStdString();
-        EXPECT_EQ(state.PlayNextNo, 1) << "answer " << bad[i].toStdString();
+        EXPECT_EQ(status.status(), "沒有效的編號. (" + c.shown + u')') << "answer " << c.answer.toStdString();
+        EXPECT_EQ(state.PlayNextNo, 1) << "answer " << c.answer.toStdString();
     }
     EXPECT_EQ(dialogs.inputs.value(0).prompt, "請輸入歌曲編號(1 至 5首)");
-    EXPECT_EQ(dialogs.inputs.value(0).positionTwips, QPoint(2500, 2000));
     EXPECT_EQ(dialogs.inputs.value(0).defaultAnswer, "1") << "the number of the song now playing";
     dialogs.inputAnswers = {"5"};
     scheduler.mnuPLSequence(2);
     EXPECT_EQ(state.PlayNextNo, 4);
 }
 
-TEST_F(PlaylistSchedulerTest, StopLetsTheSongFinishUnlessTheOptionSaysOtherwise) {
+// An empty playlist does not start. Start waits for a playing song and Stop lets it finish, unless their options
+// say to stop it.
+TEST_F(PlaylistSchedulerTest, StartAndStopFollowTheirOptions) {
+    scheduler.Start(0);
+    EXPECT_TRUE(status.status() == "PlayList 內沒有歌曲項目." && !scheduler.isRunning());
     addEntries(3);
+    host.mode = 1;  // a song plays already
+    state.options.optCheck[5] = true;
     scheduler.Start(1);
+    EXPECT_TRUE(host.played.isEmpty() && host.shuffles == 0) << "waits for the song; play in order never shuffles";
+    state.options.optCheck[3] = true;
+    scheduler.Start(0);
+    EXPECT_TRUE(host.shuffles == 1 && host.stops == 1 && host.played == QList<int>{1}) << "stopped, then the first";
     scheduler.Stop();
-    EXPECT_TRUE(host.stops == 0 && host.mode == 1) << "the song plays on";
+    EXPECT_TRUE(host.stops == 1 && host.mode == 1) << "the song plays on";
     host.mode = 0;
     scheduler.tick();  // a tick that slipped through starts nothing
-    EXPECT_EQ(host.played, QList<int>{1});
-    EXPECT_EQ(status.status(), "PlayList 已被中止或已經完成播放!");
+    EXPECT_TRUE(host.played == QList<int>{1} && status.status() == "PlayList 已被中止或已經完成播放!");
     state.options.optCheck[4] = true;
     scheduler.Start(1);
     scheduler.Stop();
-    EXPECT_EQ(host.stops, 1);
+    EXPECT_EQ(host.stops, 3) << "the start and the stop both stopped the song";
     scheduler.Stop();
     EXPECT_EQ(status.status(), "沒有PlayList播放中.");
 }
 
-TEST_F(PlaylistSchedulerTest, StartNeedsEntriesAndFollowsItsOptions) {
-    scheduler.Start(0);
-    EXPECT_EQ(status.status(), "PlayList 內沒有歌曲項目.");
-    EXPECT_FALSE(scheduler.isRunning()) << "an empty playlist does not start";
-    addEntries(3);
-    host.mode = 1;  // a song plays already
-    scheduler.Start(0);
-    EXPECT_TRUE(host.played.isEmpty() && host.shuffles == 0) << "waits for the song";
-    scheduler.Stop();
-    state.options.optCheck[3] = true;
-    state.options.optCheck[5] = true;
-    scheduler.Start(1);
-    EXPECT_EQ(host.shuffles, 0) << "play in order never shuffles";
-    EXPECT_EQ(host.played, QList<int>{1}) << "the song was stopped and the first entry started";
-    scheduler.Start(0);
-    EXPECT_EQ(host.shuffles, 1);
-}
-
 TEST(PlaylistShuffleTest, ForwardPassOfSwapsWithTheWholeList) {
-    const struct {
-        const char* name;
-        int count;
-        std::vector<float> draws;
-        QStringList order;
-    } cases[] = {
+    const struct { const char* name; int count; std::vector<float> draws; QStringList order; } cases[] = {
         {"empty", 0, {}, {}},
         {"one entry", 1, {0.9f}, {"1"}},
         // 1234 -> (i0,j2) 3214 -> (i1,j0) 2314 -> (i2,j3) 2341 -> (i3,j2: 1.5 to even) 2314
         {"halves to even", 4, {0.5f, 0.1f, 0.999f, 0.5f}, {"2", "3", "1", "4"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         PlaylistEntries entries;
         for (int i = 1; i <= c.count; ++i) entries.append(QString::number(i), i * 10);
         size_t next = 0;
         PlaylistShuffle::shuffle(entries, [&] { return c.draws.at(next++); });
-        EXPECT_EQ(entries.paths(), c.order);
-        EXPECT_EQ(next, c.draws.size()) << "one draw per entry";
+        EXPECT_EQ(entries.paths(), c.order) << c.name;
+        EXPECT_EQ(next, c.draws.size()) << c.name << ": one draw per entry";
         for (int i = 0; i < entries.count(); ++i)
-            EXPECT_EQ(entries.lengthMs(i), entries.path(i).toInt() * 10) << "lengths travel";
+            EXPECT_EQ(entries.lengthMs(i), entries.path(i).toInt() * 10) << c.name << ": lengths travel";
     }
-}
-
-TEST(PlaylistShuffleTest, DrawsStayBelowOne) {
     PlaylistShuffle::SeededDraw draw(12345);
     float highest = 0;
     for (int i = 0; i < 100000; ++i) highest = std::max(highest, draw());
-    EXPECT_TRUE(highest < 1.0f && highest > 0.99f) << highest;
+    EXPECT_TRUE(highest < 1.0f && highest > 0.99f) << "the seeded draws stay below one: " << highest;
 }
 
 }  // namespace
