@@ -79,16 +79,16 @@ protected:
 
 TEST_F(RealEngine, EveryKindOfSongHasItsTrueLengthAndPlaysAtOnce) {
     // The songs themselves first, or every length below is checked against a wrong truth: 3 s at 44.1 kHz are
-    // 114.8 frames, plus the encoder's delay; the VBR song carries a Xing header, the CBR one must be scanned.
-    EXPECT_TRUE(s.cbrFrames >= 115 && s.cbrFrames <= 117 && s.vbrFrames == s.cbrFrames) << s.cbrFrames << "/" << s.vbrFrames;
+    // 114.8 frames, plus the encoder's delay; the VBR song carries a Xing header, the CBR one must be scanned;
+    // the WMA song is 65 blocks of 2048 samples.
+    EXPECT_TRUE(s.cbrFrames >= 115 && s.cbrFrames <= 117) << s.cbrFrames;
+    EXPECT_EQ(std::tuple(s.vbrFrames, s.midiMs, s.wmaMs), std::tuple(s.cbrFrames, 3000, 3019)) << "VBR, MIDI, WMA";
     EXPECT_EQ(readWholeFile(s.vbrMp3).indexOf("Xing"), 36);
     EXPECT_EQ(readWholeFile(s.cbrMp3).indexOf("Xing"), -1);
-    EXPECT_EQ(s.midiMs, 3000);
-    EXPECT_EQ(s.wmaMs, 3019);  // 65 blocks of 2048 samples
     // MP3 exact to the frame (±1 ms of rounding), the others within 1 %.
     struct Song { const char* name; QString path; qint64 lengthMs, toleranceMs; };
-    for (const Song& song : {Song{"WAV", s.wav, s.wavMs, 0}, Song{"CBR MP3", s.cbrMp3, TestSongs::mp3Ms(s.cbrFrames), 1},
-                             Song{"VBR MP3", s.vbrMp3, TestSongs::mp3Ms(s.vbrFrames), 1},
+    for (const Song& song : {Song{"WAV", s.wav, s.wavMs, 0}, Song{"CBR MP3", s.cbrMp3, s.mp3Ms(s.cbrFrames), 1},
+                             Song{"VBR MP3", s.vbrMp3, s.mp3Ms(s.vbrFrames), 1},
                              Song{"MIDI format 0, tempo changes", s.midi0, s.midiMs, s.midiMs / 100},
                              Song{"MIDI format 1, tempo changes", s.midi1, s.midiMs, s.midiMs / 100},
                              Song{"WMA", s.wma, s.wmaMs, s.wmaMs / 100}}) {
@@ -200,7 +200,7 @@ TEST_F(RealEngine, DevicesAtOnceByAliasOrPathAndCloseAll) {
 }
 
 TEST_F(RealEngine, FailuresGiveCodesWithoutReplyAndRepliesAreCutToTheCapacity) {
-    auto openAs = [&](const QString& path, const char* alias = "m") { return "open " + s.quoted(path) + " alias " + alias; };
+    auto openAs = [&](const QString& path, const char* alias = "m") { return "open \"" + path + "\" alias " + alias; };
     const QString letter = s.dir.writeFile("letter.mp3", "Dear friend,\r\nthis is not a song.\r\n");
     open(s.wav, "a");
     const QList<QPair<QString, quint32>> cases{
@@ -217,8 +217,7 @@ TEST_F(RealEngine, FailuresGiveCodesWithoutReplyAndRepliesAreCutToTheCapacity) {
     };
     for (const auto& [command, code] : cases) {
         const MciReply reply = send(command);
-        EXPECT_EQ(reply.code, code) << qPrintable(command);
-        EXPECT_TRUE(reply.text.isEmpty()) << qPrintable(command);
+        EXPECT_EQ(std::pair(reply.code, reply.text), std::pair(code, QString())) << qPrintable(command);
     }
     EXPECT_EQ(mode("a"), "stopped") << "the open device is untouched";
     for (const auto& [capacity, text] : QList<QPair<int, QString>>{
@@ -265,10 +264,8 @@ TEST_F(RealEngine, DamagedAndHostileFilesStayWithinBounds) {
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(qPrintable(name));
         const MciReply opened = send("open " + s.quoted(s.dir.writeFile(name, bytes)) + " alias bad");
-        if (opened.code != 0) {
-            EXPECT_EQ(opened.code, MciError::CannotPlay);
-            continue;
-        }
+        EXPECT_TRUE(opened.code == 0 || opened.code == MciError::CannotPlay) << opened.code;
+        if (opened.code) continue;
         EXPECT_GE(number("status bad length"), 0);
         send("set bad speed 4000");  // what is left of the audio plays out quickly
         send("play bad");

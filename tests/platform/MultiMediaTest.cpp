@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <iterator>
 
 #include "playback/MultiMedia.h"
 #include "support/FakeMciEngine.h"
@@ -20,7 +19,7 @@ protected:
         return list;
     }
     void openSong() {  // as song start does, then forgets what was sent
-        mm.MMOpen(QStringLiteral("/music/a.mp3"), QStringLiteral("ZELSong"), true);
+        mm.MMOpen("/music/a.mp3", "ZELSong", true);
         fake.clear();
     }
 
@@ -32,13 +31,12 @@ protected:
 }  // namespace
 
 TEST_F(MultiMediaFake, OpenClosesOpensAndSetsMilliseconds) {
-    fake.answer(QStringLiteral("Open \"/music/my song.mp3\" Alias ZELSong"), QString(), 275);
-    EXPECT_EQ(mm.MMOpen(QStringLiteral("/music/my song.mp3"), QStringLiteral("ZELSong"), true), 275);
+    fake.answer("Open \"/music/my song.mp3\" Alias ZELSong", QString(), 275);
+    EXPECT_EQ(mm.MMOpen("/music/my song.mp3", "ZELSong", true), 275);
     EXPECT_EQ(sent(), Sent({{"Close ZELSong", 0}, {"Open \"/music/my song.mp3\" Alias ZELSong", 0},
                             {"Set ZELSong time format milliseconds", 0}}));
-    EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong"));
-    EXPECT_EQ(mm.MMOpen(QStringLiteral("/b.wav"), QStringLiteral("other"), false), 0);
-    EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong")) << "only make-default changes the default";
+    EXPECT_EQ(mm.MMOpen("/b.wav", "other", false), 0);
+    EXPECT_EQ(mm.MMDefaultAlias(), "ZELSong") << "set by the first open; only make-default changes it";
 }
 
 TEST_F(MultiMediaFake, EachCallSendsItsTextForTheSongAndBeforeASongOnlyModePositionAndCloseAll) {
@@ -63,29 +61,29 @@ TEST_F(MultiMediaFake, EachCallSendsItsTextForTheSongAndBeforeASongOnlyModePosit
         {[&] { return mm.MMGetFileLength(none, QString()); }, {}, {{"Status ZELSong length", 15}}},
         {[&] { return mm.MMGetPosition(" "); }, {{"Status  position", 15}}, {{"Status ZELSong position", 15}}},
         {[&] { return mm.MMGetMode(none); }, {{"Status  mode", 10}}, {{"Status ZELSong mode", 10}}},
-        {[&] { return mm.MMSendCommand("anything at all", 255); }, {{"anything at all", 255}}, {{"anything at all", 255}}},
+        {[&] { return mm.MMSendCommand("any text", 255); }, {{"any text", 255}}, {{"any text", 255}}},
     };
     fake.answer("Status  mode", "playing", 263);  // text left behind a failure is no reply
     for (const bool songOpen : {false, true}) {
         if (songOpen) openSong();
-        for (size_t i = 0; i < std::size(cases); ++i) {
+        for (const Case& c : cases) {
             fake.clear();
-            const qint64 result = cases[i].call();
-            EXPECT_EQ(sent(), songOpen ? cases[i].withSong : cases[i].withoutSong) << "row " << i << ", song " << songOpen;
-            EXPECT_TRUE(songOpen || result == 0) << "row " << i << " answered " << result << " without a song";
+            const qint64 result = c.call();
+            EXPECT_EQ(sent(), songOpen ? c.withSong : c.withoutSong) << "row " << &c - cases << ", song " << songOpen;
+            EXPECT_TRUE(songOpen || result == 0) << "row " << &c - cases << " answered " << result << " without a song";
         }
     }
 }
 
 TEST_F(MultiMediaFake, FileLengthUsesItsOwnDeviceAndFourCommands) {
     openSong();
-    fake.answer(QStringLiteral("Status tmpFile length"), QStringLiteral("183024"));
-    EXPECT_EQ(mm.MMGetFileLength(QStringLiteral("ignored"), QStringLiteral("/music/b.mp3")), 183024);
+    fake.answer("Status tmpFile length", "183024");
+    EXPECT_EQ(mm.MMGetFileLength("ignored", "/music/b.mp3"), 183024);
     EXPECT_EQ(sent(), Sent({{"Open \"/music/b.mp3\" Alias tmpFile", 0}, {"Set tmpFile time format milliseconds", 0},
                             {"Status tmpFile length", 15}, {"Close tmpFile", 0}}));
-    EXPECT_EQ(mm.MMDefaultAlias(), QStringLiteral("ZELSong"));
-    fake.answer(QStringLiteral("Status tmpFile length"), QString(), 263);  // a file the engine cannot open
-    EXPECT_EQ(mm.MMGetFileLength(none, QStringLiteral("/music/b.mp3")), 0);
+    EXPECT_EQ(mm.MMDefaultAlias(), "ZELSong");
+    fake.answer("Status tmpFile length", QString(), 263);  // a file the engine cannot open
+    EXPECT_EQ(mm.MMGetFileLength(none, "/music/b.mp3"), 0);
 }
 
 TEST_F(MultiMediaFake, RepliesBecomeModesAndNumbersRoundedHalfToEven) {
@@ -102,23 +100,23 @@ TEST_F(MultiMediaFake, RepliesBecomeModesAndNumbersRoundedHalfToEven) {
     };
     for (const Case& c : cases) {
         for (const char* item : {"mode", "position", "speed"})
-            fake.answer(QStringLiteral("Status ZELSong ") + QLatin1String(item), QString::fromLatin1(c.reply));
+            fake.answer(QStringLiteral("Status ZELSong ") + item, c.reply);
         EXPECT_EQ(mm.MMGetMode(none), c.mode) << c.reply;
         EXPECT_EQ(mm.MMGetPosition(none), c.position) << c.reply;
         EXPECT_EQ(mm.MMGetSpeed(none), c.speed) << c.reply;
     }
-    fake.answer(QStringLiteral("status x position"), QStringLiteral("5000"));
-    fake.answer(QStringLiteral("status x mode"), QStringLiteral("playing"));
-    EXPECT_EQ(mm.MMSendCommand(QStringLiteral("status x position"), 255), 5000) << "the command's leading number";
-    EXPECT_EQ(mm.MMSendCommand(QStringLiteral("status x position"), 0), 0) << "no reply asked for";
-    EXPECT_EQ(mm.MMSendCommand(QStringLiteral("status x position"), 3), 50) << "a 3-character buffer";
-    EXPECT_EQ(mm.MMSendCommand(QStringLiteral("status x mode"), 255), 0);
+    fake.answer("status x position", "5000");
+    fake.answer("status x mode", "playing");
+    EXPECT_EQ(mm.MMSendCommand("status x position", 255), 5000) << "the command's leading number";
+    EXPECT_EQ(mm.MMSendCommand("status x position", 0), 0) << "no reply asked for";
+    EXPECT_EQ(mm.MMSendCommand("status x position", 3), 50) << "a 3-character buffer";
+    EXPECT_EQ(mm.MMSendCommand("status x mode", 255), 0);
 }
 
 TEST_F(MultiMediaFake, ErrorTextIsTheFirstLineTrimmed) {
-    fake.errorTexts.insert(275, QStringLiteral("  找不到檔案。  \r\n請檢查路徑。"));
-    fake.errorTexts.insert(263, QString(300, QLatin1Char('x')));
-    EXPECT_EQ(mm.MMGetErrorText(275), QStringLiteral("找不到檔案。"));
+    fake.errorTexts.insert(275, "  找不到檔案。  \r\n請檢查路徑。");
+    fake.errorTexts.insert(263, QString(300, 'x'));
+    EXPECT_EQ(mm.MMGetErrorText(275), "找不到檔案。");
     EXPECT_EQ(mm.MMGetErrorText(263).size(), 254) << "the 255-character buffer";
     EXPECT_EQ(mm.MMGetErrorText(12345) + mm.MMGetErrorText(-1), QString()) << "unknown codes leave the buffer empty";
 }
