@@ -1,36 +1,28 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
+#include "support/QStringPrinter.h"
 
 namespace {
 
-TEST(CommandLine, ArgumentsJoinIntoOnePath) {
-    const CommandLine c = CommandLine::parse({QStringLiteral("/music/Blue"), QStringLiteral("Sky.mp3")});
-    EXPECT_EQ(c.path, QStringLiteral("/music/Blue Sky.mp3"));
-    EXPECT_FALSE(c.echoStatus);
-}
-
-TEST(CommandLine, SwitchesComeFirst) {
-    const CommandLine c = CommandLine::parse({QStringLiteral("--echo-status"), QStringLiteral("a.wav")});
-    EXPECT_TRUE(c.echoStatus);
-    EXPECT_EQ(c.path, QStringLiteral("a.wav"));
-
-    // After the path begins, a switch-like word is part of the name.
-    const CommandLine d = CommandLine::parse({QStringLiteral("a"), QStringLiteral("--help")});
-    EXPECT_FALSE(d.showHelp);
-    EXPECT_EQ(d.path, QStringLiteral("a --help"));
-
-    const CommandLine e = CommandLine::parse({QStringLiteral("--"), QStringLiteral("--version.mp3")});
-    EXPECT_FALSE(e.showVersion);
-    EXPECT_EQ(e.path, QStringLiteral("--version.mp3"));
-}
-
-TEST(CommandLine, HelpVersionAndNothing) {
-    EXPECT_TRUE(CommandLine::parse({QStringLiteral("--help")}).showHelp);
-    EXPECT_TRUE(CommandLine::parse({QStringLiteral("--version")}).showVersion);
-    EXPECT_TRUE(CommandLine::parse({}).path.isEmpty());
-    // Blanks are kept as they are: the caller decides what a blank path means.
-    EXPECT_EQ(CommandLine::parse({QStringLiteral(" ")}).path, QStringLiteral(" "));
+TEST(CommandLine, SwitchesComeFirstAndTheRestIsOnePath) {
+    struct Case { QStringList arguments; QString path; bool echoStatus = false, help = false, version = false; };
+    const Case cases[] = {
+        {{"/music/Blue", "Sky.mp3"}, "/music/Blue Sky.mp3"},
+        {{"--echo-status", "a.wav"}, "a.wav", true},
+        {{"a", "--help"}, "a --help"},  // after the path begins, a switch-like word is part of the name
+        {{"--", "--version.mp3"}, "--version.mp3"},
+        {{"--help"}, "", false, true},
+        {{"--version"}, "", false, false, true},
+        {{}, ""},
+        {{" "}, " "},  // blanks are kept as they are: the caller decides what a blank path means
+    };
+    for (const Case& c : cases) {
+        const CommandLine got = CommandLine::parse(c.arguments);
+        EXPECT_EQ(std::tuple(got.path, got.echoStatus, got.showHelp, got.showVersion),
+                  std::tuple(c.path, c.echoStatus, c.help, c.version))
+            << c.arguments.join('|').toStdString();
+    }
 }
 
 }  // namespace

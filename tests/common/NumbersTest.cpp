@@ -31,22 +31,19 @@ TEST(Numbers, WidthsAndOverflow) {
 
 TEST(Numbers, LeadingNumber) {
     const std::pair<const char*, double> cases[] = {
-        {"12abc", 12},   {"abc", 0},     {" -3.5", -3.5}, {"", 0},       {"  42  ", 42},   {"+7", 7},
-        {"1:30", 1},     {"30.25", 30.25}, {".5", 0.5},   {"-", 0},       {"-.", 0},        {"3.", 3},
-        {"0012", 12},    {"1e5", 1},     {"\t8", 8},      {"１２", 0},   // full-width digits are not digits
+        {"12abc", 12}, {"abc", 0}, {" -3.5", -3.5}, {"", 0},    {"+7", 7}, {"1:30", 1}, {".5", 0.5}, {"-", 0},
+        {"-.", 0},     {"3.", 3},  {"1e5", 1},      {"\t8", 8}, {"１２", 0},  // full-width digits are not digits
     };
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(text)), value) << text;
 }
 
 TEST(Numbers, FixedFormats) {
     EXPECT_EQ(formatFixed(2.0, 1), QStringLiteral("2.0"));
-    EXPECT_EQ(formatFixed(0.5, 1), QStringLiteral("0.5"));
     EXPECT_EQ(formatFixed(1.234, 2), QStringLiteral("1.23"));
     EXPECT_EQ(formatFixed(-0.01, 1), QStringLiteral("0.0"));
     EXPECT_EQ(formatFixed(-1.26, 1), QStringLiteral("-1.3"));
     EXPECT_EQ(zeroPadded(5, 2), QStringLiteral("05"));
     EXPECT_EQ(zeroPadded(123, 2), QStringLiteral("123"));
-    EXPECT_EQ(zeroPadded(0, 2), QStringLiteral("00"));
     EXPECT_EQ(zeroPadded(-3, 2), QStringLiteral("-03"));
     EXPECT_EQ(shortestNumberText(12), QStringLiteral("12"));
     EXPECT_EQ(shortestNumberText(2.9), QStringLiteral("2.9"));
