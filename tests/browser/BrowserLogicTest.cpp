@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "browser/DriveSource.h"
+#include "browser/FilePattern.h"
+#include "browser/FolderReader.h"
+#include "browser/FolderRows.h"
+#include "browser/ListFit.h"
+#include "browser/NaturalOrder.h"
+#include "browser/OpenByType.h"
+#include "browser/SystemDriveSource.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST(DriveSourceTest, UserVolumesRootFirstAndTheDeepestRootHoldingAPath) {
+    const QList<DriveEntry> drives{{u"/"_s, {}}, {u"/media/usb"_s, u"STICK"_s}, {u"/media/usb/inner"_s, {}},
+                                   {u"/home"_s, {}}};
+    const struct { const char *path, *root; } cases[] = {
+        {"/", "/"}, {"/etc", "/"}, {"/media/usb", "/media/usb"}, {"/media/usb/Music", "/media/usb"},
+        {"/home/user", "/home"}, {"", "/"}, {"/media/usb/inner/x", "/media/usb/inner"},
+        {"/media/usb2/Music", "/"},  // a longer name is not inside
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DriveSource::driveRootOf(QString::fromUtf8(c.path), drives), QString::fromUtf8(c.root)) << c.path;
+    const struct { const char *root, *type; bool listed; } volumes[] = {
+        {"/", "overlay", true}, {"/home", "ext4", true}, {"/media/usb", "vfat", true}, {"/mnt/share", "cifs", true},
+        {"/run/media/u/DISC", "iso9660", true}, {"/proc", "proc", false}, {"/run/user/1000", "tmpfs", false},
+        {"/run/lock", "ext4", false}, {"/boot/efi", "vfat", false}, {"/etc/hosts", "ext4", false},
+    };
+    for (const auto& c : volumes)
+        EXPECT_EQ(SystemDriveSource::isUserVolume(QString::fromUtf8(c.root), QString::fromUtf8(c.type)), c.listed)
+            << c.root << " (" << c.type << ")";
+    const QList<DriveEntry> mounted = SystemDriveSource().drives();
+    ASSERT_FALSE(mounted.isEmpty());
+    EXPECT_EQ(mounted.first().root, u"/"_s);
+    EXPECT_EQ(std::count_if(mounted.begin(), mounted.end(), [](const DriveEntry& d) { return d.root == u"/"_s; }), 1);
+}
+
+TEST(FilePatternTest, FilterAnswersAndMatching) {
+    const struct { const char *answer, *pattern; } answers[] = {  // pattern nullptr: the answer is ignored
+        {"mp3", "*.mp3"}, {" mp3 ", "*.mp3"}, {"*.mp3;wav", "*.mp3;wav"}, {"wav;*.mp3", "*.wav;*.mp3"}, {"*.", "*."},
+        {"   ", nullptr}, {"", nullptr},  // the second is also a cancelled box
+        {"*mp3", "*.*mp3"},  // only "*." counts as the beginning
+    };
+    for (const auto& c : answers)
+        EXPECT_EQ(FilePattern::fromFilterAnswer(QString::fromUtf8(c.answer)),
+                  c.pattern ? std::optional(QString::fromUtf8(c.pattern)) : std::nullopt)
+            << "answer '" << c.answer << "'";
+    const struct { const char *pattern, *name; bool matches; } cases[] = {
+        {"*.*", "README", true}, {"*.*", ".hidden", true},  // the reset pattern shows every file
+        {"*.mp3", "歌曲.MP3", true}, {"*.mp3", "song.mp3.txt", false}, {"*.mp3;*.wav", "a.WAV", true},
+        {"*.mp3;*.wav", "a.mid", false}, {"a?.mp3", "ab.mp3", true}, {"a?.mp3", "abc.mp3", false},
+        {"*.mp3; *.wav", "a.wav", true},  // spaces after ";" are forgiven
+        {"*.mp3;wav", "wav", true}, {"*.mp3;wav", "a.wav", false},  // the second type is taken as typed
+        {"a*.*", "abc", true},  // a final ".*" also allows no extension
+        {"*.", "README", true}, {"*.", "a.mp3", false},  // a final "." asks for no extension
+        {"[ab].mp3", "a.mp3", false}, {"*.(mp3)", "x.(MP3)", true},  // brackets are plain characters
+        {";", "a.mp3", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FilePattern(QString::fromUtf8(c.pattern)).matches(QString::fromUtf8(c.name)), c.matches)
+            << c.pattern << " vs " << c.name;
+}
+
+// Numbers sort by value, letters regardless of case; hidden entries never show, links do; a removed folder, a
+// file and no path list nothing.
+TEST(FolderReaderTest, ListsInNaturalOrderWithoutHiddenEntries) {
+    const struct { QStringList given, sorted; } orders[] = {
+        {{"track10.mp3", "Track2.mp3", "track1.mp3", "b.wav", "A.wav", "Track 3.mp3"},
+         {"A.wav", "b.wav", "Track 3.mp3", "track1.mp3", "Track2.mp3", "track10.mp3"}},
+        {{"b", "10", "a2", "a007", "a10", "9", "a1b", "歌2", "歌10", "a 1"},
+         {"9", "10", "a 1", "a1b", "a2", "a007", "a10", "b", "歌2", "歌10"}},
+        {{"song.mp3", "SONG.mp3"}, {"SONG.mp3", "song.mp3"}},  // equal but for case: one order, whatever came first
+        {{"SONG.mp3", "song.mp3"}, {"SONG.mp3", "song.mp3"}},
+    };
+    for (const auto& c : orders) {
+        QStringList names = c.given;
+        NaturalOrder::sort(names);
+        EXPECT_EQ(names, c.sorted) << c.given.join(u'|').toStdString();
+    }
+    TempDir dir;
+    for (const char* name : {"Rock", "pop", "Album 10", "Album 9", ".cache"}) dir.makeDir(QString::fromUtf8(name));
+    for (const char* name : {"b.mp3", "A.MP3", "c.wav", "notes.txt", ".hidden.mp3"})
+        dir.writeFile(QString::fromUtf8(name), "x");
+    ASSERT_TRUE(QFile::link(dir.path(u"b.mp3"_s), dir.path(u"link.mp3"_s)));
+    ASSERT_TRUE(QFile::link(dir.path(u"gone.mp3"_s), dir.path(u"broken.mp3"_s)));
+    EXPECT_EQ(FolderReader::subfolders(dir.path()), (QStringList{"Album 9", "Album 10", "pop", "Rock"}));
+    const struct { const char* pattern; QStringList names; } cases[] = {
+        {"*.*", {"A.MP3", "b.mp3", "c.wav", "link.mp3", "notes.txt"}},
+        {"*.mp3;*.wav", {"A.MP3", "b.mp3", "c.wav", "link.mp3"}},
+        {"*.mid", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FolderReader::files(dir.path(), FilePattern(QString::fromUtf8(c.pattern))), c.names) << c.pattern;
+    ASSERT_TRUE(QDir(dir.path(u"Rock"_s)).removeRecursively());
+    for (const QString& path : {dir.path(u"Rock"_s), dir.path(u"c.wav"_s), QString()}) {
+        EXPECT_FALSE(FolderReader::canShow(path)) << path.toStdString();
+        EXPECT_FALSE(FolderReader::subfolders(path).has_value()) << path.toStdString();
+        EXPECT_FALSE(FolderReader::files(path, FilePattern()).has_value()) << path.toStdString();
+    }
+}
+
+// Level rows run from -1 (the folder itself) up to the root, subfolders from 0; outside the list nothing.
+TEST(FolderRowsTest, LevelRowsAtTheRootAndThreeLevelsDown) {
+    const FolderRows root(u"/"_s, {u"etc"_s});
+    const FolderRows deep(u"/home/user/Music/"_s, {u"Pop"_s, u"Rock"_s});
+    const struct { const FolderRows& rows; int index; const char *path, *shown; } cases[] = {
+        {root, -1, "/", "/"}, {root, -2, "", ""}, {root, 0, "/etc", "etc"},  // one separator after the root
+        {deep, -1, "/home/user/Music", "Music"}, {deep, -2, "/home/user", "user"}, {deep, -3, "/home", "home"},
+        {deep, -4, "/", "/"}, {deep, -5, "", ""}, {deep, 0, "/home/user/Music/Pop", "Pop"},
+        {deep, 1, "/home/user/Music/Rock", "Rock"}, {deep, 2, "", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.rows.path().toStdString() + " index " + std::to_string(c.index);
+        EXPECT_EQ(c.rows.entry(c.index), QString::fromUtf8(c.path)) << name;
+        EXPECT_EQ(c.rows.displayName(c.index), QString::fromUtf8(c.shown)) << name;
+    }
+    for (const char* given : {"/a/b/", "/a//b", "/a/./c/../b"})
+        EXPECT_EQ(FolderRows::cleanFolder(QString::fromUtf8(given)), u"/a/b"_s) << given;
+}
+
+// Every worked example of the layout rules, plus the edges between methods.
+TEST(ListFitTest, ExamplesAndEdges) {
+    using enum FitMethod;
+    const struct { const char* name; int folderRows, fileCount; bool fitOn; FitMethod method;
+                   int dirHeight, fileTop, fileHeight; } cases[] = {
+        {"20 rows, 5 files: both fit", 20, 5, true, Both, 4290, 4750, 2450},
+        {"30 rows, 30 files: fixed", 30, 30, true, Fixed, 2190, 2640, 4590},
+        {"8 rows, 40 files: folders first", 8, 40, true, Dir, 1770, 2230, 4970},
+        {"12 rows, 6 files: both fit", 12, 6, true, Both, 2610, 3070, 4130},
+        {"40 rows, 6 files: files first", 40, 6, true, File, 5730, 6090, 1110},
+        {"0 files, 3 rows", 3, 0, true, Both, 720, 1180, 6020},
+        {"0 files, 3 rows and the spare row", 4, 0, true, Both, 930, 1390, 5810},
+        {"option off, 20 rows 5 files", 20, 5, false, Fixed, 2190, 2640, 4590},
+        // 4290 + 2370 = 6660 fits the 6740 of room; 4290 + 2550 = 6840 does not.
+        {"20 rows, 13 files: just fits", 20, 13, true, Both, 4290, 4750, 2450},
+        {"20 rows, 14 files: just misses", 20, 14, true, Fixed, 2190, 2640, 4590},
+        {"9 rows, 40 files: neither favoured", 9, 40, true, Fixed, 2190, 2640, 4590},
+        {"40 rows, 10 files: files first", 40, 10, true, File, 5010, 5370, 1830},
+        {"40 rows, 11 files: fixed", 40, 11, true, Fixed, 2190, 2640, 4590},
+        {"more files than 16 bits hold", 5, 40000, true, Dir, 1140, 1600, 5600},
+    };
+    for (const auto& c : cases) {
+        const ListFit fit = ListFit::compute(c.folderRows, c.fileCount, c.fitOn);
+        EXPECT_EQ(fit.method, c.method) << c.name;
+        EXPECT_EQ(fit.dirHeightTwips, c.dirHeight) << c.name;
+        EXPECT_EQ(fit.fileTopTwips, c.fileTop) << c.name;
+        EXPECT_EQ(fit.fileHeightTwips, c.fileHeight) << c.name;
+    }
+    EXPECT_EQ(ListFit::folderRows(3, 5, 1), 9) << "levels, subfolders and the spare row";
+}
+
+TEST(OpenByTypeTest, GroupsByLowerCaseExtensionAndOnlyFilesThatExist) {
+    TempDir dir;
+    using enum OpenGroup;
+    const struct { const char* name; OpenGroup group; } cases[] = {
+        {"Song.MP3", Media}, {"a.MIDI", Media}, {"list.m3u", Playlist}, {"playlist.ini", Playlist},
+        {"noext", Playlist}, {"a.JPEG", Picture}, {"a.lyr", Text}, {"setup.exe", Program}, {"a.ogg", Other},
+        {"a.mp3.bak", Other},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OpenByType::classify(dir.writeFile(QString::fromUtf8(c.name), "x")), c.group) << c.name;
+    const QString folder = dir.makeDir(u"album.mp3"_s);
+    for (const QString& path : {QString(), dir.path(u"gone.mp3"_s), folder})
+        EXPECT_EQ(OpenByType::classify(path), Missing) << path.toStdString();
+}
+
+}  // namespace
