@@ -23,7 +23,7 @@ public:
     QString optionFile() const { return root_ + QStringLiteral("/Option.ini"); }
     // Writes the option file as raw lines, each ended by CR LF.
     void writeOptions(const QStringList& lines) const {
-        temp_.writeFile(QStringLiteral("Corvane Player/Option.ini"), lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n");
+        temp_.writeFile(QStringLiteral("Corvane Player/Option.ini"), lines.join(u"\r\n").toUtf8() + "\r\n");
     }
     QStringList optionLines() const {
         QStringList lines;

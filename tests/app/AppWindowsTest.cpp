@@ -1,28 +1,38 @@
+// The program's own windows: start-up and shut-down of the main window with
+// the option checker, and the help menu's version box and state inspector.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
+
+#include <memory>
 
 #include "DataFolderScope.h"
 #include "app/AppLifecycle.h"
 #include "app/AppOptions.h"
 #include "app/AppState.h"
 #include "app/Frm_SaveMode.h"
+#include "app/Frm_Version.h"
 #include "app/MainWindowLifecycle.h"
 #include "app/OptionFile.h"
 #include "app/SafeModeOpener.h"
+#include "app/StateInspector.h"
+#include "app/TimerRegistry.h"
+#include "common/IntervalTimer.h"
 #include "playback/MultiMedia.h"
 #include "support/FakeServices.h"
 
 namespace {
 
 // Start-up and shut-down wired to a stand-in main window the way the real
-// main window wires them. `lines` is the option file (none: no data folder
-// at all); by default it loads no playlist and asks nothing at a close.
+// main window wires them (no hook at all unless `wired`). `lines` is the option
+// file (none: no data folder); by default it loads no playlist and asks nothing at a close.
 struct App {
     explicit App(const QStringList& lines = sampleOptionLines({{1, "#FALSE#"}, {7, "#FALSE#"}}), bool wired = true)
         : data(!lines.isEmpty()) {
@@ -43,12 +53,6 @@ struct App {
         options.hooks.SetBackground = [](qint16, const QString&) {};
     }
     ~App() { delete opener.window(); }
-    // A song is open and the media engine reports it in `mode`.
-    void songIn(const char* mode) {
-        media.MMOpen(QStringLiteral("/music/song.mp3"), QStringLiteral("ZELSong"), true);
-        fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QString::fromLatin1(mode));
-        fakes.mci.clear();
-    }
     // Asks for an orderly close, the open playlist being `file` with `entries`;
     // true when the program stays.
     bool close(bool savePlaylistOption = false, int entries = 0, const char* file = "/a.ini") {
@@ -79,21 +83,28 @@ struct App {
 };
 
 // The command line is played unchanged unless it holds only blanks; only a
-// desktop exactly 800 pixels wide maximises the window.
-TEST(AppLifecycle, LoadPlaysTheCommandLineAndMaximisesAt800Pixels) {
-    const struct { const char* commandLine; int width; bool plays, maximizes; } cases[] = {
-        {"", 799, false, false}, {"   ", 800, false, true}, {"\"/music/quoted.mp3\"", 801, true, false},
-        {" /music/Blue Sky.mp3 ", 1280, true, false},
+// desktop exactly 800 pixels wide maximises the window. Without its hooks the
+// start still succeeds: they are named, and the steps that need them are
+// skipped and reported.
+TEST(AppLifecycle, LoadPlaysTheCommandLineMaximisesAt800PixelsAndSkipsMissingHooks) {
+    const struct { const char* commandLine; int width; bool wired, plays, maximizes; } cases[] = {
+        {"", 799, true, false, false}, {"   ", 800, true, false, true}, {"/music/song.mp3", 800, false, false, true},
+        {"\"/music/quoted.mp3\"", 801, true, true, false}, {" /music/Blue Sky.mp3 ", 1280, true, true, false},
     };
+    const QStringList skippedUnwired = {"LoadOptions: ChangeDirPath", "LoadOptions: SetBackground",
+                                        "Form_Load: LoadDirFav", "Form_Load: SongStarted"};
     for (const auto& c : cases) {
-        App f;
+        SCOPED_TRACE("\"" + std::string(c.commandLine) + "\" at " + std::to_string(c.width) + " px" +
+                     (c.wired ? "" : ", no hooks"));
+        App f(sampleOptionLines({{1, "#FALSE#"}, {7, "#FALSE#"}}), c.wired);
         f.fakes.screen.setSize(QSize(c.width, 600));
         ASSERT_TRUE(f.lifecycle.Form_Load(QString::fromUtf8(c.commandLine))) << f.lifecycle.loadError().toStdString();
-        const std::string name = "\"" + std::string(c.commandLine) + "\" at " + std::to_string(c.width) + " px";
-        EXPECT_EQ(f.songs, c.plays ? QStringList{QString::fromUtf8(c.commandLine)} : QStringList{}) << name;
-        EXPECT_EQ(f.window.isMaximized(), c.maximizes) << name;
-        EXPECT_EQ(f.state.TotalPLRep, -1) << name << ": options were loaded";
-        EXPECT_TRUE(f.lifecycle.unconnectedHooks().isEmpty() && f.lifecycle.skippedCalls().isEmpty()) << name;
+        EXPECT_EQ(f.songs, c.plays ? QStringList{QString::fromUtf8(c.commandLine)} : QStringList{});
+        EXPECT_EQ(f.window.isMaximized(), c.maximizes);
+        EXPECT_EQ(f.state.TotalPLRep, -1) << "options were loaded";
+        const QStringList unconnected = f.lifecycle.unconnectedHooks();
+        EXPECT_EQ(unconnected.size(), c.wired ? 0 : 9) << unconnected.join(u',').toStdString();
+        EXPECT_EQ(f.lifecycle.skippedCalls(), c.wired ? QStringList{} : skippedUnwired);
     }
 }
 
@@ -128,28 +139,21 @@ TEST(AppLifecycle, FirstStartCreatesTheFolderOffersDefaultsAndRestarts) {
     EXPECT_FALSE(QFileInfo::exists(f.data.optionFile())) << "nothing is written before the user chooses";
     f.button("cmdAppDefOpt")->click();
     f.button("cmdAppNewOpt")->click();
-    EXPECT_EQ(f.fakes.dialogs.messageTexts(),
-              (QStringList{QStringLiteral("看來你是第一次執行此程式。在此，歡迎你選擇使用這程式！"),
-                           QStringLiteral("資料夾已經建立成功{") + f.data.root() +
-                               QStringLiteral("/}，請於按鈕中選擇「使用預設選項」載入這程式！"),
-                           QStringLiteral("新的選項已經載入，請選擇「使用新的選項執行程式」以套用新的選項！"),
-                           QStringLiteral("新的選項已成功被儲存，現正重新啟動程式。")}));
-    for (const auto& m : f.fakes.dialogs.messages)
-        EXPECT_EQ(m.icon, m.text.startsWith(QStringLiteral("新的選項已經")) ? MsgIcon::Exclamation : MsgIcon::Information)
-            << m.text.toStdString();
+    // Welcome, the folder made (named), the defaults loaded, then saved and restarting.
+    ASSERT_EQ(f.fakes.dialogs.messages.size(), 4) << f.fakes.dialogs.messageTexts().join(u'\n').toStdString();
+    EXPECT_TRUE(f.fakes.dialogs.messages[1].text.contains(f.data.root() + QStringLiteral("/}")));
     EXPECT_EQ(f.fakes.launcher.restarts, 1);
     EXPECT_EQ(f.ends, 1);
-    const QStringList saved = f.data.optionLines();
-    EXPECT_EQ(saved.value(10), QStringLiteral("\"") + QDir::homePath() + QStringLiteral("\"")) << "home, quoted";
-    EXPECT_EQ(saved.value(11), QStringLiteral("0"));
     OptionValues defaults;
     defaults.initDir = QDir::homePath();
-    EXPECT_EQ(OptionFile::read(f.data.optionFile()).values, defaults) << "a valid file of defaults";
+    const OptionFile::ParseResult saved = OptionFile::read(f.data.optionFile());
+    EXPECT_TRUE(saved.ok && saved.values == defaults) << "a valid file of defaults: " << saved.error.toStdString();
 }
 
 // A broken file (the twelve lines of older versions) or a step that throws
 // opens the checker instead of the program; the load itself says nothing.
-// Whichever way the checker is left without saving, the main window comes back.
+// The upgrade fills the missing lines with defaults, but whichever way the
+// checker is left without saving, the main window comes back.
 TEST(AppLifecycle, FailedStartPointsAtTheUpgradeAndLeavingKeepsTheFile) {
     for (const char* how : {"cmdForceEntry", "close", "throwing step"}) {
         const bool throwing = QLatin1String(how) == QLatin1String("throwing step");
@@ -164,6 +168,9 @@ TEST(AppLifecycle, FailedStartPointsAtTheUpgradeAndLeavingKeepsTheFile) {
         EXPECT_TRUE(f.songs.isEmpty()) << how << ": the rest of the load is skipped";
         ASSERT_FALSE(f.window.isVisible()) << how;
         if (throwing) continue;
+        f.button("cmdCompareOpt")->click();
+        const OptionChecker& checker = f.checker()->checker();
+        EXPECT_EQ(checker.ListCurrent(), QStringList(checker.ListTMP()) << "#FALSE#" << "#FALSE#") << how;
         if (QLatin1String(how) == QLatin1String("close"))
             f.checker()->close();
         else
@@ -212,35 +219,72 @@ TEST(AppLifecycle, CloseAsksAndSavesOnlyWhenItShould) {
     for (const auto& c : cases) {
         App f;
         f.state.options.optCheck[6] = c.ask;
-        f.songIn(c.mode);
+        f.media.MMOpen(QStringLiteral("/music/song.mp3"), QStringLiteral("ZELSong"), true);
+        f.fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QString::fromLatin1(c.mode));
+        f.fakes.mci.clear();
         f.fakes.dialogs.messageAnswers.push_back(c.stays ? MsgResult::No : MsgResult::Yes);
-        const std::string name = std::string(c.mode) + (c.ask ? ", asking" : "") + (c.stays ? ", said No" : "") +
-                                 ", " + std::to_string(c.entries) + " entries in \"" + c.file + "\"" +
-                                 (c.folder ? ", option file a folder" : "");
-        if (c.folder) { ASSERT_TRUE(QFile::remove(f.data.optionFile()) && QDir().mkpath(f.data.optionFile())) << name; }
+        SCOPED_TRACE(testing::Message() << c.mode << (c.ask ? ", asking, " : ", ") << c.entries << " entries in \""
+                                        << c.file << "\"" << (c.folder ? ", option file a folder" : ""));
+        if (c.folder) { ASSERT_TRUE(QFile::remove(f.data.optionFile()) && QDir().mkpath(f.data.optionFile())); }
         const QByteArray before = readWholeFile(f.data.optionFile());
-        EXPECT_EQ(f.close(c.saveOption, c.entries, c.file), c.stays) << name;
+        EXPECT_EQ(f.close(c.saveOption, c.entries, c.file), c.stays);
         const auto& messages = f.fakes.dialogs.messages;
-        ASSERT_EQ(messages.size(), int(c.asks) + int(c.folder)) << name;
+        ASSERT_EQ(messages.size(), int(c.asks) + int(c.folder));
         const FakeDialogs::Message first = messages.value(0);
-        EXPECT_EQ(first.text == QStringLiteral("確定要關閉程式?") && first.buttons == MsgButtons::YesNo, c.asks) << name;
-        EXPECT_EQ(first.icon, c.asks ? MsgIcon::Question : c.folder ? MsgIcon::Critical : MsgIcon::None) << name;
-        EXPECT_EQ(f.fakes.mci.commands().contains(QStringLiteral("Close all")), !c.stays) << name;
-        EXPECT_EQ(readWholeFile(f.data.optionFile()) == before, c.stays || c.folder) << name << ": options saved?";
-        EXPECT_EQ(f.savedPlaylists, c.saved ? QStringList{QStringLiteral("/a.ini")} : QStringList{}) << name;
+        EXPECT_EQ(first.text == QStringLiteral("確定要關閉程式?") && first.buttons == MsgButtons::YesNo, c.asks);
+        EXPECT_EQ(first.icon, c.asks ? MsgIcon::Question : c.folder ? MsgIcon::Critical : MsgIcon::None);
+        EXPECT_EQ(f.fakes.mci.commands().contains(QStringLiteral("Close all")), !c.stays);
+        EXPECT_EQ(readWholeFile(f.data.optionFile()) == before, c.stays || c.folder) << "options saved?";
+        EXPECT_EQ(f.savedPlaylists, c.saved ? QStringList{QStringLiteral("/a.ini")} : QStringList{});
     }
 }
 
-TEST(AppLifecycle, UnconnectedHooksAreNamedAndTheirStepsReported) {
-    App f(sampleOptionLines({{1, "#FALSE#"}, {7, "#FALSE#"}}), false);
-    EXPECT_EQ(f.lifecycle.unconnectedHooks().size(), 9) << f.lifecycle.unconnectedHooks().join(u',').toStdString();
-    ASSERT_TRUE(f.lifecycle.Form_Load(QStringLiteral("/music/song.mp3")));
-    f.state.options.optCheck[8] = true;
-    f.lifecycle.Form_Resize();
-    f.close(true);
-    EXPECT_EQ(f.lifecycle.skippedCalls(), (QStringList{"LoadOptions: ChangeDirPath", "LoadOptions: SetBackground",
-                                                       "Form_Load: LoadDirFav", "Form_Load: SongStarted",
-                                                       "Form_Resize: mnuRefresh_Click", "Form_Unload: PLSaveFile"}));
+// Always 39 lines in the same places, each value as it stands: texts as they
+// are, numbers in decimal, Booleans as True/False, a timer's interval whether
+// or not it runs, and a timer that is gone as stopped.
+TEST(StateInspector, ThirtyNineLinesShowTheValuesAsTheyStand) {
+    AppState state;
+    state.PSongLink = QStringLiteral("/music/Blue Sky.mp3");
+    state.TotalPLRep = -1;
+    state.DoTimeAccumulate = true;
+    state.AccLastTime = 45296789.5;
+    IntervalTimer mmTimer, lyricTimer;
+    mmTimer.set(500, true);
+    lyricTimer.set(3250, false);
+    auto gone = std::make_unique<IntervalTimer>();
+    TimerRegistry timers;
+    timers.add(QStringLiteral("MMTimer"), &mmTimer);
+    timers.add(QStringLiteral("LyricTimer"), &lyricTimer);
+    timers.add(QStringLiteral("PlayListTimer"), gone.get());
+    gone->set(1000, true);
+    gone.reset();
+    const QStringList lines = StateInspector::lines(state, timers, 61234);
+    ASSERT_EQ(lines.size(), 39);
+    const struct { int line; const char* text; } cases[] = {
+        {1, "PSongLink = /music/Blue Sky.mp3"}, {12, "LyricTimer = 3250"}, {17, "TotalPLRep = -1"},
+        {20, "MMCentre.Position = 61234"}, {30, "MMTimer = 500"}, {32, "PlayListTimer = 0"},
+        {37, "DoTimeAccumulate = True"}, {38, "AccTimePos = 0"}, {39, "AccLastTime = 45296789.5"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(lines.value(c.line - 1).toStdString(), c.text) << "line " << c.line;
+}
+
+TEST(VersionBox, TheIconCopiesTheBuildTextAndTheTextClosesTheBox) {
+    AppState state;
+    FakeClipboard clipboard;
+    Frm_Version box(state, clipboard, nullptr);
+    box.show();
+    auto* icon = box.findChild<QLabel*>(QStringLiteral("imgIcon"));
+    auto* text = box.findChild<QLabel*>(QStringLiteral("lblVersion"));
+    ASSERT_TRUE(icon && text);
+    QTest::mouseClick(icon, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(clipboard.clears, 1);
+    EXPECT_EQ(clipboard.text(), QStringLiteral("Corvane Audio Player 2004 Quorvel ε Build 3311\r\n"
+                                               "Last Update: 06/06/2004 13:30\r\n"
+                                               "Ram Usage: 5200KB(Maximized), 3072KB(Minimized)"));
+    EXPECT_TRUE(box.isVisible());
+    QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(clipboard.clears, 1) << "closing copies nothing";
 }
 
 }  // namespace
