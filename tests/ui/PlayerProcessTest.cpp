@@ -1,34 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
 
 #include "MediaGen.h"
+#include "app/OptionFile.h"
 #include "support/TempDir.h"
 
 namespace {
-
-// Options a first start would otherwise ask about, so the player goes
-// straight to the song.
-void writeDefaultOptions(const QString& dataFolder, const QString& startFolder) {
-    QByteArray text;
-    const QList<QByteArray> lines = {"#FALSE#", "#FALSE#", "#TRUE#", "#FALSE#", "#FALSE#", "#FALSE#", "#FALSE#",
-                                     "1", "0", "3", "\"" + startFolder.toUtf8() + "\"", "0", "#FALSE#", "#FALSE#"};
-    for (const QByteArray& line : lines) text += line + "\r\n";
-    QDir().mkpath(dataFolder + QStringLiteral("/Lyrics"));
-    QFile file(dataFolder + QStringLiteral("/Option.ini"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
 
 TEST(PlayerProcess, EchoStatusPrintsTheStartAndTheEndOfTheSong) {
     TempDir dir;
     const QString song = dir.path(QStringLiteral("song.wav"));
     ASSERT_TRUE(MediaGen::writeWave(song, MediaGen::Tone{1000, 22050, 1}));
+    // An option file, which a first start would otherwise ask for, so the player goes straight to the song.
     const QString data = dir.makeDir(QStringLiteral("Corvane Player"));
-    writeDefaultOptions(data, dir.path());
+    dir.makeDir(QStringLiteral("Corvane Player/Lyrics"));
+    OptionValues options;
+    options.initDir = dir.path();
+    ASSERT_TRUE(OptionFile::write(data + QStringLiteral("/Option.ini"), options));
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
