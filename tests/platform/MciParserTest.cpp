@@ -24,29 +24,26 @@ const QStringList kWords{
     "ZELSong", "tmpFile", "x", "１２", "é", "\t", "", "-2147483648", "2147483648", "\"\"", "to start", "time format"};
 }  // namespace
 
+// The media layer's own texts (capitalised, the song's alias) and the edges of quoting, spacing and numbers; the
+// engine's tests send the plain forms.
 TEST(MciParser, ReadsTheCommandsThePlayerAndConsoleSend) {
     struct Case { QString text, verb, target; QStringList keys; };  // keys as "key=value", sorted
     const Case cases[] = {
         {R"(Open "/music/a song.mp3" Alias ZELSong)", "open", "/music/a song.mp3", {"alias=ZELSong"}},
-        {"open /music/a.mp3 type MPEGVideo alias x", "open", "/music/a.mp3", {"alias=x", "type=MPEGVideo"}},
-        {"open /music/a.mp3", "open", "/music/a.mp3", {}},
         {R"(open "" alias x)", "open", "", {"alias=x"}},
         {R"(open "/a b.mid" alias "my x" shareable wait)", "open", "/a b.mid", {"alias=my x", "shareable=", "wait="}},
         {"Set ZELSong time format milliseconds", "set", "ZELSong", {"time format=milliseconds"}},
         {"set x TIME   FORMAT ms", "set", "x", {"time format=ms"}},
         {"Set ZELSong speed 2000", "set", "ZELSong", {"speed=2000"}},
-        {"Play ZELSong", "play", "ZELSong", {}},
         {"play x from 1000 to 2000 notify", "play", "x", {"from=1000", "notify=", "to=2000"}},
         {"Play ZELSong from -4000", "play", "ZELSong", {"from=-4000"}},
         {"play x from -2147483648", "play", "x", {"from=-2147483648"}},
         {"Seek ZELSong to 5000", "seek", "ZELSong", {"to=5000"}},
-        {"seek x to start", "seek", "x", {"to start="}},
         {"SEEK x TO END", "seek", "x", {"to end="}},
         {"Status ZELSong mode", "status", "ZELSong", {"mode="}},
         {"status x time format", "status", "x", {"time format="}},
         {"Close all", "close", "all", {}},
         {"  \t close   tmpFile  ", "close", "tmpFile", {}},
-        {"setaudio x volume to 500", "setaudio", "x", {"volume to=500"}},
     };
     for (const Case& c : cases) {
         const MciParseResult r = parser().parse(c.text);

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <limits>
 #include <tuple>
 
@@ -44,27 +43,24 @@ QByteArray frames(int count, bool vbr = false) {
     return out;
 }
 
-// A Xing/Info header frame holding a frame count and a byte count (0: left
-// out), and an encoder name after the table of contents and quality.
-QByteArray xingFrame(quint32 frameCount, quint32 byteCount, const char* encoder = nullptr, const char* id = "Xing") {
-    QByteArray bytes = frame(9);
-    const int at = 4 + 32;  // after the side information of a stereo MPEG-1 frame
-    memcpy(bytes.data() + at, id, 4);
-    qToBigEndian(1u | (byteCount ? 2u : 0u) | 4u | 8u, bytes.data() + at + 4);
-    qToBigEndian(frameCount, bytes.data() + at + 8);
-    if (byteCount) qToBigEndian(byteCount, bytes.data() + at + 12);
-    if (encoder) memcpy(bytes.data() + at + (byteCount ? 16 : 12) + 104, encoder, strlen(encoder));
-    return bytes;
+QByteArray be32(quint32 value) {
+    QByteArray out;
+    MediaGen::putBe32(out, value);
+    return out;
 }
 
-QByteArray vbriFrame(quint32 frameCount, quint32 byteCount) {
-    QByteArray bytes = frame(9);
-    const int at = 4 + 32;
-    memcpy(bytes.data() + at, "VBRI", 4);
-    qToBigEndian<quint16>(1, bytes.data() + at + 4);
-    qToBigEndian(byteCount, bytes.data() + at + 10);
-    qToBigEndian(frameCount, bytes.data() + at + 14);
-    return bytes;
+// A frame carrying a length header after its side information (32 bytes in a stereo MPEG-1 frame).
+QByteArray headerFrame(const QByteArray& header) { return frame(9).replace(4 + 32, header.size(), header); }
+
+// A Xing/Info header holding a frame count and a byte count (0: left out), and an encoder name after the table
+// of contents and quality.
+QByteArray xingFrame(quint32 frameCount, quint32 byteCount, const char* encoder = "", const char* id = "Xing") {
+    const QByteArray counts = be32(frameCount) + (byteCount ? be32(byteCount) : QByteArray());
+    return headerFrame(id + be32(1u | (byteCount ? 2u : 0u) | 4u | 8u) + counts + QByteArray(104, '\0') + encoder);
+}
+
+QByteArray vbriFrame(quint32 frameCount, quint32 byteCount) {  // version 1, no delay, no quality
+    return headerFrame("VBRI" + QByteArray("\0\x01\0\0\0\0", 6) + be32(byteCount) + be32(frameCount));
 }
 
 QByteArray id3v2(int bodyBytes, bool footer = false) {
@@ -171,7 +167,6 @@ TEST(MpegAudioProbe, CountsFramesPastTagsAndHeadersAndRejectsTheRest) {
     struct Case { const char* name; QByteArray bytes; qint64 frames; Source source; qint64 ms; };  // -1: not MPEG
     const Case cases[] = {
         {"plain CBR", audio, 100, scan, 2612},
-        {"ID3v2 and ID3v1", id3v2(1000) + audio + tail, 100, scan, 2612},
         {"two ID3v2 tags, one with footer", id3v2(300, true) + id3v2(50) + vbrAudio, 100, scan, 2612},
         {"APE with header and ID3v1", audio + apeTag(200, true) + tail, 100, scan, 2612},
         {"APE without header", vbrAudio + apeTag(64, false), 100, scan, 2612},
@@ -187,7 +182,6 @@ TEST(MpegAudioProbe, CountsFramesPastTagsAndHeadersAndRejectsTheRest) {
         {"Xing of a cut file: scanned", xingFrame(1000, 400000, "LAME") + vbrAudio, 100, scan, 2612},
         {"Xing without count: scanned", xingFrame(0, 0, "LAME") + vbrAudio, 100, scan, 2612},
         {"VBRI", vbriFrame(100, quint32(vbrAudio.size())) + vbrAudio, 100, Source::VbriHeader, 2612},
-        {"Xing between ID3v2 and ID3v1", id3v2(2000) + xingFrame(100, 0, "LAME") + vbrAudio + tail, 100, xing, 2612},
         {"empty", {}, -1, scan, -1}, {"text", "This is a letter, not a song.\r\n", -1, scan, -1},
         {"a tag and nothing else", id3v2(100), -1, scan, -1}, {"frame past the end", frame(9).left(100), -1, scan, -1},
         {"free-format bit rate", QByteArray("\xFF\xFB\x00\x00", 4) + QByteArray(2000, '\0'), -1, scan, -1},
@@ -201,49 +195,27 @@ TEST(MpegAudioProbe, CountsFramesPastTagsAndHeadersAndRejectsTheRest) {
     }
 }
 
-TEST(MediaProbe, WaveFromTheDataChunkMidiThroughTheTempoMapOrNoLength) {
+TEST(WaveProbe, LengthFromTheDataChunkAndTheFormatOrNoLength) {
     const QByteArray pcm(44100 * 4, '\0');  // one second of 16-bit stereo
     const QByteArray fmt = fmtChunk(1, 2, 44100, 176400, 4, 16), adpcm = fmtChunk(2, 1, 22050, 11155, 512, 4),
                      mp3 = fmtChunk(0x55, 2, 44100, 16000, 1, 0);
-    const QList<MediaGen::MidiSection> changes{{2, 500000}, {2, 1000000}, {4, 250000}};  // 1 s + 2 s + 1 s
-    const QByteArray plain = makeMidi({.sections = changes});
-    const QByteArray rmid = "RIFF" + le32(12 + plain.size()) + "RMIDdata" + le32(plain.size()) + plain;
-    const QByteArray format1 = makeMidi({.format = 1, .sections = changes, .noteTracks = 3});
-    const QByteArray patterns = QByteArray(format1).replace(9, 1, "\x02");  // format 2: no single length
-    // SMPTE timing, 25 frames × 40 ticks = 1000 ticks a second; one event at 3000.
-    const QByteArray smpte = QByteArray("MThd\0\0\0\x06\0\0\0\x01\xE7\x28", 14) +
-                             QByteArray("MTrk\0\0\0\x06\x97\x38\xFF\x2F\x00\x00", 14);
-    // No tempo event: 120 beats a minute; an unknown chunk between tracks.
-    const QByteArray noTempo = QByteArray("MThd\0\0\0\x06\0\x01\0\x02\x01\xE0", 14) +
-                               QByteArray("XTRA\0\0\0\x02zz", 10) + QByteArray("MTrk\0\0\0\x04\x00\xFF\x2F\x00", 12) +
-                               QByteArray("MTrk\0\0\0\x09\x87\x40\x90\x3C\x40\x00\xFF\x2F\x00", 17);
-    const MediaKind wave = MediaKind::Wave, midi = MediaKind::Midi;
-    struct Case { const char* name; MediaKind kind; QByteArray bytes; qint64 ms; };  // ms -1: no length at all
+    struct Case { const char* name; QByteArray bytes; qint64 ms; };  // ms -1: no length at all
     const Case cases[] = {
-        {"WAV by the generator", wave, MediaGen::makeWave({250, 8000, 1}), 250},
-        {"list chunk before fmt, odd-sized", wave, riffWave(chunk("LIST", "abc") + fmt + chunk("data", pcm)), 1000},
-        {"data size left at 0 by a recorder", wave, riffWave(fmt + chunk("data", pcm, 0)), 1000},
-        {"data size of all ones", wave, riffWave(fmt + chunk("data", pcm, 0xFFFFFFFFu)), 1000},
-        {"cut short: what the file holds", wave, riffWave(fmt + chunk("data", pcm)).left(44 + 88200), 500},
-        {"ADPCM + fact", wave, riffWave(adpcm + chunk("fact", le32(22050)) + chunk("data", pcm.left(11155))), 1000},
-        {"compressed without fact: byte rate", wave, riffWave(mp3 + chunk("data", pcm.left(8000))), 500},
-        {"no rate: 0, not a division by zero", wave, riffWave(fmtChunk(1, 2, 0, 0, 0, 16) + chunk("data", "xxxx")), 0},
-        {"empty", wave, {}, -1},
-        {"AVI", wave, QByteArray("RIFF\0\0\0\0AVI LIST", 16), -1},
-        {"no data chunk", wave, riffWave(fmt), -1},
-        {"no format chunk", wave, riffWave(chunk("data", "xx")), -1},
-        {"format chunk too short", wave, riffWave(chunk("fmt ", "short") + chunk("data", "xx")), -1},
-        {"data running past the end before the format", wave, riffWave(chunk("data", "xx", 0xFFFFFFF0u) + fmt), -1},
-        {"MIDI format 0, one tempo", midi, makeMidi({}), 2000},
-        {"format 0, tempo changes", midi, plain, 4000},
-        {"format 1, tempo track ends early", midi, format1, 4000},
-        {"96 ticks a quarter", midi, makeMidi({.ticksPerQuarter = 96, .sections = changes}), 4000},
-        {"inside RIFF RMID", midi, rmid, 4000},
-        {"SMPTE timing", midi, smpte, 3000},
-        {"default tempo, unknown chunk skipped", midi, noTempo, 1000},
-        {"format 2", midi, patterns, -1},
+        {"list chunk before fmt, odd-sized", riffWave(chunk("LIST", "abc") + fmt + chunk("data", pcm)), 1000},
+        {"data size left at 0 by a recorder", riffWave(fmt + chunk("data", pcm, 0)), 1000},
+        {"data size of all ones", riffWave(fmt + chunk("data", pcm, 0xFFFFFFFFu)), 1000},
+        {"cut short: what the file holds", riffWave(fmt + chunk("data", pcm)).left(44 + 88200), 500},
+        {"ADPCM + fact", riffWave(adpcm + chunk("fact", le32(22050)) + chunk("data", pcm.left(11155))), 1000},
+        {"compressed without fact: byte rate", riffWave(mp3 + chunk("data", pcm.left(8000))), 500},
+        {"no rate: 0, not a division by zero", riffWave(fmtChunk(1, 2, 0, 0, 0, 16) + chunk("data", "xxxx")), 0},
+        {"empty", {}, -1},
+        {"AVI", QByteArray("RIFF\0\0\0\0AVI LIST", 16), -1},
+        {"no data chunk", riffWave(fmt), -1},
+        {"no format chunk", riffWave(chunk("data", "xx")), -1},
+        {"format chunk too short", riffWave(chunk("fmt ", "short") + chunk("data", "xx")), -1},
+        {"data running past the end before the format", riffWave(chunk("data", "xx", 0xFFFFFFF0u) + fmt), -1},
     };
-    for (const Case& c : cases) EXPECT_EQ(probedMs(c.bytes, c.kind), c.ms) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(probedMs(c.bytes, MediaKind::Wave), c.ms) << c.name;
 }
 
 TEST(MediaSniffer, ToldApartByTheirFirstBytes) {
@@ -289,27 +261,43 @@ TEST(FileByteSource, ViewsAcrossWindowsMatchTheFile) {
     }
 }
 
-TEST(MidiRetimer, CopyKeepsEveryNoteAtItsTimeUnderOneTempoAndIsMadeOnlyWhenNeeded) {
-    const QList<MediaGen::MidiSection> changes{{3, 500000}, {2, 1000000}, {5, 300000}};
+// A MIDI file's length through its tempo map; a file whose tempo changes, and only such a file, gets a copy
+// under one tempo that GStreamer plays in the true time.
+TEST(MidiProbeAndRetimer, LengthThroughTheTempoMapAndACopyKeepingEveryNoteAtItsTime) {
+    const QList<MediaGen::MidiSection> changes{{2, 500000}, {2, 1000000}, {4, 250000}};  // 1 s + 2 s + 1 s
     const QByteArray format0 = makeMidi({.sections = changes});
-    const QByteArray cut = format0.chopped(9);  // into the last note, and no end-of-track
-    // SMPTE timing, which GStreamer's parser refuses: one note at 0, ending at 3 s.
+    const QByteArray format1 = makeMidi({.format = 1, .ticksPerQuarter = 96, .sections = changes, .noteTracks = 3});
+    // SMPTE timing, which GStreamer's parser refuses: 25 frames × 40 ticks = 1000 ticks a second; one note
+    // from 0 to 3 s.
     const QByteArray smpte = QByteArray("MThd\0\0\0\x06\0\0\0\x01\xE7\x28", 14) +
                              QByteArray("MTrk\0\0\0\x0C\x00\x90\x3C\x40\x97\x38\x3C\x00\x00\xFF\x2F\x00", 20);
-    const QByteArray format1 = makeMidi({.format = 1, .ticksPerQuarter = 96, .sections = changes, .noteTracks = 3});
-    const QList<std::tuple<const char*, QByteArray, bool>> cases{  // name, file, whether it needs a copy
-        {"format 0", format0, true}, {"format 1, 96 ticks", format1, true}, {"track broken off", cut, true},
-        {"SMPTE", smpte, true}, {"one tempo", makeMidi({}), false}, {"not a MIDI file", "not MIDI", false},
-        {"a tempo event that changes nothing", makeMidi({.sections = {{2, 600000}, {2, 600000}}}), false}};
-    for (const auto& [name, original, needsCopy] : cases) {
-        SCOPED_TRACE(name);
-        const std::optional<QByteArray> copy = retime(original);
-        ASSERT_EQ(copy.has_value(), needsCopy);
+    // No tempo event: 120 beats a minute; an unknown chunk between tracks.
+    const QByteArray noTempo = QByteArray("MThd\0\0\0\x06\0\x01\0\x02\x01\xE0", 14) +
+                               QByteArray("XTRA\0\0\0\x02zz", 10) + QByteArray("MTrk\0\0\0\x04\x00\xFF\x2F\x00", 12) +
+                               QByteArray("MTrk\0\0\0\x09\x87\x40\x90\x3C\x40\x00\xFF\x2F\x00", 17);
+    struct Case { const char* name; QByteArray bytes; qint64 ms; bool needsCopy; };  // ms -1: no length at all
+    const Case cases[] = {
+        {"format 0, one tempo", makeMidi({}), 2000, false},
+        {"a tempo event that changes nothing", makeMidi({.sections = {{2, 600000}, {2, 600000}}}), 2400, false},
+        {"format 0, tempo changes", format0, 4000, true},
+        {"format 1 at 96 ticks a quarter, tempo track ends early", format1, 4000, true},
+        {"track broken off in its last note", format0.chopped(9), 3750, true},
+        {"in RIFF RMID", "RIFF" + le32(12 + format0.size()) + "RMIDdata" + le32(format0.size()) + format0, 4000, true},
+        {"SMPTE timing", smpte, 3000, true},
+        {"default tempo, unknown chunk skipped", noTempo, 1000, false},
+        {"format 2: no single length", QByteArray(format1).replace(9, 1, "\x02"), -1, false},
+        {"not a MIDI file", "not MIDI", -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(probedMs(c.bytes, MediaKind::Midi), c.ms);
+        const std::optional<QByteArray> copy = retime(c.bytes);
+        ASSERT_EQ(copy.has_value(), c.needsCopy);
         if (!copy) continue;
         EXPECT_TRUE(copy->endsWith(QByteArray("\xFF\x2F\x00", 3))) << "the copy's tracks end properly";
-        EXPECT_NEAR(probedMs(*copy, MediaKind::Midi), probedMs(original, MediaKind::Midi), 1);
+        EXPECT_NEAR(probedMs(*copy, MediaKind::Midi), c.ms, 1);
         const auto [notes, tempos] = notesAndTempos(*copy);
-        const QList<double> before = notesAndTempos(original).first;
+        const QList<double> before = notesAndTempos(c.bytes).first;
         EXPECT_EQ(tempos, 1);
         ASSERT_TRUE(!notes.isEmpty() && notes.size() == before.size()) << notes.size() << "/" << before.size();
         for (qsizetype i = 0; i < notes.size(); ++i) EXPECT_NEAR(notes[i], before[i], 0.5) << "note " << i;
@@ -331,14 +319,4 @@ TEST(MediaProbeFuzz, ProbesTakeAnyBytes) {
             SCOPED_TRACE(testing::Message() << "seed " << n << ", mutation " << i);
             probeEverything(i ? mutate(seeds[n], random) : seeds[n]);
         }
-    for (int i = 0; i < 2000; ++i) {
-        SCOPED_TRACE(testing::Message() << "noise " << i);
-        QByteArray noise(random.bounded(4096), '\0');
-        for (char& c : noise) c = static_cast<char>(random.bounded(256));
-        // Plant a signature now and then, so the probes get past their first check.
-        static const QByteArray heads[] = {"RIFF\x10\0\0\0WAVE", "MThd\0\0\0\x06", "ID3\x03\0\0", "\xFF\xFB\x90\x64"};
-        const QByteArray& head = heads[random.bounded(4)];
-        if (random.bounded(2) && noise.size() > head.size()) noise.replace(0, head.size(), head);
-        probeEverything(noise);
-    }
 }

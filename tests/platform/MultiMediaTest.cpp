@@ -1,5 +1,5 @@
 // The media layer: the exact command texts and reply sizes it sends, on the
-// recording fake. The engine's parser tests read these same texts.
+// recording fake. The engine's parser and real-engine tests read these texts.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -30,24 +30,17 @@ protected:
 
 }  // namespace
 
-TEST_F(MultiMediaFake, OpenClosesOpensAndSetsMilliseconds) {
-    fake.answer("Open \"/music/my song.mp3\" Alias ZELSong", QString(), 275);
-    EXPECT_EQ(mm.MMOpen("/music/my song.mp3", "ZELSong", true), 275);
-    EXPECT_EQ(sent(), Sent({{"Close ZELSong", 0}, {"Open \"/music/my song.mp3\" Alias ZELSong", 0},
-                            {"Set ZELSong time format milliseconds", 0}}));
-    EXPECT_EQ(mm.MMOpen("/b.wav", "other", false), 0);
-    EXPECT_EQ(mm.MMDefaultAlias(), "ZELSong") << "set by the first open; only make-default changes it";
-}
-
+// Without a song every call answers 0; mode and position still ask, with an empty alias. An open that does not
+// make its alias the default leaves the calls without a song; the playback tests check the song's own open.
 TEST_F(MultiMediaFake, EachCallSendsItsTextForTheSongAndBeforeASongOnlyModePositionAndCloseAll) {
-    // Without a song every call answers 0; mode and position still ask, with an empty alias.
+    const Sent openOther{
+        {"Close other", 0}, {"Open \"/b.wav\" Alias other", 0}, {"Set other time format milliseconds", 0}};
     struct Case { std::function<qint64()> call; Sent withoutSong, withSong; };
     const Case cases[] = {
-        {[&] { return mm.MMOpen("/a.mp3", "", true); }, {}, {}},
         {[&] { return mm.MMOpen("/a.mp3", "   ", true); }, {}, {}},
+        {[&] { return mm.MMOpen("/b.wav", "other", false); }, openOther, openOther},
         {[&] { return mm.MMPlay(none, -1); }, {}, {{"Play ZELSong", 0}}},
         {[&] { return mm.MMPlay("  ", 0); }, {}, {{"Play ZELSong from 0", 0}}},
-        {[&] { return mm.MMPlay(none, -4000); }, {}, {{"Play ZELSong from -4000", 0}}},
         {[&] { return mm.MMPlay("tmpFile", 12); }, {{"Play tmpFile from 12", 0}}, {{"Play tmpFile from 12", 0}}},
         {[&] { return mm.MMSeek(none, 5000); }, {}, {{"Seek ZELSong to 5000", 0}, {"Pause ZELSong", 0}}},
         {[&] { return mm.MMSeek("x", 7); }, {{"Seek x to 7", 0}}, {{"Seek x to 7", 0}, {"Pause ZELSong", 0}}},
@@ -55,7 +48,6 @@ TEST_F(MultiMediaFake, EachCallSendsItsTextForTheSongAndBeforeASongOnlyModePosit
         {[&] { return mm.MMStop(none); }, {}, {{"Stop ZELSong", 0}}},
         {[&] { return mm.MMClose(none, false); }, {}, {{"Close ZELSong", 0}}},
         {[&] { return mm.MMClose(none, true); }, {{"Close all", 0}}, {{"Close all", 0}}},
-        {[&] { return mm.MMClose("ignored", true); }, {{"Close all", 0}}, {{"Close all", 0}}},
         {[&] { return mm.MMSetSpeed(none, 2000); }, {}, {{"Set ZELSong speed 2000", 0}}},
         {[&] { return mm.MMGetSpeed(none); }, {}, {{"Status ZELSong speed", 255}}},
         {[&] { return mm.MMGetFileLength(none, QString()); }, {}, {{"Status ZELSong length", 15}}},
@@ -90,13 +82,10 @@ TEST_F(MultiMediaFake, RepliesBecomeModesAndNumbersRoundedHalfToEven) {
     openSong();
     struct Case { const char* reply; quint8 mode; qint32 position; qint16 speed; };  // mode from the first two letters
     const Case cases[] = {
-        {"playing", 1, 0, 0},       {"stopped", 2, 0, 0},       {"paused", 3, 0, 0},    {"seeking", 0, 0, 0},
-        {"not ready", 0, 0, 0},     {"open", 0, 0, 0},          {"pl", 1, 0, 0},        {"p", 0, 0, 0},
-        {"", 0, 0, 0},              {"1234", 0, 1234, 1234},    {"  987", 0, 987, 987}, {"12.5", 0, 12, 12},
-        {"13.5", 0, 14, 14},        {"-5", 0, -5, -5},          {"42ms", 0, 42, 42},    {"40000", 0, 40000, 0},
-        {"2147483647", 0, 2147483647, 0}, {"2147483648", 0, 0, 0},  // past 32 bits reads as a failed reply
-        // The position's 15-character buffer keeps 14 characters; speed reads all of it.
-        {"123456789012345", 0, 0, 0}, {"12345678901234567", 0, 0, 0}, {"0000000000001999", 0, 19, 1999},
+        {"playing", 1, 0, 0}, {"stopped", 2, 0, 0}, {"paused", 3, 0, 0},  {"not ready", 0, 0, 0}, {"pl", 1, 0, 0},
+        {"p", 0, 0, 0},       {"", 0, 0, 0},        {"42ms", 0, 42, 42}, {"12.5", 0, 12, 12},    {"13.5", 0, 14, 14},
+        {"-5", 0, -5, -5},    {"40000", 0, 40000, 0}, {"2147483647", 0, 2147483647, 0},
+        {"2147483648", 0, 0, 0},  // past 32 bits reads as a failed reply
     };
     for (const Case& c : cases) {
         for (const char* item : {"mode", "position", "speed"})
@@ -108,8 +97,6 @@ TEST_F(MultiMediaFake, RepliesBecomeModesAndNumbersRoundedHalfToEven) {
     fake.answer("status x position", "5000");
     fake.answer("status x mode", "playing");
     EXPECT_EQ(mm.MMSendCommand("status x position", 255), 5000) << "the command's leading number";
-    EXPECT_EQ(mm.MMSendCommand("status x position", 0), 0) << "no reply asked for";
-    EXPECT_EQ(mm.MMSendCommand("status x position", 3), 50) << "a 3-character buffer";
     EXPECT_EQ(mm.MMSendCommand("status x mode", 255), 0);
 }
 
