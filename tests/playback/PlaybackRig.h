@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFile>
 #include <QString>
 
 #include <vector>
@@ -61,24 +60,17 @@ struct PlaybackRig {
     TransportController transport{context, player};
     TempDir dir;
 
-    // A song file of `sizeBytes` whose length the engine reports as `lengthMs`; started, its commands forgotten.
-    QString startSong(const QString& name, qint64 sizeBytes, qint32 lengthMs) {
-        const QString path = dir.writeFile(name, QByteArray());
-        QFile(path).resize(sizeBytes);  // sparse: a huge song costs no disk
+    // "Blue Sky", started and playing, its commands forgotten; at 60 s a unit of the time line is 30 ms.
+    QString startPlaying(qint32 lengthMs = 60000) {
+        const QString path = dir.writeFile(QStringLiteral("Blue Sky.wav"), "0123456789");
         fakes.mci.answer(QStringLiteral("Status ZELSong length"), QString::number(lengthMs));
         player.SongStarted(path);
         fakes.mci.clear();
-        return path;
-    }
-    // "Blue Sky", playing; at 60 s a unit of the time line is 30 ms.
-    QString startPlaying(qint32 lengthMs = 60000) {
-        const QString path = startSong(QStringLiteral("Blue Sky.wav"), 10, lengthMs);
         setMode(QStringLiteral("playing"));
         return path;
     }
     void setMode(const QString& word) { fakes.mci.answer(QStringLiteral("Status ZELSong mode"), word); }
     void setPosition(qint32 ms) { fakes.mci.answer(QStringLiteral("Status ZELSong position"), QString::number(ms)); }
-    void setSpeed(int speed) { fakes.mci.answer(QStringLiteral("Status ZELSong speed"), QString::number(speed)); }
     // Commands sent, without the status queries, joined by " | ".
     QString actions() const {
         QStringList list;
