@@ -18,8 +18,7 @@ struct RecordingSongStarter final : SongStarter {
     QStringList started;
 };
 
-// What the playlist runs on in tests: a fresh data folder (the previous one comes back afterwards), a folder for
-// song files, scripted dialogs and clock, a media engine that records commands, a status line that keeps every text.
+// A fresh data folder (the previous one comes back afterwards), a folder for song files and fakes for every service.
 struct PlaylistWorld {
     PlaylistWorld() : previousDataDir(qgetenv("CORVANE_DATA_DIR")), media(fakes.mci) {
         QDir().mkpath(dataDir.path(QStringLiteral("Lyrics")));
@@ -39,7 +38,6 @@ struct PlaylistWorld {
         state.WindowMode = static_cast<quint8>(mode);
         state.lblPLItemNo = mode == 1 ? 27 : 15;
         state.ShiftConst[1] = mode == 1 ? 375 : 1695;
-        state.lblPLpage = 0;
     }
 
     QByteArray previousDataDir;

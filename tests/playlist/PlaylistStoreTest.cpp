@@ -1,52 +1,75 @@
 #include <QFile>
+#include <QHash>
 
 #include "PlaylistFixture.h"
 #include "common/CodePage.h"
 #include "common/DataFolder.h"
-#include "playlist/PlaylistFile.h"
 
 namespace {
 
-TEST(PlaylistFileTest, ParsesOneEntryPerNonBlankLine) {
-    const struct { const char* name; QString text; QStringList expected; } cases[] = {
-        {"crlf, lone cr, lone lf", "/a.mp3\r\n/b.mp3\r/c.mp3\n", {"/a.mp3", "/b.mp3", "/c.mp3"}},
-        {"blank and space lines", "\r\n   \r\n/a.mp3\r\n\r\n  \n/b.mp3", {"/a.mp3", "/b.mp3"}},
-        {"spaces trimmed, tabs kept", "   /x y/a b.mp3   \r\n\t/a.mp3", {"/x y/a b.mp3", "\t/a.mp3"}},
-        {"duplicates kept", "/a.mp3\r\n/a.mp3\r\n", {"/a.mp3", "/a.mp3"}},
-        {"empty", "", {}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(PlaylistFile::parse(c.text), c.expected) << c.name;
-}
-
+// The engine measures the files in `lengths` for the length test; any other file cannot be opened and measures 0.
 class PlaylistStoreTest : public PlaylistFixture {
 protected:
+    PlaylistStoreTest() {
+        fakes.mci.onCommand = [this](const QString& command, MciReply& reply) {
+            if (command.startsWith(QStringLiteral("Open \""))) opened = command.section(u'"', 1, 1);
+            if (command == QStringLiteral("Status tmpFile length")) {
+                reply.text = lengths.contains(opened) ? QString::number(lengths.value(opened)) : QString();
+                ++measured;
+            }
+        };
+    }
     PlaylistStore& store() { return playlist.store(); }
-    QString nameLabel() { return playlist.labels().nameCaption(); }
+    SongLengthTest& test() { return playlist.lengthTest(); }
     bool statusSaid(const QString& text, const QString& path) {
         return status.history.contains(text + " (" + path + ") [13:30:00]");
     }
+
+    QHash<QString, qint32> lengths;
+    QString opened;
+    int measured = 0;
 };
 
 // Loading replaces and names the playlist, inserting appends under the old name, a missing file changes nothing.
-TEST_F(PlaylistStoreTest, LoadReplacesInsertAppendsAndAMissingFileChangesNothing) {
+// A line trimmed of spaces (tabs stay) is an entry unless blank; CR, LF and CRLF end lines. Whatever else a file
+// holds, it loads: the list cuts a line to what it can show, and entries past the largest playlist are counted.
+TEST_F(PlaylistStoreTest, LoadReplacesOrInsertsAnyFileAndAMissingFileChangesNothing) {
     addEntries({"/old.mp3"});
-    QString path = "  " + songs.writeFile("list.ini", "\r\n  /a.mp3  \r\n   \r\n/b c.mp3\n") + u' ';
+    QString path = "  " + songs.writeFile("list.ini", "\r\n  /a.mp3  \r\n   \r\n/b c.mp3\r\t/t.mp3\n") + u' ';
     ASSERT_TRUE(store().PLLoadFile(path, false));
     EXPECT_EQ(path, songs.path("list.ini")) << "the caller's path is trimmed";
-    EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b c.mp3"}));
+    EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b c.mp3", "\t/t.mp3"}));
     EXPECT_TRUE(state.UPlayList == path && statusSaid("PlayList 載入成功", path));
-    EXPECT_EQ(nameLabel(), "PlayList 名稱: list.ini  [＞0:00.00]");
-    EXPECT_TRUE(playlist.lengthTest().isRunning() && state.ChkSongLenEND == 1) << "every entry is measured";
+    EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: list.ini  [＞0:00.00]");
+    EXPECT_TRUE(playlist.lengthTest().isRunning() && state.ChkSongLenEND == 2) << "every entry is measured";
     const QString extra = songs.writeFile("extra.ini", "/x.mp3\r\n");
     ASSERT_TRUE(store().PLLoadFile(extra, true) && store().PLLoadFile(extra, true));
-    EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b c.mp3", "/x.mp3", "/x.mp3"}));
+    EXPECT_EQ(entryPaths().mid(3), (QStringList{"/x.mp3", "/x.mp3"})) << "appended, duplicates kept";
     EXPECT_TRUE(state.UPlayList == path && statusSaid("PlayList 插入成功", extra)) << "inserting keeps the name";
     for (const QString& missing : {songs.path("none.ini"), QString(), songs.path()}) {
         fakes.dialogs.messages.clear();
         EXPECT_FALSE(store().PLLoadFile(missing, false));
         EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 載入失敗!檔案不存在!(" + missing + u')'});
-        EXPECT_TRUE(entryPaths().size() == 4 && state.UPlayList == path) << missing.toStdString();
+        EXPECT_TRUE(entryPaths().size() == 5 && state.UPlayList == path) << missing.toStdString();
     }
+    QByteArray random(64 * 1024, '\0'), big;
+    quint32 seed = 12345;
+    for (char& b : random) b = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+    for (int i = 0; i < PlaylistEntries::kMaxEntries + 3; ++i) big += "/s" + QByteArray::number(i) + ".mp3\r\n";
+    const struct { const char* name; QByteArray bytes; } files[] = {{"random", random},
+        {"a 10 MB line", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"}, {"over the largest playlist", big}};
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        fakes.dialogs.messages.clear();
+        ASSERT_TRUE(store().PLLoadFile(songs.writeFile(f.name, f.bytes), false));
+        EXPECT_TRUE(playlist.entries().count() >= 1 && playlist.entries().count() <= PlaylistEntries::kMaxEntries);
+        const PlaylistLinesModel& lines = playlist.display().lines();
+        EXPECT_EQ(lines.count(), playlist.entries().count());
+        EXPECT_LE(lines.data(lines.index(0), Qt::DisplayRole).toString().size(), lines.kMaxShownChars + 1);
+    }
+    EXPECT_EQ(playlist.entries().count(), PlaylistEntries::kMaxEntries);
+    EXPECT_TRUE(fakes.dialogs.messages.size() == 1 && fakes.dialogs.messageTexts()[0].contains(" 3 首歌曲沒有被載入"))
+        << "the entries left out are counted";
 }
 
 // A path the code page cannot hold turns the whole file into UTF-8 with a BOM, so no character is lost.
@@ -66,31 +89,14 @@ TEST_F(PlaylistStoreTest, SaveThenLoadGivesTheSamePathsUnmeasured) {
         EXPECT_TRUE(state.UPlayList == file && statusSaid("PlayList 儲存成功", file));
         playlist.entries().clear();
         ASSERT_TRUE(store().PLLoadFile(file, false));
-        EXPECT_EQ(entryPaths(), c.paths);
-        EXPECT_EQ(playlist.entries().PLCountLength(0, int(c.paths.size()) - 1), 0) << "lengths are not stored";
+        EXPECT_TRUE(entryPaths() == c.paths && playlist.entries().PLCountLength(0, 9999) == 0) << "lengths not stored";
     }
 }
 
-TEST_F(PlaylistStoreTest, FailedSaveKeepsTheFileAndTheName) {
-    const QString existing = songs.writeFile("list.ini", "/old.mp3\r\n");
-    const struct { const char* name; QStringList entries; QString file; } cases[] = {
-        {"empty playlist", {}, existing}, {"no such folder", {"/a.mp3"}, songs.path("no/such/list.ini")}};
-    state.UPlayList = "/other.ini";
-    for (const auto& c : cases) {
-        playlist.entries().clear();
-        addEntries(c.entries);
-        fakes.dialogs.messages.clear();
-        EXPECT_FALSE(store().PLSaveFile(c.file)) << c.name;
-        EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 儲存失敗!(" + c.file + ")\r\n可能是PlayList內沒有歌曲."});
-        EXPECT_EQ(state.UPlayList, "/other.ini") << c.name;
-    }
-    EXPECT_EQ(readWholeFile(existing), "/old.mp3\r\n") << "the empty save leaves the file";
-    EXPECT_TRUE(readWholeFile(DataFolder::backupFile(1)) == "/old.mp3\r\n" && state.PLBackUpNo == 2) << "backed up";
-}
-
-// Each slot holds the file as it was before the save that used it; the sixth save uses slot 1 again. A save
-// onto the slot next in turn cannot back itself up, but goes on.
-TEST_F(PlaylistStoreTest, SixSavesRotateThroughTheFiveSlots) {
+// Every save first backs up the file it replaces: each slot holds the file as it was before the save that used
+// it, and the sixth save uses slot 1 again. A save onto the slot next in turn cannot back itself up, but goes on.
+// A failed save keeps the old file and the playlist's name.
+TEST_F(PlaylistStoreTest, SavesBackUpTheOldFileAndAFailedSaveKeepsIt) {
     const QString file = songs.writeFile("list.ini", "/save0.mp3\r\n");
     for (int save = 1; save <= 6; ++save) {
         playlist.entries().clear();
@@ -106,33 +112,20 @@ TEST_F(PlaylistStoreTest, SixSavesRotateThroughTheFiveSlots) {
     ASSERT_TRUE(store().PLSaveFile(slot2));
     EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"不能備份檔案,因要儲存的PlayList名稱和將要備份的檔案名一樣!"});
     EXPECT_TRUE(state.PLBackUpNo == 2 && readWholeFile(slot2) == "/save6.mp3\r\n" && state.UPlayList == slot2);
-}
-
-// Whatever a playlist file holds, it loads, and both views show it.
-TEST_F(PlaylistStoreTest, OddFilesLoadAndShowInBothViews) {
-    QByteArray random(64 * 1024, '\0'), big;
-    quint32 seed = 12345;
-    for (char& b : random) b = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
-    for (int i = 0; i < PlaylistEntries::kMaxEntries + 3; ++i) big += "/s" + QByteArray::number(i) + ".mp3\r\n";
-    const struct { const char* name; QByteArray bytes; } files[] = {{"random", random},
-        {"a 10 MB line", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"}, {"nul", QByteArray(64 * 1024, '\0')},
-        {"over the largest playlist", big}};
-    for (const auto& f : files) {
-        SCOPED_TRACE(f.name);
+    const QString old = songs.writeFile("old.ini", "/old.mp3\r\n");
+    const struct { const char* name; QStringList entries; QString file; } failures[] = {
+        {"empty playlist", {}, old}, {"no such folder", {"/a.mp3"}, songs.path("no/such/list.ini")}};
+    state.UPlayList = "/other.ini";
+    for (const auto& c : failures) {
+        playlist.entries().clear();
+        addEntries(c.entries);
         fakes.dialogs.messages.clear();
-        ASSERT_TRUE(store().PLLoadFile(songs.writeFile(f.name, f.bytes), false));
-        EXPECT_TRUE(playlist.entries().count() >= 1 && playlist.entries().count() <= PlaylistEntries::kMaxEntries);
-        const PlaylistLinesModel& lines = playlist.display().lines();
-        EXPECT_EQ(lines.count(), playlist.entries().count());
-        EXPECT_LE(lines.data(lines.index(0), Qt::DisplayRole).toString().size(), lines.kMaxShownChars + 1);
-        enterPageView(2);
-        refresh();
-        EXPECT_FALSE(playlist.display().pageText().isEmpty());
-        state.WindowMode = 0;
+        EXPECT_FALSE(store().PLSaveFile(c.file)) << c.name;
+        EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 儲存失敗!(" + c.file + ")\r\n可能是PlayList內沒有歌曲."});
+        EXPECT_EQ(state.UPlayList, "/other.ini") << c.name;
     }
-    EXPECT_EQ(playlist.entries().count(), PlaylistEntries::kMaxEntries);
-    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
-    EXPECT_TRUE(fakes.dialogs.messages[0].text.contains(" 3 首歌曲沒有被載入")) << "the entries left out are counted";
+    EXPECT_EQ(readWholeFile(old), "/old.mp3\r\n") << "the empty save leaves the file";
+    EXPECT_TRUE(readWholeFile(slot2) == "/old.mp3\r\n" && state.PLBackUpNo == 3) << "backed up first";
 }
 
 // Rename never overwrites another file; delete asks first and keeps the entries as an unnamed playlist.
@@ -147,7 +140,7 @@ TEST_F(PlaylistStoreTest, RenameAndDeleteWorkOnTheOpenFileOnly) {
     fakes.dialogs.inputAnswers = {"taken.ini", "  new.m3u  "};
     store().renameOpenPlaylist();
     EXPECT_TRUE(state.UPlayList == songs.path("old.ini") && readWholeFile(songs.path("taken.ini")) == "/t.mp3\r\n");
-    EXPECT_EQ(status.status(), "PlayList 名稱修改失敗 [taken.ini]");
+    EXPECT_EQ(status.status(), "PlayList 名稱修改失敗 [taken.ini]") << "a taken name";
     store().renameOpenPlaylist();
     const QString file = songs.path("new.m3u");
     EXPECT_TRUE(state.UPlayList == file && QFile::exists(file) && !QFile::exists(songs.path("old.ini")));
@@ -158,8 +151,87 @@ TEST_F(PlaylistStoreTest, RenameAndDeleteWorkOnTheOpenFileOnly) {
     store().deleteOpenPlaylist();
     EXPECT_EQ(fakes.dialogs.messageTexts().value(1), "是否要刪除 new.m3u ?\r\n" + file);
     EXPECT_TRUE(!QFile::exists(file) && state.UPlayList.isEmpty());
-    EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b.mp3"}));
-    EXPECT_EQ(nameLabel(), "PlayList 名稱: 未命名");
+    EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b.mp3"})) << "the entries stay";
+    EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: 未命名");
+}
+
+// Saving asks for a name only while the playlist has none; the file boxes start in the data folder. A new playlist
+// is unnamed and starts with the browser's mp3 and wav files, which can also join it; only the newcomers are measured.
+TEST_F(PlaylistStoreTest, FileAndNewPlaylistCommands) {
+    addEntries({"/a.mp3"});
+    const QString target = songs.path("chosen.ini");
+    fakes.dialogs.saveAnswers = {target};
+    playlist.commands().mnuPLEvents(3);
+    EXPECT_EQ(fakes.dialogs.saveRequests.value(0).initialFolder, DataFolder::displayName());
+    EXPECT_TRUE(readWholeFile(target) == "/a.mp3\r\n" && state.UPlayList == target);
+    addEntries({"/b.mp3"});
+    playlist.commands().mnuPLEvents(3);
+    EXPECT_TRUE(fakes.dialogs.saveRequests.size() == 1 && readWholeFile(target) == "/a.mp3\r\n/b.mp3\r\n") << "named";
+    playlist.commands().mnuPLEvents(4);
+    EXPECT_TRUE(fakes.dialogs.saveRequests.size() == 2 && state.UPlayList == target) << "save as asks; cancelled";
+    playlist.commands().mnuPLEvents(1);
+    playlist.entries().clear();
+    playlist.commands().mnuPLEvents(0);
+    EXPECT_TRUE(state.UPlayList == DataFolder::defaultPlaylist() && entryPaths().size() == 2) << "the default list";
+    fakes.dialogs.openAnswers = {{}, {songs.writeFile("x.m3u", "/x.mp3\r\n")}};
+    playlist.commands().mnuPLEvents(2);  // cancelled: nothing changes
+    playlist.commands().mnuPLEvents(5);
+    EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b.mp3", "/x.mp3"}));
+    QStringList folder = {"/f/a.MP3", "/f/b.wav", "/f/c.txt", "/f/d.mp3.bak"};
+    playlist.hooks().browserFiles = [&] { return folder; };
+    playlist.commands().mnuOpenNewPL(1);
+    EXPECT_TRUE(entryPaths() == (QStringList{"/f/a.MP3", "/f/b.wav"}) && state.UPlayList.isEmpty()) << "replaced";
+    EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: 未命名  [＞0:00.00]");
+    playlist.commands().cmdAddItem1();
+    EXPECT_EQ(entryPaths(), (QStringList{"/f/a.MP3", "/f/b.wav", "/f/a.MP3", "/f/b.wav"}));
+    EXPECT_EQ(playlist.display().lines().line(2), "3. a [檔案不存在]");
+    EXPECT_TRUE(state.ChkSongLen == 2 && state.ChkSongLenEND == 3) << state.ChkSongLen << "%" << state.ChkSongLenEND;
+}
+
+// s4 cannot be opened (it is the song loaded for play) and takes that song's length. A test takes one tick per
+// measured entry and a closing one. The page view measures the page it shows; the stop menu or an emptied
+// playlist ends a test, and an empty playlist starts none.
+TEST_F(PlaylistStoreTest, LengthTestsMeasureTheirEntriesUntilStoppedOrEmptied) {
+    const QStringList files = makeSongs(4);
+    lengths = {{files[0], 6000}, {files[1], 61234}, {files[2], 8000}};
+    state.PSongLenL = 4321;
+    const struct { const char* name; int menu; QList<int> unmeasured; int ticks; QList<qint32> lengthsMs; } cases[] = {
+        {"quick over a measured list", 1, {}, 1, {1000, 1000, 1000, 1000}},
+        {"quick", 1, {1, 3}, 3, {1000, 61234, 1000, 4321}},
+        {"complete", 2, {1, 3}, 5, {6000, 61234, 8000, 4321}},
+    };
+    for (const auto& c : cases) {
+        playlist.entries().clear();
+        addEntries(files, 1000);
+        for (int i : c.unmeasured) playlist.entries().setLength(i, 0);
+        measured = 0;
+        playlist.commands().mnuRefresh(c.menu);
+        int ticks = 0;
+        for (; test().isRunning() && ticks < 100; ++ticks) test().tick();
+        EXPECT_TRUE(ticks == c.ticks && measured == c.ticks - 1 && status.status() == "已經完成歌曲長度測試.")
+            << c.name << ": " << ticks << " ticks";
+        for (int i = 0; i < files.size(); ++i) EXPECT_EQ(playlist.entries().lengthMs(i), c.lengthsMs[i]) << c.name << i;
+    }
+    EXPECT_EQ(playlist.display().lines().line(1), "2. s2 [1:01.23]") << "the list shows the new lengths";
+    playlist.entries().clear();
+    playlist.commands().mnuRefresh(2);
+    EXPECT_FALSE(test().isRunning()) << "an empty playlist starts no test";
+    addEntries(makeSongs(20));
+    enterPageView(2);
+    state.lblPLpage = 1;
+    measured = 0;
+    playlist.commands().mnuRefresh(2);
+    EXPECT_TRUE(state.ChkSongLen == 15 && state.ChkSongLenEND == 19) << state.ChkSongLen << "%" << state.ChkSongLenEND;
+    test().tick();
+    playlist.commands().mnuRefresh(3);
+    test().tick();
+    EXPECT_TRUE(!test().isRunning() && measured == 1 && status.status() == "已經全部完成歌曲長度測試!")
+        << "a stopped test measures nothing more";
+    playlist.commands().mnuRefresh(2);
+    test().tick();
+    playlist.entries().clear();
+    test().tick();
+    EXPECT_TRUE(!test().isRunning() && status.status() == "已經完成歌曲長度測試.");
 }
 
 }  // namespace
