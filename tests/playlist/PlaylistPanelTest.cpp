@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QtCore/qtestsupport_core.h>
@@ -23,12 +24,20 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton b
 }
 
 // The panel on a canvas the size of the full-mode window, six songs in its list, driven by real mouse events: a
-// drag in the list and a Ctrl+right press on the page label reach the playlist.
-TEST_F(PlaylistPanelTest, ListDragAndPageLabelPressReachThePlaylist) {
+// drag in the list and a Ctrl+right press on the page label reach the playlist, as do the menu's entries.
+TEST_F(PlaylistPanelTest, ListDragPageLabelPressAndMenuReachThePlaylist) {
     QWidget canvas;
     canvas.resize(Twips::toPx(QSize(12000, 8385)));
     auto* panel = new PlaylistPanel(&canvas, state, fakes.services, status, media, starter);
     canvas.show();
+    QMenu menu;
+    panel->fillMenu(&menu);
+    const auto action = [&](const char* name) { return menu.findChild<QAction*>(QString::fromLatin1(name)); };
+    ASSERT_TRUE(action("mnuPLSequence_1") && action("mnuRefresh_3"));
+    action("mnuPLSequence_1")->trigger();
+    EXPECT_EQ(state.PlayNextNo, 1);
+    action("mnuRefresh_3")->trigger();
+    EXPECT_EQ(status.status(), QStringLiteral("已經全部完成歌曲長度測試!"));
     Playlist& playlist = panel->playlist();
     const QStringList s = makeSongs(6);
     for (const QString& path : s) playlist.entries().append(path);
