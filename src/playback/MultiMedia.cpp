@@ -31,6 +31,13 @@ QString MultiMedia::send(const QString& command, int replySize) {
     return reply.code == 0 ? reply.text : QString();
 }
 
+std::optional<QString> MultiMedia::sendToDevice(const QString& verb, const QString& alias, const QString& rest,
+                                                int replySize) {
+    const QString target = resolve(alias);
+    if (target.trimmed().isEmpty()) return std::nullopt;
+    return send(verb + target + rest, replySize);
+}
+
 qint16 MultiMedia::MMOpen(const QString& path, const QString& alias, bool makeDefault) {
     if (alias.trimmed().isEmpty()) return 0;
     MMClose(alias, false);
@@ -43,58 +50,42 @@ qint16 MultiMedia::MMOpen(const QString& path, const QString& alias, bool makeDe
 }
 
 qint16 MultiMedia::MMPlay(const QString& alias, qint32 position) {
-    const QString target = resolve(alias);
-    if (target.trimmed().isEmpty()) return 0;
-    if (position == -1)
-        send(QStringLiteral("Play ") + target, 0);
-    else
-        send(QStringLiteral("Play ") + target + QStringLiteral(" from ") + QString::number(position), 0);
+    const QString from = position == -1 ? QString() : QStringLiteral(" from ") + QString::number(position);
+    sendToDevice(QStringLiteral("Play "), alias, from);
     return 0;
 }
 
 qint16 MultiMedia::MMPause(const QString& alias) {
-    const QString target = resolve(alias);
-    if (target.trimmed().isEmpty()) return 0;
-    send(QStringLiteral("Pause ") + target, 0);
+    sendToDevice(QStringLiteral("Pause "), alias);
     return 0;
 }
 
 qint16 MultiMedia::MMSeek(const QString& alias, qint32 position) {
-    const QString target = resolve(alias);
-    if (target.trimmed().isEmpty()) return 0;
-    send(QStringLiteral("Seek ") + target + QStringLiteral(" to ") + QString::number(position), 0);
-    MMPause(QString());
+    if (sendToDevice(QStringLiteral("Seek "), alias, QStringLiteral(" to ") + QString::number(position)))
+        MMPause(QString());
     return 0;
 }
 
 qint16 MultiMedia::MMStop(const QString& alias) {
-    const QString target = resolve(alias);
-    if (target.trimmed().isEmpty()) return 0;
-    send(QStringLiteral("Stop ") + target, 0);
+    sendToDevice(QStringLiteral("Stop "), alias);
     return 0;
 }
 
 qint16 MultiMedia::MMClose(const QString& alias, bool closeAll) {
-    if (closeAll) {
+    if (closeAll)
         send(QStringLiteral("Close all"), 0);
-        return 0;
-    }
-    const QString target = resolve(alias);
-    if (target.trimmed().isEmpty()) return 0;
-    send(QStringLiteral("Close ") + target, 0);
+    else
+        sendToDevice(QStringLiteral("Close "), alias);
     return 0;
 }
 
 qint16 MultiMedia::MMGetSpeed(const QString& alias) {
-    const QString target = resolve(alias);
-    if (target.trimmed().isEmpty()) return 0;
-    return replyToInt16(send(QStringLiteral("Status ") + target + QStringLiteral(" speed"), kTextReply));
+    return replyToInt16(sendToDevice(QStringLiteral("Status "), alias, QStringLiteral(" speed"), kTextReply)
+                            .value_or(QString()));
 }
 
 qint16 MultiMedia::MMSetSpeed(const QString& alias, qint32 speed) {
-    const QString target = resolve(alias);
-    if (target.trimmed().isEmpty()) return 0;
-    send(QStringLiteral("Set ") + target + QStringLiteral(" speed ") + QString::number(speed), 0);
+    sendToDevice(QStringLiteral("Set "), alias, QStringLiteral(" speed ") + QString::number(speed));
     return 0;
 }
 
@@ -106,9 +97,8 @@ qint32 MultiMedia::MMGetFileLength(const QString& alias, const QString& path) {
         send(QStringLiteral("Close ") + kTmpAlias, 0);
         return replyToInt32(reply);
     }
-    const QString target = resolve(alias);
-    if (target.trimmed().isEmpty()) return 0;
-    return replyToInt32(send(QStringLiteral("Status ") + target + QStringLiteral(" length"), kNumberReply));
+    return replyToInt32(
+        sendToDevice(QStringLiteral("Status "), alias, QStringLiteral(" length"), kNumberReply).value_or(QString()));
 }
 
 qint32 MultiMedia::MMGetPosition(const QString& alias) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 class MciEngine;
 
 // The only layer that speaks to the media engine. Every playback action is
@@ -56,6 +58,10 @@ private:
     // Empty after trimming: the default alias.
     QString resolve(const QString& alias) const;
     QString send(const QString& command, int replySize);
+    // Sends verb + device + rest to the resolved device and gives the reply;
+    // nothing is sent (std::nullopt) when not even a default device exists.
+    std::optional<QString> sendToDevice(const QString& verb, const QString& alias, const QString& rest = {},
+                                        int replySize = 0);
 
     MciEngine& engine_;
     QString defaultAlias_;
