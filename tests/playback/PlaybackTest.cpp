@@ -290,6 +290,7 @@ TEST(RealEngine, DoubleSpeedPauseResumeAndTheSongEndsByItself) {
         << rig.status.status().toStdString();
     EXPECT_EQ(rig.display.stateText(), QStringLiteral("Stopped"));
     EXPECT_EQ(rig.display.timeText(), rig.state.PSongLenS + QLatin1Char('/') + rig.state.PSongLenS);
+    EXPECT_EQ(rig.display.timeMarkerLeft(), rig.state.ShiftConst[0] + 2000) << "the marker at the line's end";
     EXPECT_TRUE(!rig.timer.isRunning() && rig.media.MMGetMode(QString()) == MultiMedia::kModeNone) << "closed";
 }
 

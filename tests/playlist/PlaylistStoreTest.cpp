@@ -57,7 +57,8 @@ TEST_F(PlaylistStoreTest, LoadReplacesOrInsertsAnyFileAndAMissingFileChangesNoth
     for (char& b : random) b = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
     for (int i = 0; i < PlaylistEntries::kMaxEntries + 3; ++i) big += "/s" + QByteArray::number(i) + ".mp3\r\n";
     const struct { const char* name; QByteArray bytes; } files[] = {{"random", random},
-        {"a 10 MB line", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"}, {"over the largest playlist", big}};
+        {"a 10 MB line", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"},
+        {"NUL bytes", QByteArray(4096, '\0') + "\r\n/b.mp3"}, {"over the largest playlist (last)", big}};
     for (const auto& f : files) {
         SCOPED_TRACE(f.name);
         fakes.dialogs.messages.clear();

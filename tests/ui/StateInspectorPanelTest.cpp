@@ -42,6 +42,9 @@ TEST(StateInspectorPanel, HelpMenuFirstEntryTogglesTheListAndTheRefreshShowsLive
     EXPECT_EQ(list->count(), 39);
     EXPECT_EQ(list->currentRow(), 16);
     EXPECT_EQ(list->item(16)->text(), QStringLiteral("TotalPLRep = -1"));
+    EXPECT_EQ(std::pair(list->item(0)->text(), list->item(19)->text()),
+              std::pair(QStringLiteral("PSongLink = "), QStringLiteral("MMCentre.Position = 0")))
+        << "no song loaded";
 }
 
 }  // namespace
