@@ -1,12 +1,21 @@
 #include "support/FakeDialogs.h"
 
+namespace {
+
+// The next scripted answer, or the empty answer a cancelled dialog gives.
+template <typename T>
+T takeNext(std::deque<T>& answers) {
+    if (answers.empty()) return T{};
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 int FakeDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) {
     messages.append({text, buttons, icon, title});
-    if (!messageAnswers.empty()) {
-        const int answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
-    }
+    if (!messageAnswers.empty()) return takeNext(messageAnswers);
     switch (buttons) {
     case MsgButtons::Ok: return MsgResult::Ok;
     case MsgButtons::YesNo: return MsgResult::No;
@@ -17,26 +26,17 @@ int FakeDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon ico
 QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer,
                               std::optional<QPoint> positionTwips) {
     inputs.append({prompt, title, defaultAnswer, positionTwips});
-    if (inputAnswers.empty()) return {};
-    QString answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    return takeNext(inputAnswers);
 }
 
 QStringList FakeDialogs::openFiles(const FileDialogRequest& request) {
     openRequests.append(request);
-    if (openAnswers.empty()) return {};
-    QStringList answer = openAnswers.front();
-    openAnswers.pop_front();
-    return answer;
+    return takeNext(openAnswers);
 }
 
 QString FakeDialogs::saveFile(const FileDialogRequest& request) {
     saveRequests.append(request);
-    if (saveAnswers.empty()) return {};
-    QString answer = saveAnswers.front();
-    saveAnswers.pop_front();
-    return answer;
+    return takeNext(saveAnswers);
 }
 
 QStringList FakeDialogs::messageTexts() const {
