@@ -27,9 +27,9 @@ QByteArray audio(int size) {
     return bytes;
 }
 
-bool writeBlueSky(FakeDialogs& dialogs, quint8 mode, const QString& path) {
+bool writeBlueSky(FakeDialogs& dialogs, quint8 mode, const QString& path, quint8 genre = 13) {
     return WriteID3Tag(dialogs, mode, path, QStringLiteral("Blue Sky"), QStringLiteral("Ann"), QString(),
-                       QStringLiteral("2004"), QString(), 13);
+                       QStringLiteral("2004"), QString(), genre);
 }
 
 // Selectors on a plain tag; text fields end at a zero byte or any line end
@@ -51,20 +51,26 @@ TEST(Id3Tag, SelectorsJoinTheFieldsTheyNameAsTheyRead) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-// Only an exact "TAG" marks a record: other files read as untagged and get
-// a record after what looked like one. Detect appends once, then overwrites
-// in place; overlong texts are cut after their last whole character, so the
-// record keeps its size.
-TEST(Id3Tag, DetectAppendsWithoutAnExactMarkerThenOverwritesInPlace) {
+// Only an exact "TAG" marks a record: other files read as untagged and Detect
+// appends after them; explicit modes trust the caller, Overwrite keeping any
+// marker bytes. Genres past the list (148 on) are stored as none.
+TEST(Id3Tag, DetectNeedsAnExactMarkerAndExplicitModesTrustTheCaller) {
     TempDir dir;
     FakeDialogs dialogs;
-    for (const QByteArray& marker : {QByteArray("tag"), QByteArray("TAg"), QByteArray("XYZ")}) {
-        const QByteArray old = audio(300) + record(marker, "Blue Sky", "Ann", "", "", "", 1);
+    const struct { const char* marker; quint8 mode, genre, stored; bool appends; } cases[] = {
+        {"tag", Id3::Detect, 13, 13, true}, {"TAg", Id3::Detect, 13, 13, true}, {"XYZ", Id3::Detect, 147, 147, true},
+        {"TAG", Id3::Append, 148, 255, true}, {"XYZ", Id3::Overwrite, 200, 255, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.marker) + ", mode " + std::to_string(c.mode));
+        const QByteArray old = audio(300) + record(c.marker, "Blue Sky", "Ann", "", "", "", 1);
         const QString path = dir.writeFile(QStringLiteral("a.mp3"), old);
-        EXPECT_EQ(ReadID3Tag(dialogs, path, 0), QString()) << marker.toStdString();
-        ASSERT_TRUE(writeBlueSky(dialogs, Id3::Detect, path)) << marker.toStdString();
-        EXPECT_EQ(readWholeFile(path), old + kBlueSky) << marker.toStdString();
+        EXPECT_EQ(ReadID3Tag(dialogs, path, 0).isEmpty(), QByteArray(c.marker) != "TAG");
+        ASSERT_TRUE(writeBlueSky(dialogs, c.mode, path, c.genre));
+        const QByteArray tag = record("TAG", "Blue Sky", "Ann", "", "2004", "", c.stored);
+        EXPECT_EQ(readWholeFile(path), c.appends ? old + tag : old.left(300 + 3) + tag.mid(3));
     }
+    // Detect appends once, then overwrites in place, cutting overlong texts after a whole character.
     const QByteArray original = audio(4000000);
     const QString path = dir.writeFile(QStringLiteral("big.mp3"), original);
     ASSERT_TRUE(writeBlueSky(dialogs, Id3::Detect, path));
@@ -75,23 +81,6 @@ TEST(Id3Tag, DetectAppendsWithoutAnExactMarkerThenOverwritesInPlace) {
     const QByteArray cut = CodePage::toCp950Lossy(title.left(15));  // 29 bytes
     EXPECT_EQ(readWholeFile(path), original + record("TAG", cut, QByteArray(30, 'a'), "Al", "2004", "ok", 147));
     EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-// Mode 1 trusts the caller: the three marker bytes stay whatever they are.
-// Genres past the list (148 on) are stored as none.
-TEST(Id3Tag, ExplicitModesAppendOrReplaceTheLast125Bytes) {
-    TempDir dir;
-    const QByteArray old = audio(600);
-    const QString tenChinese = QStringLiteral("一二三四五六七八九十");  // 20 bytes
-    const QByteArray tag = record("TAG", CodePage::toCp950Lossy(tenChinese), "Ann", "", "2004", "", 255);
-    FakeDialogs dialogs;
-    for (const auto& [mode, genre] : {std::pair<quint8, quint8>{Id3::Append, 148}, {Id3::Overwrite, 200}}) {
-        const QString path = dir.writeFile(QStringLiteral("a.mp3"), old);
-        ASSERT_TRUE(WriteID3Tag(dialogs, mode, path, tenChinese, QStringLiteral("Ann"), QString(),
-                                QStringLiteral("2004"), QString(), genre));
-        EXPECT_EQ(readWholeFile(path), mode == Id3::Append ? old + tag : old.left(600 - 125) + tag.mid(3))
-            << "mode " << int(mode);
-    }
 }
 
 // A file too short for a tag, or missing, is reported when read; a write
