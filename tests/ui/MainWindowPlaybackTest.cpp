@@ -33,13 +33,16 @@ struct MainWindowPlayback : ::testing::Test {
 
 // A song on the command line plays through the song start; the tick draws
 // its state, time and marker, and clicks on the time and volume lines arrive
-// in line units (600 units of 30 ms; 15 units of volume are silence).
+// in line units (600 units of 30 ms; 15 units of volume are silence). A double
+// click on the status line selects all of it, not one word.
 TEST_F(MainWindowPlayback, CommandLineSongPlaysAndItsLinesFollowTicksAndClicks) {
     window.show();
     fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("60000"));
     window.Form_Load(song(QStringLiteral("Blue Sky.wav")));
     EXPECT_TRUE(fakes.mci.commands().contains(QStringLiteral("Play ZELSong from 0")));
     EXPECT_EQ(window.status(), QStringLiteral("播放中...(Blue Sky)"));
+    QTest::mouseDClick(window.txtState(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(window.txtState()->selectedText(), QStringLiteral("播放中...(Blue Sky)"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Blue Sky - Corvane Audio Player 2004 Quorvel \u03B5 Build 3311"));
     EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMQuality"))->text(), QStringLiteral("128 Kbps"));
     EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMTime"))->text(), QStringLiteral("0:00.00/1:00.00"));
@@ -82,27 +85,16 @@ TEST_F(MainWindowPlayback, RecentFilesMenuFollowsTheSongsAndStartsThem) {
     EXPECT_EQ(window.state().PSongLink, a);
 }
 
-// The transport's eight entries make up the Play menu; 3 and 5 reach the
-// playlist's scheduler.
-TEST_F(MainWindowPlayback, PlayMenuHoldsTheTransportEntriesAndReachesThePlaylist) {
-    TransportPanel* panel = window.transportPanel();
-    for (int i = 0; i < 8; ++i) {
-        QAction* entry = panel->menuEntry(i);
-        EXPECT_TRUE(entry && window.menu(MainMenu::Play)->actions().contains(entry)) << "entry " << i;
-    }
-    panel->menuEntry(3)->trigger();
-    EXPECT_EQ(window.status(), QStringLiteral("PlayList 內沒有歌曲項目."));
-    panel->menuEntry(5)->trigger();
-    EXPECT_EQ(window.status(), QStringLiteral("沒有PlayList播放中."));
-}
-
-TEST_F(MainWindowPlayback, TransportPanelFitsTheMiddleColumn) {
+// The transport panel sits in the middle column above the information area;
+// its eight entries make up the Play menu, where 3 and 5 reach the playlist's
+// scheduler.
+TEST_F(MainWindowPlayback, TransportPanelFitsTheMiddleColumnAndMakesUpThePlayMenu) {
     window.Form_Load(QString());
     TransportPanel* panel = window.transportPanel();
     const QRect panelPx = panel->geometry();
     EXPECT_GE(panelPx.left(), Twips::toPx(3495));
     EXPECT_LE(panelPx.right(), Twips::toPx(8040));
-    EXPECT_LE(panelPx.bottom(), Twips::toPx(1950));  // the information area starts below
+    EXPECT_LE(panelPx.bottom(), Twips::toPx(1950));
     auto* line = control<QWidget>(QStringLiteral("LinMMTimeLin"));
     EXPECT_EQ(line->mapTo(window.canvas(), QPoint(0, 0)).x(), Twips::toPx(5700));
     EXPECT_EQ(line->width(), Twips::toPx(2000));
@@ -112,13 +104,14 @@ TEST_F(MainWindowPlayback, TransportPanelFitsTheMiddleColumn) {
         EXPECT_TRUE(!button->icon().isNull() && !button->toolTip().isEmpty()) << "button " << i;
         EXPECT_TRUE(panel->rect().contains(button->geometry())) << "button " << i;
     }
-}
-
-TEST_F(MainWindowPlayback, DoubleClickSelectsTheWholeStatusLine) {
-    window.show();
-    window.setStatus(QStringLiteral("播放完畢!..(Blue Sky)"));
-    QTest::mouseDClick(window.txtState(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(window.txtState()->selectedText(), QStringLiteral("播放完畢!..(Blue Sky)"));
+    for (int i = 0; i < 8; ++i) {
+        QAction* entry = panel->menuEntry(i);
+        EXPECT_TRUE(entry && window.menu(MainMenu::Play)->actions().contains(entry)) << "entry " << i;
+    }
+    panel->menuEntry(3)->trigger();
+    EXPECT_EQ(window.status(), QStringLiteral("PlayList 內沒有歌曲項目."));
+    panel->menuEntry(5)->trigger();
+    EXPECT_EQ(window.status(), QStringLiteral("沒有PlayList播放中."));
 }
 
 }  // namespace

@@ -87,69 +87,58 @@ TEST(MainWindowStartup, AMissingOptionFileOrStartFolderOpensTheChecker) {
     }
 }
 
-TEST(MainWindowStartup, ClosingWhileASongPlaysAsksFirstWhenTheOptionSaysSo) {
+// The default playlist loads at the start; closing while a song plays asks
+// first when the option says so: No keeps the window and writes nothing, Yes
+// closes the device and saves the options and the open playlist.
+TEST(MainWindowStartup, TheDefaultPlaylistLoadsAtStartAndAConfirmedCloseSavesItAndTheOptions) {
     OptionFileScope scope;
-    TempDir start;
+    TempDir music;
+    const QString a = music.writeFile(QStringLiteral("a.wav"), "RIFF");
+    const QString b = music.writeFile(QStringLiteral("b.wav"), "RIFF");
+    ASSERT_TRUE(TextFile::writeLines(DataFolder::defaultPlaylist(), {a, b}));
     OptionValues values;
-    values.initDir = start.path();
+    values.initDir = music.path();
+    values.flags[0] = true;  // load playlist.ini at start
+    values.flags[1] = true;  // save the open playlist at exit
     values.flags[6] = true;  // confirm closing while a song plays
     scope.write(values);
-    const QByteArray before = readWholeFile(DataFolder::optionFile());
+    const QByteArray optionsBefore = readWholeFile(DataFolder::optionFile());
 
     FakeServices fakes;
     Frm_Main window(fakes.services);
-    ASSERT_TRUE(window.Form_Load(QString()));
+    ASSERT_TRUE(window.Form_Load(QString())) << window.lifecycle().loadError().toStdString();
+    EXPECT_EQ(window.playlist()->playlist().entries().count(), 2);
+    EXPECT_EQ(window.state().UPlayList, DataFolder::defaultPlaylist());
+    // Alt + left click in the browser adds the selected file.
+    FileListBox* files = window.browser()->File1();
+    const int row = static_cast<int>(files->names().indexOf(QStringLiteral("b.wav")));
+    ASSERT_GE(row, 0);
+    files->setRowSelected(row, true);
+    window.browser()->File1_MouseDown(Qt::LeftButton, Qt::AltModifier);
+    EXPECT_EQ(window.playlist()->playlist().entries().count(), 3);
     window.options().mnuOptComboList0_Click(3);  // a change the close would save
     fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
-    window.songStarter().SongStarted(start.writeFile(QStringLiteral("a.wav"), "RIFF"));
+    window.songStarter().SongStarted(a);
 
     fakes.dialogs.messageAnswers.push_back(MsgResult::No);
     QCloseEvent refused;
     QCoreApplication::sendEvent(&window, &refused);
     EXPECT_FALSE(refused.isAccepted());
     ASSERT_EQ(fakes.dialogs.messages.size(), 1) << "asked first";
-    EXPECT_EQ(readWholeFile(DataFolder::optionFile()), before);
+    EXPECT_EQ(readWholeFile(DataFolder::optionFile()), optionsBefore);
     EXPECT_FALSE(fakes.mci.commands().contains(QStringLiteral("Close all")));
+    QStringList saved;
+    ASSERT_TRUE(TextFile::readLines(DataFolder::defaultPlaylist(), saved));
+    EXPECT_EQ(saved, (QStringList{a, b})) << "the playlist is not saved either";
 
     fakes.dialogs.messageAnswers.push_back(MsgResult::Yes);
     QCloseEvent accepted;
     QCoreApplication::sendEvent(&window, &accepted);
     EXPECT_TRUE(accepted.isAccepted());
     EXPECT_TRUE(fakes.mci.commands().contains(QStringLiteral("Close all")));
-    const OptionFile::ParseResult saved = OptionFile::read(DataFolder::optionFile());
-    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
-    EXPECT_EQ(saved.values.passEntry, 3);
-}
-
-TEST(MainWindowStartup, TheDefaultPlaylistLoadsAtStartAndIsSavedAtClose) {
-    OptionFileScope scope;
-    TempDir music;
-    const QString a = music.writeFile(QStringLiteral("a.wav"), "x");
-    const QString b = music.writeFile(QStringLiteral("b.wav"), "x");
-    ASSERT_TRUE(TextFile::writeLines(DataFolder::defaultPlaylist(), {a, b}));
-    OptionValues values;
-    values.initDir = music.path();
-    values.flags[0] = true;  // load playlist.ini at start
-    values.flags[1] = true;  // save the open playlist at exit
-    scope.write(values);
-
-    FakeServices fakes;
-    {
-        Frm_Main window(fakes.services);
-        ASSERT_TRUE(window.Form_Load(QString())) << window.lifecycle().loadError().toStdString();
-        EXPECT_EQ(window.playlist()->playlist().entries().count(), 2);
-        EXPECT_EQ(window.state().UPlayList, DataFolder::defaultPlaylist());
-
-        // Alt + left click in the browser adds the selected file.
-        FileListBox* files = window.browser()->File1();
-        const int row = static_cast<int>(files->names().indexOf(QStringLiteral("b.wav")));
-        ASSERT_GE(row, 0);
-        files->setRowSelected(row, true);
-        window.browser()->File1_MouseDown(Qt::LeftButton, Qt::AltModifier);
-        EXPECT_EQ(window.playlist()->playlist().entries().count(), 3);
-        window.close();
-    }
-    QStringList saved;
+    const OptionFile::ParseResult options = OptionFile::read(DataFolder::optionFile());
+    ASSERT_TRUE(options.ok) << options.error.toStdString();
+    EXPECT_EQ(options.values.passEntry, 3);
     ASSERT_TRUE(TextFile::readLines(DataFolder::defaultPlaylist(), saved));
     EXPECT_EQ(saved, (QStringList{a, b, b}));
     QFile::remove(DataFolder::defaultPlaylist());
