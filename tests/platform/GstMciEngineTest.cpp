@@ -1,5 +1,5 @@
 // The engine with real pipelines, on short generated songs playing into a
-// fake sink in real time. Every command is held to the time bound.
+// fake sink in real time. Every command is held to the 2 s time bound.
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QThread>
@@ -15,9 +15,7 @@
 
 namespace {
 
-// Songs made once for all real-engine tests: a few seconds each, playing
-// into a fake sink that keeps time.
-struct TestSongs {
+struct TestSongs {  // made once for all the tests
     TempDir dir;
     QString wav = dir.path("tone.wav"), shortWav = dir.path("short.wav"), cbrMp3 = dir.path("cbr.mp3"),
             vbrMp3 = dir.path("vbr.mp3"), midi0 = dir.path("format0.mid"), midi1 = dir.path("format1.mid"),
@@ -44,7 +42,6 @@ struct TestSongs {
     static QString quoted(const QString& path) { return '"' + path + '"'; }
 };
 
-// The real engine, every command held to the 2 s bound, and the songs.
 class RealEngine : public ::testing::Test {
 protected:
     MciReply send(const QString& command, int capacity = 255) {
@@ -215,7 +212,6 @@ TEST_F(RealEngine, DevicesByAliasOrPathAndFailuresGiveCodesWithoutReply) {
     for (const auto& [capacity, text] : QList<QPair<int, QString>>{
              {255, "stopped"}, {8, "stopped"}, {7, "stoppe"}, {3, "st"}, {1, ""}, {0, ""}, {-5, ""}})
         EXPECT_EQ(send("status two mode", capacity).text, text) << capacity;
-    EXPECT_EQ(send("status " + s.wav + " length", 3).text, "30");
 
     ok("close all");
     for (const QString& name : {s.wav, QStringLiteral("two"), spaced})

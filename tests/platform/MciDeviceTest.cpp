@@ -1,7 +1,6 @@
 // A device's state over a scripted pipeline: the orders of events that real
 // playback produces only by chance (a pre-roll slower than the command's
 // budget, an error after the first sound, a pipeline that cannot be made).
-#include <QElapsedTimer>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -127,8 +126,6 @@ TEST_F(MciDeviceTest, APipelineThatCannotBeMadeOrNeverPrerollsIsGivenUp) {
     EXPECT_EQ(script.calls.count("pause"), 1);
     stuck->play(0, std::nullopt, budget);
     EXPECT_EQ(stuck->mode(), MciMode::Playing);
-    QElapsedTimer waited;
-    waited.start();
-    while (stuck->mode() == MciMode::Playing && waited.elapsed() < 2000) QThread::msleep(20);
+    for (const Deadline waited(2000); stuck->mode() == MciMode::Playing && !waited.expired();) QThread::msleep(20);
     EXPECT_EQ(stuck->mode(), MciMode::NotReady);
 }

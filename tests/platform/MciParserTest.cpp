@@ -24,23 +24,18 @@ const QStringList kWords{
     "ZELSong", "tmpFile", "x", "１２", "é", "\t", "", "-2147483648", "2147483648", "\"\"", "to start", "time format"};
 }  // namespace
 
-// The media layer's own texts (capitalised, the song's alias) and the edges of quoting, spacing and numbers; the
-// engine's tests send the plain forms.
+// Capitalised words (as the media layer writes them), quoting, spacing and the edges of numbers; the engine's tests
+// send the media layer's commands in their plain forms.
 TEST(MciParser, ReadsTheCommandsThePlayerAndConsoleSend) {
     struct Case { QString text, verb, target; QStringList keys; };  // keys as "key=value", sorted
     const Case cases[] = {
         {R"(Open "/music/a song.mp3" Alias ZELSong)", "open", "/music/a song.mp3", {"alias=ZELSong"}},
         {R"(open "" alias x)", "open", "", {"alias=x"}},
         {R"(open "/a b.mid" alias "my x" shareable wait)", "open", "/a b.mid", {"alias=my x", "shareable=", "wait="}},
-        {"Set ZELSong time format milliseconds", "set", "ZELSong", {"time format=milliseconds"}},
         {"set x TIME   FORMAT ms", "set", "x", {"time format=ms"}},
-        {"Set ZELSong speed 2000", "set", "ZELSong", {"speed=2000"}},
         {"play x from 1000 to 2000 notify", "play", "x", {"from=1000", "notify=", "to=2000"}},
-        {"Play ZELSong from -4000", "play", "ZELSong", {"from=-4000"}},
         {"play x from -2147483648", "play", "x", {"from=-2147483648"}},
-        {"Seek ZELSong to 5000", "seek", "ZELSong", {"to=5000"}},
         {"SEEK x TO END", "seek", "x", {"to end="}},
-        {"Status ZELSong mode", "status", "ZELSong", {"mode="}},
         {"status x time format", "status", "x", {"time format="}},
         {"Close all", "close", "all", {}},
         {"  \t close   tmpFile  ", "close", "tmpFile", {}},
@@ -60,14 +55,13 @@ TEST(MciParser, ReadsTheCommandsThePlayerAndConsoleSend) {
 TEST(MciParser, ErrorsNameWhatIsWrongAndNumbersAreWholeAndWithin32Bits) {
     using namespace MciError;
     const QList<QPair<QString, quint32>> cases{
-        {"", MissingCommandString}, {"    ", MissingCommandString}, {"dance x", UnrecognizedCommand},
-        {"play", MissingDeviceName}, {"play all", CannotUseAll}, {"status all mode", CannotUseAll},
-        {"play x fast", UnrecognizedKeyword}, {"play x from", MissingParameter},
-        {"play x from 1 from 2", DuplicateFlags}, {"seek x to", MissingParameter},
-        {"set x time format", MissingParameter}, {"set x speed fast", BadInteger},
-        {"status x mode mode", DuplicateFlags}, {"status x bogus", UnrecognizedKeyword},
-        {R"(open "/never closed.mp3 alias x)", NoClosingQuote}, {"setaudio x volume 5", UnrecognizedKeyword},
-        {"close x now", UnrecognizedKeyword}, {"play x from 2147483648", BadInteger}, {"play x from 12a", BadInteger},
+        {"", MissingCommandString}, {"    ", MissingCommandString}, {"play", MissingDeviceName},
+        {"play all", CannotUseAll}, {"play x fast", UnrecognizedKeyword}, {"close x now", UnrecognizedKeyword},
+        {"setaudio x volume 5", UnrecognizedKeyword}, {"play x from", MissingParameter},
+        {"seek x to", MissingParameter}, {"set x time format", MissingParameter},
+        {"play x from 1 from 2", DuplicateFlags}, {"status x mode mode", DuplicateFlags},
+        {R"(open "/never closed.mp3 alias x)", NoClosingQuote}, {"set x speed fast", BadInteger},
+        {"play x from 2147483648", BadInteger}, {"play x from 12a", BadInteger},
         {"play x from -2147483649", BadInteger}, {"play x from 1.5", BadInteger}, {"play x from +5", BadInteger},
         {"play x from -", BadInteger}, {"play x from ０", BadInteger},
     };

@@ -43,11 +43,7 @@ QByteArray frames(int count, bool vbr = false) {
     return out;
 }
 
-QByteArray be32(quint32 value) {
-    QByteArray out;
-    MediaGen::putBe32(out, value);
-    return out;
-}
+QByteArray be32(quint32 value) { return le32(qbswap(value)); }
 
 // A frame carrying a length header after its side information (32 bytes in a stereo MPEG-1 frame).
 QByteArray headerFrame(const QByteArray& header) { return frame(9).replace(4 + 32, header.size(), header); }
@@ -224,7 +220,6 @@ TEST(MediaSniffer, ToldApartByTheirFirstBytes) {
         {"RIFF MIDI", QByteArray("RIFF\0\0\0\0RMIDdata", 16), MediaKind::Midi},
         {"MP3 behind ID3v2", id3v2(5000) + frames(20, true), MediaKind::MpegAudio},
         {"WMA", QByteArray("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C", 16), MediaKind::Asf},
-        {"Ogg", "OggS\0\x02", MediaKind::OtherAudio},
         {"FLAC behind ID3v2", id3v2(40) + "fLaC\0\0\0\x22", MediaKind::OtherAudio},
         {"M4A", QByteArray("\0\0\0\x20" "ftypM4A ", 12), MediaKind::OtherAudio},
         {"AAC ADTS", QByteArray("\xFF\xF1\x50\x80\x02\x1F\xFC", 7), MediaKind::OtherAudio},
@@ -236,12 +231,6 @@ TEST(MediaSniffer, ToldApartByTheirFirstBytes) {
         MemoryByteSource source(c.bytes);
         EXPECT_EQ(MediaSniffer::sniff(source), c.kind) << c.name;
     }
-    TempDir dir;
-    EXPECT_EQ(MediaProbe::fileLengthMs(dir.writeFile("a.mp3", id3v2(10) + frames(100))), 2612) << "sniffed and probed";
-    EXPECT_FALSE(MediaProbe::fileLengthMs(dir.writeFile("a.ogg", "OggS\0\x02")).has_value()) << "no probe for Ogg";
-    EXPECT_FALSE(MediaProbe::fileLengthMs(dir.path()).has_value()) << "a folder";
-    EXPECT_FALSE(MediaProbe::fileLengthMs(dir.path("missing.mp3")).has_value());
-    EXPECT_FALSE(MediaProbe::fileLengthMs(QStringLiteral("/dev/zero")).has_value()) << "a device never ends";
 }
 
 TEST(FileByteSource, ViewsAcrossWindowsMatchTheFile) {
@@ -249,6 +238,7 @@ TEST(FileByteSource, ViewsAcrossWindowsMatchTheFile) {
     QByteArray bytes(200 * 1024, '\0');
     for (qsizetype i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
     FileByteSource source;
+    EXPECT_FALSE(source.open(QStringLiteral("/dev/zero"))) << "a device, which never ends";
     ASSERT_TRUE(source.open(dir.writeFile("bytes.bin", bytes)));
     EXPECT_EQ(source.size(), bytes.size());
     // offset, length asked, length the file holds there
