@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <tuple>
+
 #include "browser/DriveSource.h"
 #include "browser/FilePattern.h"
 #include "browser/FolderReader.h"
@@ -18,26 +20,22 @@ namespace {
 using namespace Qt::StringLiterals;
 
 TEST(DriveSourceTest, UserVolumesRootFirstAndTheDeepestRootHoldingAPath) {
-    const QList<DriveEntry> drives{{u"/"_s, {}}, {u"/media/usb"_s, u"STICK"_s}, {u"/media/usb/inner"_s, {}},
-                                   {u"/home"_s, {}}};
+    const QList<DriveEntry> drives{{u"/"_s, {}}, {u"/media/usb"_s, u"STICK"_s}, {u"/media/usb/inner"_s, {}}};
     const struct { const char *path, *root; } cases[] = {
-        {"/", "/"}, {"/etc", "/"}, {"/media/usb", "/media/usb"}, {"/media/usb/Music", "/media/usb"},
-        {"/home/user", "/home"}, {"", "/"}, {"/media/usb/inner/x", "/media/usb/inner"},
-        {"/media/usb2/Music", "/"},  // a longer name is not inside
+        {"/", "/"}, {"/etc", "/"}, {"", "/"}, {"/media/usb", "/media/usb"}, {"/media/usb/Music", "/media/usb"},
+        {"/media/usb/inner/x", "/media/usb/inner"}, {"/media/usb2/Music", "/"},  // a longer name is not inside
     };
     for (const auto& c : cases)
         EXPECT_EQ(DriveSource::driveRootOf(QString::fromUtf8(c.path), drives), QString::fromUtf8(c.root)) << c.path;
     const struct { const char *root, *type; bool listed; } volumes[] = {
-        {"/", "overlay", true}, {"/home", "ext4", true}, {"/media/usb", "vfat", true}, {"/mnt/share", "cifs", true},
-        {"/run/media/u/DISC", "iso9660", true}, {"/proc", "proc", false}, {"/run/user/1000", "tmpfs", false},
-        {"/run/lock", "ext4", false}, {"/boot/efi", "vfat", false}, {"/etc/hosts", "ext4", false},
+        {"/", "overlay", true}, {"/home", "ext4", true}, {"/mnt/share", "cifs", true}, {"/proc", "proc", false},
+        {"/run/media/u/DISC", "iso9660", true}, {"/run/lock", "ext4", false}, {"/etc/hosts", "ext4", false},
     };
     for (const auto& c : volumes)
         EXPECT_EQ(SystemDriveSource::isUserVolume(QString::fromUtf8(c.root), QString::fromUtf8(c.type)), c.listed)
             << c.root << " (" << c.type << ")";
     const QList<DriveEntry> mounted = SystemDriveSource().drives();
-    ASSERT_FALSE(mounted.isEmpty());
-    EXPECT_EQ(mounted.first().root, u"/"_s);
+    EXPECT_EQ(mounted.value(0).root, u"/"_s);
     EXPECT_EQ(std::count_if(mounted.begin(), mounted.end(), [](const DriveEntry& d) { return d.root == u"/"_s; }), 1);
 }
 
@@ -52,15 +50,13 @@ TEST(FilePatternTest, FilterAnswersAndMatching) {
                   c.pattern ? std::optional(QString::fromUtf8(c.pattern)) : std::nullopt)
             << "answer '" << c.answer << "'";
     const struct { const char *pattern, *name; bool matches; } cases[] = {
-        {"*.*", "README", true}, {"*.*", ".hidden", true},  // the reset pattern shows every file
-        {"*.mp3", "歌曲.MP3", true}, {"*.mp3", "song.mp3.txt", false}, {"*.mp3;*.wav", "a.WAV", true},
-        {"*.mp3;*.wav", "a.mid", false}, {"a?.mp3", "ab.mp3", true}, {"a?.mp3", "abc.mp3", false},
-        {"*.mp3; *.wav", "a.wav", true},  // spaces after ";" are forgiven
+        {"*.*", "README", true},  // the reset pattern shows every file
+        {"*.mp3", "歌曲.MP3", true}, {"*.mp3", "song.mp3.txt", false}, {"a?.mp3", "ab.mp3", true},
+        {"a?.mp3", "abc.mp3", false}, {"*.mp3; *.wav", "a.WAV", true},  // spaces after ";" are forgiven
         {"*.mp3;wav", "wav", true}, {"*.mp3;wav", "a.wav", false},  // the second type is taken as typed
-        {"a*.*", "abc", true},  // a final ".*" also allows no extension
+        {"a*.*", "abc", true}, {";", "a.mp3", false},  // a final ".*" allows no extension; ";" alone, nothing
         {"*.", "README", true}, {"*.", "a.mp3", false},  // a final "." asks for no extension
         {"[ab].mp3", "a.mp3", false}, {"*.(mp3)", "x.(MP3)", true},  // brackets are plain characters
-        {";", "a.mp3", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FilePattern(QString::fromUtf8(c.pattern)).matches(QString::fromUtf8(c.name)), c.matches)
@@ -90,18 +86,13 @@ TEST(FolderReaderTest, ListsInNaturalOrderWithoutHiddenEntries) {
     ASSERT_TRUE(QFile::link(dir.path(u"b.mp3"_s), dir.path(u"link.mp3"_s)));
     ASSERT_TRUE(QFile::link(dir.path(u"gone.mp3"_s), dir.path(u"broken.mp3"_s)));
     EXPECT_EQ(FolderReader::subfolders(dir.path()), (QStringList{"Album 9", "Album 10", "pop", "Rock"}));
-    const struct { const char* pattern; QStringList names; } cases[] = {
-        {"*.*", {"A.MP3", "b.mp3", "c.wav", "link.mp3", "notes.txt"}},
-        {"*.mp3;*.wav", {"A.MP3", "b.mp3", "c.wav", "link.mp3"}},
-        {"*.mid", {}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FolderReader::files(dir.path(), FilePattern(QString::fromUtf8(c.pattern))), c.names) << c.pattern;
+    EXPECT_EQ(FolderReader::files(dir.path(), FilePattern(u"*.*"_s)),
+              (QStringList{"A.MP3", "b.mp3", "c.wav", "link.mp3", "notes.txt"}));
+    EXPECT_EQ(FolderReader::files(dir.path(), FilePattern(u"*.mid"_s)), QStringList{}) << "no file matches";
     ASSERT_TRUE(QDir(dir.path(u"Rock"_s)).removeRecursively());
     for (const QString& path : {dir.path(u"Rock"_s), dir.path(u"c.wav"_s), QString()}) {
         EXPECT_FALSE(FolderReader::canShow(path)) << path.toStdString();
-        EXPECT_FALSE(FolderReader::subfolders(path).has_value()) << path.toStdString();
-        EXPECT_FALSE(FolderReader::files(path, FilePattern()).has_value()) << path.toStdString();
+        EXPECT_FALSE(FolderReader::subfolders(path) || FolderReader::files(path, FilePattern())) << path.toStdString();
     }
 }
 
@@ -115,11 +106,9 @@ TEST(FolderRowsTest, LevelRowsAtTheRootAndThreeLevelsDown) {
         {deep, -4, "/", "/"}, {deep, -5, "", ""}, {deep, 0, "/home/user/Music/Pop", "Pop"},
         {deep, 1, "/home/user/Music/Rock", "Rock"}, {deep, 2, "", ""},
     };
-    for (const auto& c : cases) {
-        const std::string name = c.rows.path().toStdString() + " index " + std::to_string(c.index);
-        EXPECT_EQ(c.rows.entry(c.index), QString::fromUtf8(c.path)) << name;
-        EXPECT_EQ(c.rows.displayName(c.index), QString::fromUtf8(c.shown)) << name;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(std::pair(c.rows.entry(c.index), c.rows.displayName(c.index)),
+                  std::pair(QString::fromUtf8(c.path), QString::fromUtf8(c.shown))) << "index " << c.index;
     for (const char* given : {"/a/b/", "/a//b", "/a/./c/../b"})
         EXPECT_EQ(FolderRows::cleanFolder(QString::fromUtf8(given)), u"/a/b"_s) << given;
 }
@@ -147,26 +136,21 @@ TEST(ListFitTest, ExamplesAndEdges) {
     };
     for (const auto& c : cases) {
         const ListFit fit = ListFit::compute(c.folderRows, c.fileCount, c.fitOn);
-        EXPECT_EQ(fit.method, c.method) << c.name;
-        EXPECT_EQ(fit.dirHeightTwips, c.dirHeight) << c.name;
-        EXPECT_EQ(fit.fileTopTwips, c.fileTop) << c.name;
-        EXPECT_EQ(fit.fileHeightTwips, c.fileHeight) << c.name;
+        EXPECT_EQ(std::tuple(fit.method, fit.dirHeightTwips, fit.fileTopTwips, fit.fileHeightTwips),
+                  std::tuple(c.method, c.dirHeight, c.fileTop, c.fileHeight)) << c.name;
     }
-    EXPECT_EQ(ListFit::folderRows(3, 5, 1), 9) << "levels, subfolders and the spare row";
 }
 
 TEST(OpenByTypeTest, GroupsByLowerCaseExtensionAndOnlyFilesThatExist) {
     TempDir dir;
     using enum OpenGroup;
     const struct { const char* name; OpenGroup group; } cases[] = {
-        {"Song.MP3", Media}, {"a.MIDI", Media}, {"list.m3u", Playlist}, {"playlist.ini", Playlist},
-        {"noext", Playlist}, {"a.JPEG", Picture}, {"a.lyr", Text}, {"setup.exe", Program}, {"a.ogg", Other},
-        {"a.mp3.bak", Other},
+        {"Song.MP3", Media}, {"list.m3u", Playlist}, {"noext", Playlist}, {"a.JPEG", Picture}, {"a.lyr", Text},
+        {"setup.exe", Program}, {"a.ogg", Other}, {"a.mp3.bak", Other},
     };
     for (const auto& c : cases)
         EXPECT_EQ(OpenByType::classify(dir.writeFile(QString::fromUtf8(c.name), "x")), c.group) << c.name;
-    const QString folder = dir.makeDir(u"album.mp3"_s);
-    for (const QString& path : {QString(), dir.path(u"gone.mp3"_s), folder})
+    for (const QString& path : {QString(), dir.path(u"gone.mp3"_s), dir.makeDir(u"album.mp3"_s)})
         EXPECT_EQ(OpenByType::classify(path), Missing) << path.toStdString();
 }
 
