@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDir>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -21,7 +20,6 @@ struct RecordingSongStarter final : SongStarter {
 // A fresh data folder (the previous one comes back afterwards), a folder for song files and fakes for every service.
 struct PlaylistWorld {
     PlaylistWorld() : previousDataDir(qgetenv("CORVANE_DATA_DIR")), media(fakes.mci) {
-        QDir().mkpath(dataDir.path(QStringLiteral("Lyrics")));
         qputenv("CORVANE_DATA_DIR", dataDir.path().toLocal8Bit());
         state.TotalPLRep = 1;
     }

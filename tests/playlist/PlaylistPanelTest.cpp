@@ -23,9 +23,11 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton b
     QApplication::sendEvent(target, &event);
 }
 
-// The panel on a canvas the size of the full-mode window, six songs in its list, driven by real mouse events: a
-// drag in the list and a Ctrl+right press on the page label reach the playlist, as do the menu's entries.
-TEST_F(PlaylistPanelTest, ListDragPageLabelPressAndMenuReachThePlaylist) {
+// The panel on a canvas the size of the full-mode window, driven by real mouse events. The menu's entries reach
+// their commands. In the list (entry n is s<n>, n seconds long) a drag moves an entry with its length, a press
+// released where it started moves nothing. On the page label left picks a row and moves the marker, right plays it,
+// Ctrl+right removes it; Shift+right and presses below the last row do nothing.
+TEST_F(PlaylistPanelTest, MenuListDragsAndPageLabelPressesReachThePlaylist) {
     QWidget canvas;
     canvas.resize(Twips::toPx(QSize(12000, 8385)));
     auto* panel = new PlaylistPanel(&canvas, state, fakes.services, status, media, starter);
@@ -40,26 +42,50 @@ TEST_F(PlaylistPanelTest, ListDragPageLabelPressAndMenuReachThePlaylist) {
     EXPECT_EQ(status.status(), QStringLiteral("已經全部完成歌曲長度測試!"));
     Playlist& playlist = panel->playlist();
     const QStringList s = makeSongs(6);
-    for (const QString& path : s) playlist.entries().append(path);
+    for (int i = 0; i < s.size(); ++i) playlist.entries().append(s[i], (i + 1) * 1000);
     playlist.display().PLRefreshItems(false, QStringLiteral("-1"), false);
     PlaylistListView* list = panel->listPLItemName();
     const auto row = [&](int r) { return list->visualRect(list->model()->index(r, 0)).center(); };
-    sendMouse(list->viewport(), QEvent::MouseButtonPress, row(4), Qt::LeftButton, Qt::LeftButton);
-    sendMouse(list->viewport(), QEvent::MouseMove, row(1), Qt::NoButton, Qt::LeftButton);
-    sendMouse(list->viewport(), QEvent::MouseButtonRelease, row(1), Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(playlist.entries().paths(), (QStringList{s[0], s[4], s[1], s[2], s[3], s[5]}));
-    EXPECT_EQ(list->currentIndex().row(), 1);
+    const struct { const char* name; int from, to; QString order; } drags[] = {
+        {"5 onto 2", 4, 1, "152346"}, {"plain click", 3, 3, "152346"}, {"first to last", 0, 5, "523461"}};
+    for (const auto& d : drags) {
+        sendMouse(list->viewport(), QEvent::MouseButtonPress, row(d.from), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(list->viewport(), QEvent::MouseMove, row(d.to), Qt::NoButton, Qt::LeftButton);
+        sendMouse(list->viewport(), QEvent::MouseButtonRelease, row(d.to), Qt::LeftButton, Qt::NoButton);
+        for (int i = 0; i < s.size(); ++i)
+            EXPECT_EQ(playlist.display().lines().line(i), QString("%1. s%2 [0:0%2.00]").arg(i + 1).arg(d.order[i]))
+                << d.name;
+        EXPECT_EQ(list->currentIndex().row(), d.to) << d.name;
+    }
     enterPageView(2);
     panel->applyWindowMode(2);
     playlist.display().PLRefreshItems(false, QStringLiteral("-1"), false);
     PlaylistPageLabel* page = panel->lblPLItemName();
     EXPECT_TRUE(page->isVisible() && !list->isVisible());
-    const QPoint row1(20, Twips::toPx(15 + 180 + 90));
-    sendMouse(page, QEvent::MouseButtonPress, row1, Qt::RightButton, Qt::RightButton, Qt::ControlModifier);
-    sendMouse(page, QEvent::MouseButtonRelease, row1, Qt::RightButton, Qt::NoButton, Qt::ControlModifier);
-    EXPECT_EQ(playlist.entries().paths(), (QStringList{s[0], s[1], s[2], s[3], s[5]})) << "the second entry went";
-    EXPECT_TRUE(page->text().contains(QStringLiteral("  2. s2"))) << "the label is redrawn";
-    EXPECT_EQ(panel->lblPLMargin()->y(), Twips::toPx(180 + 1695));
+    QStringList fileLinks, opened;
+    playlist.hooks().setFileLink = [&](const QString& t) { fileLinks.append(t); };
+    playlist.hooks().openByType = [&](const QString& p) { opened.append(p); };
+    const auto press = [&](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int row, int releaseRow) {
+        const auto at = [](int r) { return QPoint(20, Twips::toPx(15 + r * 180 + 90)); };
+        sendMouse(page, QEvent::MouseButtonPress, at(row), button, button, modifiers);
+        sendMouse(page, QEvent::MouseButtonRelease, at(releaseRow), button, Qt::NoButton, modifiers);
+    };
+    const QStringList before = playlist.entries().paths();  // s5 s2 s3 s4 s6 s1
+    press(Qt::LeftButton, Qt::NoModifier, 1, 1);
+    EXPECT_EQ(panel->lblPLMargin()->y(), Twips::toPx(180 + 1695)) << "the marker on row 1";
+    press(Qt::RightButton, Qt::NoModifier, 2, 2);
+    press(Qt::RightButton, Qt::ShiftModifier, 0, 0);
+    press(Qt::LeftButton, Qt::NoModifier, 7, 1);  // below the last row, released on a row
+    press(Qt::RightButton, Qt::ControlModifier, 9, 9);
+    EXPECT_EQ(fileLinks, (QStringList{before[1], before[2], QString()})) << "the path box: rows 1 and 2, then none";
+    EXPECT_TRUE(opened == QStringList{before[2]} && playlist.entries().paths() == before) << "nothing moved or removed";
+    press(Qt::RightButton, Qt::ControlModifier, 1, 1);
+    EXPECT_EQ(playlist.entries().paths(), before.first(1) + before.mid(2)) << "the second entry went";
+    EXPECT_TRUE(page->text().contains(QStringLiteral("  2. s3"))) << "the label is redrawn";
+    state.WindowMode = 0;
+    playlist.display().PLRefreshItems(false, QStringLiteral("1%1"), false);
+    EXPECT_TRUE(playlist.display().lines().count() == 5 && playlist.display().lines().line(1).startsWith("2. s3"))
+        << "the full mode keeps no line of a removed entry";
 }
 
 // Starts songs as the player does: open under "ZELSong", play from 0. The scheduler notices by itself that the

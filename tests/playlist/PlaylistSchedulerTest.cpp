@@ -18,9 +18,8 @@ struct ScriptedHost final : SchedulerHost {
     int stops = 0, shuffles = 0;
 };
 
-class PlaylistSchedulerTest : public ::testing::Test {
+class PlaylistSchedulerTest : public ::testing::Test, protected PlaylistWorld {
 protected:
-    PlaylistSchedulerTest() { state.TotalPLRep = 1; }
     void addEntries(int count) {
         for (int i = 1; i <= count; ++i) entries.append(QStringLiteral("/s%1.mp3").arg(i), 60000);
     }
@@ -34,11 +33,8 @@ protected:
 
     PlaylistEntries entries;
     PlaylistLabels labels;
-    AppState state;
-    RecordingStatusLine status;
-    FakeDialogs dialogs;
     ScriptedHost host;
-    PlaylistScheduler scheduler{entries, labels, state, status, dialogs, host};
+    PlaylistScheduler scheduler{entries, labels, state, status, fakes.dialogs, host};
 };
 
 // Two passes over three entries, then the stop; endless play never stops, and a start while playing keeps the count.
@@ -58,11 +54,9 @@ TEST_F(PlaylistSchedulerTest, PassesCountToTheirNumberOrForever) {
         scheduler.tick();
     }
     EXPECT_EQ(host.played, (QList<int>{1, 2, 3, 1, 2, 3}));
-    QStringList expected;
-    for (const char* pass : {"(1/2)", "(2/2)"})
-        for (const char* song : {"1/3  下一首:2/3  [0:05] ", "2/3  下一首:3/3  [1:05] ", "3/3  下一首: --/3  [2:05] "})
-            expected.append(QString("播放中:") + song + pass);
-    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(lines, (QStringList{"播放中:1/3  下一首:2/3  [0:05] (1/2)", "播放中:2/3  下一首:3/3  [1:05] (1/2)",
+                                  "播放中:3/3  下一首: --/3  [2:05] (1/2)", "播放中:1/3  下一首:2/3  [0:05] (2/2)",
+                                  "播放中:2/3  下一首:3/3  [1:05] (2/2)", "播放中:3/3  下一首: --/3  [2:05] (2/2)"}));
     EXPECT_TRUE(!scheduler.isRunning() && state.PlayNo == -1 && status.status() == "PlayList 已被中止或已經完成播放!");
     host = ScriptedHost();
     state.TotalPLRep = -1;
@@ -90,32 +84,28 @@ TEST_F(PlaylistSchedulerTest, SequenceCommandsMoveWhatComesNext) {
         host = ScriptedHost();
         scheduler.Start(1);
         playThrough(c.finished);
-        ASSERT_EQ(state.PlayNo, c.finished);
-        dialogs.inputAnswers = {c.answer};
+        fakes.dialogs.inputAnswers = {c.answer};
         scheduler.mnuPLSequence(c.command);
         EXPECT_EQ(host.stops, c.stops);
         playThrough(20);
         EXPECT_EQ(host.played, c.played);
     }
     scheduler.Start(1);
-    dialogs.inputs.clear();
+    fakes.dialogs.inputs.clear();
     const struct { QString answer, shown; } refused[] = {
         {"0", "0"}, {"-3", "-3"}, {"7", "7"}, {"abc", "0"}, {"", "0"}, {"6.5", "6.5"}, {"1 2", "12"}};
     for (const auto& c : refused) {
-        dialogs.inputAnswers = {c.answer};
+        fakes.dialogs.inputAnswers = {c.answer};
         scheduler.mnuPLSequence(2);
         EXPECT_EQ(status.status(), "沒有效的編號. (" + c.shown + u')') << "answer " << c.answer.toStdString();
         EXPECT_EQ(state.PlayNextNo, 1) << "answer " << c.answer.toStdString();
     }
-    EXPECT_EQ(dialogs.inputs.value(0).prompt, "請輸入歌曲編號(1 至 6首)");
-    EXPECT_EQ(dialogs.inputs.value(0).defaultAnswer, "1") << "the number of the song now playing";
+    EXPECT_EQ(fakes.dialogs.inputs.value(0).prompt, "請輸入歌曲編號(1 至 6首)");
+    EXPECT_EQ(fakes.dialogs.inputs.value(0).defaultAnswer, "1") << "the number of the song now playing";
 }
 
-// An empty playlist does not start. Start waits for a playing song and Stop lets it finish, unless their options
-// say to stop it.
+// Start waits for a playing song and Stop lets it finish, unless their options say to stop it.
 TEST_F(PlaylistSchedulerTest, StartAndStopFollowTheirOptions) {
-    scheduler.Start(0);
-    EXPECT_TRUE(status.status() == "PlayList 內沒有歌曲項目." && !scheduler.isRunning());
     addEntries(3);
     host.mode = 1;  // a song plays already
     state.options.optCheck[5] = true;

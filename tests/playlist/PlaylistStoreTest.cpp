@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QHash>
+#include <QRandomGenerator>
 
 #include "PlaylistFixture.h"
 #include "common/CodePage.h"
@@ -53,8 +54,7 @@ TEST_F(PlaylistStoreTest, LoadReplacesOrInsertsAnyFileAndAMissingFileChangesNoth
         EXPECT_TRUE(entryPaths().size() == 5 && state.UPlayList == path) << missing.toStdString();
     }
     QByteArray random(64 * 1024, '\0'), big;
-    quint32 seed = 12345;
-    for (char& b : random) b = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+    for (QRandomGenerator draw(12345); char& b : random) b = static_cast<char>(draw.generate());
     for (int i = 0; i < PlaylistEntries::kMaxEntries + 3; ++i) big += "/s" + QByteArray::number(i) + ".mp3\r\n";
     const struct { const char* name; QByteArray bytes; } files[] = {{"random", random},
         {"a 10 MB line", QByteArray(10 * 1024 * 1024, 'a') + "\r\n/b.mp3"},
@@ -71,27 +71,6 @@ TEST_F(PlaylistStoreTest, LoadReplacesOrInsertsAnyFileAndAMissingFileChangesNoth
     EXPECT_EQ(playlist.entries().count(), PlaylistEntries::kMaxEntries);
     EXPECT_TRUE(fakes.dialogs.messages.size() == 1 && fakes.dialogs.messageTexts()[0].contains(" 3 首歌曲沒有被載入"))
         << "the entries left out are counted";
-}
-
-// A path the code page cannot hold turns the whole file into UTF-8 with a BOM, so no character is lost.
-TEST_F(PlaylistStoreTest, SaveThenLoadGivesTheSamePathsUnmeasured) {
-    const QStringList inCodePage = {"/音樂/a.mp3", "/b.mp3"}, outside = {"/b.mp3", "/音樂/a.mp3", "/é/𝄞 ♪.wav", "/b.mp3"};
-    const struct { const char* name; QStringList paths; QByteArray bytes; } cases[] = {
-        {"code page 950", inCodePage, CodePage::toCp950Lossy(inCodePage.join("\r\n") + "\r\n")},
-        {"outside the code page", outside, "\xEF\xBB\xBF" + (outside.join("\r\n") + "\r\n").toUtf8()},
-    };
-    const QString file = songs.path("saved.ini");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        playlist.entries().clear();
-        addEntries(c.paths, 61234);
-        ASSERT_TRUE(store().PLSaveFile(file));
-        EXPECT_EQ(readWholeFile(file), c.bytes);
-        EXPECT_TRUE(state.UPlayList == file && statusSaid("PlayList 儲存成功", file));
-        playlist.entries().clear();
-        ASSERT_TRUE(store().PLLoadFile(file, false));
-        EXPECT_TRUE(entryPaths() == c.paths && playlist.entries().PLCountLength(0, 9999) == 0) << "lengths not stored";
-    }
 }
 
 // Every save first backs up the file it replaces: each slot holds the file as it was before the save that used
@@ -113,80 +92,74 @@ TEST_F(PlaylistStoreTest, SavesBackUpTheOldFileAndAFailedSaveKeepsIt) {
     ASSERT_TRUE(store().PLSaveFile(slot2));
     EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"不能備份檔案,因要儲存的PlayList名稱和將要備份的檔案名一樣!"});
     EXPECT_TRUE(state.PLBackUpNo == 2 && readWholeFile(slot2) == "/save6.mp3\r\n" && state.UPlayList == slot2);
-    const QString old = songs.writeFile("old.ini", "/old.mp3\r\n");
-    const struct { const char* name; QStringList entries; QString file; } failures[] = {
-        {"empty playlist", {}, old}, {"no such folder", {"/a.mp3"}, songs.path("no/such/list.ini")}};
+    const QString old = songs.writeFile("old.ini", "/old.mp3\r\n"), noFolder = songs.path("no/such/list.ini");
     state.UPlayList = "/other.ini";
-    for (const auto& c : failures) {
-        playlist.entries().clear();
-        addEntries(c.entries);
-        fakes.dialogs.messages.clear();
-        EXPECT_FALSE(store().PLSaveFile(c.file)) << c.name;
-        EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 儲存失敗!(" + c.file + ")\r\n可能是PlayList內沒有歌曲."});
-        EXPECT_EQ(state.UPlayList, "/other.ini") << c.name;
-    }
-    EXPECT_EQ(readWholeFile(old), "/old.mp3\r\n") << "the empty save leaves the file";
+    playlist.entries().clear();
+    EXPECT_FALSE(store().PLSaveFile(old)) << "an empty playlist";
+    addEntries({"/a.mp3"});
+    EXPECT_FALSE(store().PLSaveFile(noFolder)) << "no such folder";
+    const auto failed = [](const QString& file) { return "PlayList 儲存失敗!(" + file + ")\r\n可能是PlayList內沒有歌曲."; };
+    EXPECT_EQ(fakes.dialogs.messageTexts().mid(1), (QStringList{failed(old), failed(noFolder)}));
+    EXPECT_TRUE(readWholeFile(old) == "/old.mp3\r\n" && state.UPlayList == "/other.ini") << "file and name kept";
     EXPECT_TRUE(readWholeFile(slot2) == "/old.mp3\r\n" && state.PLBackUpNo == 3) << "backed up first";
 }
 
-// Rename never overwrites another file; delete asks first and keeps the entries as an unnamed playlist.
-TEST_F(PlaylistStoreTest, RenameAndDeleteWorkOnTheOpenFileOnly) {
-    state.UPlayList = songs.path("gone.ini");
-    store().renameOpenPlaylist();
-    store().deleteOpenPlaylist();
+// Rename and delete need an open file. The file boxes start in the data folder; saving asks for a name only while
+// the playlist has none. A path the code page cannot hold turns the whole file into UTF-8 with a BOM; lengths are
+// not saved. Rename never overwrites a file. A new playlist is unnamed and takes the browser's mp3 and wav files,
+// which can also join it; only newcomers are measured. Delete asks first and leaves the entries, unnamed.
+TEST_F(PlaylistStoreTest, FileMenuCommandsInOneSession) {
+    playlist.commands().mnuPLEvents(6);
+    playlist.commands().mnuPLEvents(7);
     EXPECT_EQ(status.history, QStringList(2, "沒有載入PlayList, 或PlayList檔案不存在.")) << "rename and delete";
     EXPECT_TRUE(fakes.dialogs.inputs.isEmpty() && fakes.dialogs.messages.isEmpty());
-    songs.writeFile("taken.ini", "/t.mp3\r\n");
-    ASSERT_TRUE(store().PLLoadFile(songs.writeFile("old.ini", "/a.mp3\r\n/b.mp3\r\n"), false));
-    fakes.dialogs.inputAnswers = {"taken.ini", "  new.m3u  "};
-    store().renameOpenPlaylist();
-    EXPECT_TRUE(state.UPlayList == songs.path("old.ini") && readWholeFile(songs.path("taken.ini")) == "/t.mp3\r\n");
-    EXPECT_EQ(status.status(), "PlayList 名稱修改失敗 [taken.ini]") << "a taken name";
-    store().renameOpenPlaylist();
-    const QString file = songs.path("new.m3u");
-    EXPECT_TRUE(state.UPlayList == file && QFile::exists(file) && !QFile::exists(songs.path("old.ini")));
-    EXPECT_EQ(status.status(), "PlayList 名稱修改成功 [new.m3u]");
-    fakes.dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
-    store().deleteOpenPlaylist();
-    EXPECT_TRUE(QFile::exists(file)) << "No keeps the file";
-    store().deleteOpenPlaylist();
-    EXPECT_EQ(fakes.dialogs.messageTexts().value(1), "是否要刪除 new.m3u ?\r\n" + file);
-    EXPECT_TRUE(!QFile::exists(file) && state.UPlayList.isEmpty());
-    EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b.mp3"})) << "the entries stay";
-    EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: 未命名");
-}
-
-// Saving asks for a name only while the playlist has none; the file boxes start in the data folder. A new playlist
-// is unnamed and starts with the browser's mp3 and wav files, which can also join it; only the newcomers are measured.
-TEST_F(PlaylistStoreTest, FileAndNewPlaylistCommands) {
-    addEntries({"/a.mp3"});
-    const QString target = songs.path("chosen.ini");
+    QStringList paths = {"/音樂/a.mp3", "/b.mp3"};
+    addEntries(paths, 61234);
+    const QString target = songs.path("chosen.ini"), renamed = songs.path("new.m3u");
     fakes.dialogs.saveAnswers = {target};
     playlist.commands().mnuPLEvents(3);
     EXPECT_EQ(fakes.dialogs.saveRequests.value(0).initialFolder, DataFolder::displayName());
-    EXPECT_TRUE(readWholeFile(target) == "/a.mp3\r\n" && state.UPlayList == target);
-    addEntries({"/b.mp3"});
+    EXPECT_EQ(readWholeFile(target), CodePage::toCp950Lossy(paths.join("\r\n") + "\r\n")) << "code page 950";
+    EXPECT_TRUE(state.UPlayList == target && statusSaid("PlayList 儲存成功", target));
+    paths += {"/é/𝄞 ♪.wav", "/b.mp3"};
+    addEntries(paths.mid(2), 61234);
     playlist.commands().mnuPLEvents(3);
-    EXPECT_TRUE(fakes.dialogs.saveRequests.size() == 1 && readWholeFile(target) == "/a.mp3\r\n/b.mp3\r\n") << "named";
+    EXPECT_EQ(readWholeFile(target), "\xEF\xBB\xBF" + (paths.join("\r\n") + "\r\n").toUtf8()) << "UTF-8 with a BOM";
     playlist.commands().mnuPLEvents(4);
     EXPECT_TRUE(fakes.dialogs.saveRequests.size() == 2 && state.UPlayList == target) << "save as asks; cancelled";
-    playlist.commands().mnuPLEvents(1);
-    playlist.entries().clear();
-    playlist.commands().mnuPLEvents(0);
-    EXPECT_TRUE(state.UPlayList == DataFolder::defaultPlaylist() && entryPaths().size() == 2) << "the default list";
-    fakes.dialogs.openAnswers = {{}, {songs.writeFile("x.m3u", "/x.mp3\r\n")}};
+    fakes.dialogs.openAnswers = {{}, {songs.writeFile("x.m3u", CodePage::toCp950Lossy("/歌/x.mp3\r\n"))}, {renamed}};
     playlist.commands().mnuPLEvents(2);  // cancelled: nothing changes
     playlist.commands().mnuPLEvents(5);
-    EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b.mp3", "/x.mp3"}));
-    QStringList folder = {"/f/a.MP3", "/f/b.wav", "/f/c.txt", "/f/d.mp3.bak"};
-    playlist.hooks().browserFiles = [&] { return folder; };
+    EXPECT_EQ(entryPaths(), paths + QStringList{"/歌/x.mp3"}) << "inserted from a file in the code page";
+    songs.writeFile("taken.ini", "/t.mp3\r\n");
+    fakes.dialogs.inputAnswers = {"taken.ini", "  new.m3u  "};
+    playlist.commands().mnuPLEvents(6);
+    EXPECT_TRUE(state.UPlayList == target && readWholeFile(songs.path("taken.ini")) == "/t.mp3\r\n");
+    EXPECT_EQ(status.status(), "PlayList 名稱修改失敗 [taken.ini]") << "a taken name";
+    playlist.commands().mnuPLEvents(6);
+    EXPECT_TRUE(state.UPlayList == renamed && QFile::exists(renamed) && !QFile::exists(target));
+    EXPECT_EQ(status.status(), "PlayList 名稱修改成功 [new.m3u]");
+    playlist.hooks().browserFiles = [] { return QStringList{"/f/a.MP3", "/f/b.wav", "/f/c.txt", "/f/d.mp3.bak"}; };
     playlist.commands().mnuOpenNewPL(1);
     EXPECT_TRUE(entryPaths() == (QStringList{"/f/a.MP3", "/f/b.wav"}) && state.UPlayList.isEmpty()) << "replaced";
-    EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: 未命名  [＞0:00.00]");
     playlist.commands().cmdAddItem1();
     EXPECT_EQ(entryPaths(), (QStringList{"/f/a.MP3", "/f/b.wav", "/f/a.MP3", "/f/b.wav"}));
     EXPECT_EQ(playlist.display().lines().line(2), "3. a [檔案不存在]");
     EXPECT_TRUE(state.ChkSongLen == 2 && state.ChkSongLenEND == 3) << state.ChkSongLen << "%" << state.ChkSongLenEND;
+    playlist.commands().mnuPLEvents(2);  // the renamed file
+    EXPECT_TRUE(entryPaths() == paths && playlist.entries().PLCountLength(0, 9999) == 0) << "read back, unmeasured";
+    fakes.dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
+    playlist.commands().mnuPLEvents(7);
+    EXPECT_TRUE(QFile::exists(renamed)) << "No keeps the file";
+    playlist.commands().mnuPLEvents(7);
+    EXPECT_EQ(fakes.dialogs.messageTexts().value(1), "是否要刪除 new.m3u ?\r\n" + renamed);
+    EXPECT_TRUE(!QFile::exists(renamed) && state.UPlayList.isEmpty());
+    EXPECT_EQ(entryPaths(), paths) << "the entries stay";
+    EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: 未命名");
+    playlist.commands().mnuPLEvents(1);
+    playlist.entries().clear();
+    playlist.commands().mnuPLEvents(0);
+    EXPECT_TRUE(state.UPlayList == DataFolder::defaultPlaylist() && entryPaths() == paths) << "the default playlist";
 }
 
 // s4 cannot be opened (it is the song loaded for play) and takes that song's length. A test takes one tick per
@@ -214,10 +187,7 @@ TEST_F(PlaylistStoreTest, LengthTestsMeasureTheirEntriesUntilStoppedOrEmptied) {
         for (int i = 0; i < files.size(); ++i) EXPECT_EQ(playlist.entries().lengthMs(i), c.lengthsMs[i]) << c.name << i;
     }
     EXPECT_EQ(playlist.display().lines().line(1), "2. s2 [1:01.23]") << "the list shows the new lengths";
-    playlist.entries().clear();
-    playlist.commands().mnuRefresh(2);
-    EXPECT_FALSE(test().isRunning()) << "an empty playlist starts no test";
-    addEntries(makeSongs(20));
+    addEntries(makeSongs(20).mid(4));
     enterPageView(2);
     state.lblPLpage = 1;
     measured = 0;
@@ -233,6 +203,8 @@ TEST_F(PlaylistStoreTest, LengthTestsMeasureTheirEntriesUntilStoppedOrEmptied) {
     playlist.entries().clear();
     test().tick();
     EXPECT_TRUE(!test().isRunning() && status.status() == "已經完成歌曲長度測試.");
+    playlist.commands().mnuRefresh(2);
+    EXPECT_FALSE(test().isRunning()) << "an empty playlist starts no test";
 }
 
 }  // namespace
