@@ -5,6 +5,7 @@ set -eu
 
 PACKAGES="
 cmake
+ccache
 ninja-build
 g++
 make

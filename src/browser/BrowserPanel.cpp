@@ -12,7 +12,7 @@
 #include "app/StatusLine.h"
 #include "browser/BrowserLayout.h"
 #include "browser/BrowserTexts.h"
-#include "browser/ClickLabel.h"
+#include "ui/widgets/ClickLabel.h"
 #include "browser/FileListBox.h"
 #include "browser/FolderListBox.h"
 #include "browser/FolderReader.h"

@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "common/Twips.h"
-#include "playback/LineControl.h"
+#include "ui/widgets/LineControl.h"
 #include "playback/TransportController.h"
 #include "playback/TransportModel.h"
 

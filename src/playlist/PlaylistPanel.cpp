@@ -8,7 +8,7 @@
 
 #include "app/AppState.h"
 #include "common/Twips.h"
-#include "playlist/PlaylistClickLabel.h"
+#include "ui/widgets/ClickLabel.h"
 #include "playlist/PlaylistLayout.h"
 #include "playlist/PlaylistListView.h"
 #include "playlist/PlaylistMenus.h"
@@ -56,7 +56,7 @@ PlaylistPanel::~PlaylistPanel() {
 
 void PlaylistPanel::buildFullModeControls(QWidget* canvas) {
     for (int i = 0; i < 2; ++i) {
-        details_[i] = new PlaylistClickLabel(canvas);
+        details_[i] = new ClickLabel(canvas);
         details_[i]->setObjectName(QStringLiteral("lblPLDetails_%1").arg(i));
         details_[i]->setTextFormat(Qt::PlainText);
         // The compact modes give these labels little width; a smaller font
@@ -64,7 +64,7 @@ void PlaylistPanel::buildFullModeControls(QWidget* canvas) {
         QFont small = details_[i]->font();
         small.setPixelSize(kDetailsFontPx);
         details_[i]->setFont(small);
-        connect(details_[i], &PlaylistClickLabel::clicked, this, [this] { playlist_->commands().lblPLDetails_Click(); });
+        connect(details_[i], &ClickLabel::clicked, this, [this] { playlist_->commands().lblPLDetails_Click(); });
     }
     list_ = new PlaylistListView(playlist_->events(), canvas);
     list_->setObjectName(QStringLiteral("listPLItemName"));

@@ -8,7 +8,7 @@
 
 class IntervalTimer;
 class MultiMedia;
-class PlaylistClickLabel;
+class ClickLabel;
 class PlaylistListView;
 class PlaylistPageLabel;
 class QFrame;
@@ -54,7 +54,7 @@ public:
 
     PlaylistListView* listPLItemName() const { return list_; }
     PlaylistPageLabel* lblPLItemName() const { return pageLabel_; }
-    PlaylistClickLabel* lblPLDetails(int index) const { return details_[index == 0 ? 0 : 1]; }
+    ClickLabel* lblPLDetails(int index) const { return details_[index == 0 ? 0 : 1]; }
     QFrame* lblPLMargin() const { return marker_; }
 
 private:
@@ -67,7 +67,7 @@ private:
     AppState& state_;
     PlaylistListView* list_ = nullptr;
     PlaylistPageLabel* pageLabel_ = nullptr;
-    PlaylistClickLabel* details_[2] = {};
+    ClickLabel* details_[2] = {};
     QFrame* border_ = nullptr;
     QFrame* marker_ = nullptr;
     QToolButton* startButtons_[2] = {};

@@ -16,6 +16,7 @@
 #include "playback/TransportController.h"
 #include "playback/TransportModel.h"
 #include "playback/WindowCaption.h"
+#include "ui/widgets/MainPanel.h"
 
 class AppLifecycle;
 class BrowserPanel;
@@ -30,18 +31,6 @@ class QMenu;
 class StateInspectorPanel;
 class TransportPanel;
 
-// The main window's top-level menus. Each subsystem adds its entries to the
-// menu it belongs to.
-enum class MainMenu {
-    File,      // "檔案(&F)": file commands, recent files, force end
-    Playlist,  // "PlayList(&L)": playlist files, sequence, shuffle, refresh
-    Play,      // "播放(&P)": mnuMMControl
-    Options,   // "選項(&O)": mnuOptCheck, the choice menus, appearance
-    Mode,      // "轉換模式(&A)": mnuZELMode
-    GoTo,      // "移至(&M)": folder shortcuts
-    Tools,     // "工具(&T)": mnuTools
-    Help,      // "說明(&H)": mnuHelp
-};
 
 // The main window: owns the shared state, the media layer, the timers and
 // the panels of every subsystem, and wires them together. The panels own

@@ -11,7 +11,7 @@
 #include "app/SongStarter.h"
 #include "browser/BrowserPanel.h"
 #include "browser/BrowserTexts.h"
-#include "browser/ClickLabel.h"
+#include "ui/widgets/ClickLabel.h"
 #include "browser/FileListBox.h"
 #include "browser/FolderListBox.h"
 #include "common/Twips.h"

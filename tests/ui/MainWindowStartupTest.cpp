@@ -15,7 +15,7 @@
 #include "browser/FileListBox.h"
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
-#include "playlist/PlaylistClickLabel.h"
+#include "ui/widgets/ClickLabel.h"
 #include "playlist/PlaylistPanel.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"

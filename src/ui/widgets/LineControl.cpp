@@ -1,4 +1,4 @@
-#include "playback/LineControl.h"
+#include "ui/widgets/LineControl.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "browser/ClickLabel.h"
+#include "ui/widgets/ClickLabel.h"
 
 #include <QMouseEvent>
 

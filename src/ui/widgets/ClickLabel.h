@@ -2,8 +2,9 @@
 
 #include <QLabel>
 
-// A label or picture that answers mouse clicks: `clicked` for a left click
-// released over it, `released` for every button.
+// A label or picture that answers mouse clicks (the browser's count label and
+// clipboard pictures, the playlist's detail labels): `clicked` for a left
+// click released over it, `released` for every button.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
