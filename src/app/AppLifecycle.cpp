@@ -3,36 +3,36 @@
 #include <QDebug>
 
 #include <exception>
-#include <stdexcept>
 
-#include "app/AppOptions.h"
 #include "app/AppState.h"
 #include "app/LifecycleWindow.h"
+#include "app/SongStarter.h"
+#include "browser/FolderShortcuts.h"
 #include "common/ScreenSize.h"
 #include "platform/Dialogs.h"
 #include "playback/MultiMedia.h"
+#include "playlist/PlaylistAccess.h"
+#include "ui/Appearance.h"
 
 namespace {
-
-// A step of the start that failed without an exception of its own.
-class StartFailure : public std::runtime_error {
-public:
-    explicit StartFailure(const QString& reason) : std::runtime_error(reason.toStdString()) {}
-};
 
 constexpr int kRefreshWithoutLengthTest = 9;  // drives, folders and files; no song-length test
 
 }  // namespace
 
 AppLifecycle::AppLifecycle(AppState& state, AppOptions& options, MultiMedia& media, Dialogs& dialogs,
-                           const Screen& screen, LifecycleWindow& window)
-    : state_(state), options_(options), media_(media), dialogs_(dialogs), screen_(screen), window_(window) {}
+                           const Screen& screen, LifecycleWindow& window, Seams seams)
+    : state_(state), options_(options), media_(media), dialogs_(dialogs), screen_(screen), window_(window),
+      seams_(seams) {}
 
 bool AppLifecycle::Form_Load(const QString& commandLine) {
     loadError_.clear();
+    // A step that throws (a file the start reads being unreadable, memory
+    // running out) fails the start as a step that reports failure does.
     try {
-        runStartSteps(commandLine);
-        return true;
+        const std::optional<QString> failure = runStartSteps(commandLine);
+        if (!failure) return true;
+        loadError_ = *failure;
     } catch (const std::exception& e) {
         loadError_ = QString::fromStdString(e.what());
     } catch (...) {
@@ -45,18 +45,15 @@ bool AppLifecycle::Form_Load(const QString& commandLine) {
     return false;
 }
 
-void AppLifecycle::runStartSteps(const QString& commandLine) {
+std::optional<QString> AppLifecycle::runStartSteps(const QString& commandLine) {
     // A desktop exactly 800 pixels wide leaves no room for the window's
     // stored size.
     if (GetScreenSize(screen_, 1) == QLatin1String("800")) window_.maximize();
 
     QString error;
-    if (!options_.LoadOptions(&error)) throw StartFailure(error);
+    if (!options_.LoadOptions({seams_.playlist, seams_.browser, seams_.appearance}, &error)) return error;
 
-    if (hooks.LoadDirFav)
-        hooks.LoadDirFav();
-    else
-        missed_.missed("Form_Load", "LoadDirFav");
+    seams_.shortcuts.LoadDirFav();
 
     state_.PLBackUpNo = 1;
     state_.VersionB = QStringLiteral("Corvane Audio Player");
@@ -66,16 +63,13 @@ void AppLifecycle::runStartSteps(const QString& commandLine) {
     state_.WindowMode = 0;
     state_.ShiftConst[0] = 5700;
 
-    if (commandLine.trimmed().isEmpty()) return;
-    if (hooks.SongStarted)
-        hooks.SongStarted(commandLine);
-    else
-        missed_.missed("Form_Load", "SongStarted");
+    if (!commandLine.trimmed().isEmpty()) seams_.songs.SongStarted(commandLine);
+    return std::nullopt;
 }
 
 void AppLifecycle::Form_Unload(bool& cancel) {
     if (ending_) return;
-    if (state_.options.optCheck[6] && media_.MMGetMode(QString()) == MultiMedia::kModePlaying) {
+    if (state_.options.optCheck[OptCheck::ConfirmCloseWhilePlaying] && media_.MMGetMode(QString()) == MultiMedia::kModePlaying) {
         const int answer = dialogs_.messageBox(QStringLiteral("確定要關閉程式?"), MsgButtons::YesNo, MsgIcon::Question);
         if (answer == MsgResult::No) {
             cancel = true;
@@ -105,40 +99,20 @@ void AppLifecycle::Form_Unload(bool& cancel) {
 }
 
 void AppLifecycle::saveOpenPlaylist() {
-    if (!state_.options.optCheck[1]) return;
-    if (!hooks.playlistCount || !hooks.PLSaveFile) {
-        if (!state_.UPlayList.isEmpty()) missed_.missed("Form_Unload", "PLSaveFile");
-        return;
-    }
-    if (hooks.playlistCount() < 1) return;
+    if (!state_.options.optCheck[OptCheck::SavePlaylistAtExit]) return;
+    if (seams_.playlist.count() < 1) return;
     if (state_.UPlayList.isEmpty()) return;
-    hooks.PLSaveFile(state_.UPlayList);
+    seams_.playlist.PLSaveFile(state_.UPlayList);
 }
 
 void AppLifecycle::Form_Resize() {
     if (window_.isMinimized()) return;
-    if (hooks.topMostChecked && hooks.topMostChecked()) window_.makeTopMost();
-    if (!state_.options.optCheck[8]) return;
-    if (hooks.mnuRefresh_Click)
-        hooks.mnuRefresh_Click(kRefreshWithoutLengthTest);
-    else
-        missed_.missed("Form_Resize", "mnuRefresh_Click");
+    if (seams_.appearance.topMostChecked()) window_.makeTopMost();
+    if (!state_.options.optCheck[OptCheck::RefreshWhenRestored]) return;
+    seams_.playlist.mnuRefresh(kRefreshWithoutLengthTest);
 }
 
 void AppLifecycle::mnuForceEnd_Click() {
     ending_ = true;
     window_.endProgram();
 }
-
-QStringList AppLifecycle::unconnectedHooks() const {
-    QStringList names;
-    if (!hooks.SongStarted) names << QStringLiteral("SongStarted");
-    if (!hooks.LoadDirFav) names << QStringLiteral("LoadDirFav");
-    if (!hooks.playlistCount) names << QStringLiteral("playlistCount");
-    if (!hooks.PLSaveFile) names << QStringLiteral("PLSaveFile");
-    if (!hooks.topMostChecked) names << QStringLiteral("topMostChecked");
-    if (!hooks.mnuRefresh_Click) names << QStringLiteral("mnuRefresh_Click");
-    return names + options_.unconnectedHooks();
-}
-
-QStringList AppLifecycle::skippedCalls() const { return options_.skippedCalls() + missed_.calls(); }

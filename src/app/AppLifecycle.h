@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
-#include <functional>
+#include <optional>
 
-#include "app/UnconnectedHooks.h"
+#include "app/AppOptions.h"
 
-class AppOptions;
+class Appearance;
+class BrowserNavigation;
 class Dialogs;
+class FolderShortcuts;
 class LifecycleWindow;
 class MultiMedia;
+class PlaylistAccess;
 class Screen;
+class SongStarter;
 struct AppState;
 
 // Start-up and shut-down of the main window. Form_Load brings the program
@@ -21,20 +24,17 @@ struct AppState;
 // skips all of that.
 class AppLifecycle {
 public:
-    // The other subsystems start-up and shut-down call into.
-    struct Hooks {
-        std::function<void(const QString& path)> SongStarted;
-        std::function<void()> LoadDirFav;                    // folder shortcuts
-        std::function<int()> playlistCount;                  // entries of the open playlist
-        std::function<void(const QString& path)> PLSaveFile; // saves the open playlist
-        std::function<bool()> topMostChecked;                // the appearance menu's top-most entry
-        std::function<void(int index)> mnuRefresh_Click;     // the refresh menu
+    // The other parts start-up and shut-down call into.
+    struct Seams {
+        SongStarter& songs;
+        PlaylistAccess& playlist;
+        BrowserNavigation& browser;
+        FolderShortcuts& shortcuts;
+        Appearance& appearance;
     };
 
-    AppLifecycle(AppState& state, AppOptions& options, MultiMedia& media, Dialogs& dialogs,
-                 const Screen& screen, LifecycleWindow& window);
-
-    Hooks hooks;
+    AppLifecycle(AppState& state, AppOptions& options, MultiMedia& media, Dialogs& dialogs, const Screen& screen,
+                 LifecycleWindow& window, Seams seams);
 
     // `commandLine` is the one path to play, passed on unchanged. Returns
     // false when the start failed and the option checker was opened.
@@ -47,13 +47,10 @@ public:
 
     // Why the last start failed; empty after a good start.
     const QString& loadError() const { return loadError_; }
-    // Hooks left unset here and in the options; empty once fully wired.
-    QStringList unconnectedHooks() const;
-    // Steps skipped because their hook was unset (here and in the options).
-    QStringList skippedCalls() const;
 
 private:
-    void runStartSteps(const QString& commandLine);
+    // Why the start failed, or nothing.
+    std::optional<QString> runStartSteps(const QString& commandLine);
     void saveOpenPlaylist();
 
     AppState& state_;
@@ -62,8 +59,8 @@ private:
     Dialogs& dialogs_;
     const Screen& screen_;
     LifecycleWindow& window_;
+    Seams seams_;
     QString loadError_;
-    UnconnectedHooks missed_;
     // Set once the program is ending, so a late close event saves nothing.
     bool ending_ = false;
 };

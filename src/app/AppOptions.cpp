@@ -1,25 +1,25 @@
 #include "app/AppOptions.h"
 
-#include <QDebug>
 #include <QDir>
-
-#include <exception>
 
 #include "app/AppState.h"
 #include "app/OptionFile.h"
+#include "browser/BrowserNavigation.h"
 #include "common/DataFolder.h"
 #include "common/Numbers.h"
+#include "playlist/PlaylistAccess.h"
+#include "ui/Appearance.h"
 
 AppOptions::AppOptions(AppState& state, QObject* parent) : QObject(parent), state_(state) {
     OptionState& o = state_.options;
     mnuOptComboList0_Click(o.passEntry);
     mnuOptComboList1_Click(o.scrollEntry);
     mnuOptComboList2_Click(o.lyricSpeedEntry);
-    state_.ShiftConst[2] = o.optCheck[7] ? 1 : 0;
+    state_.ShiftConst[2] = o.optCheck[OptCheck::SpareRowWhenFitting] ? 1 : 0;
     if (state_.InitDir.isEmpty()) state_.InitDir = QDir::homePath();
 }
 
-bool AppOptions::LoadOptions(QString* error) {
+bool AppOptions::LoadOptions(const LoadTargets& targets, QString* error) {
     const OptionFile::ParseResult file = OptionFile::read(DataFolder::optionFile());
     if (!file.ok) {
         if (error) *error = file.error;
@@ -30,39 +30,23 @@ bool AppOptions::LoadOptions(QString* error) {
     o.optCheck = v.flags;
     state_.InitDir = v.initDir;
     o.backgroundEntry = v.backgroundEntry();
-    if (o.optCheck[0]) loadDefaultPlaylist();
-    state_.ShiftConst[2] = o.optCheck[7] ? 1 : 0;
+    // A playlist that fails to load reports that itself; the start goes on.
+    if (o.optCheck[OptCheck::LoadPlaylistAtStart]) targets.playlist.PLLoadFile(DataFolder::defaultPlaylist(), false);
+    state_.ShiftConst[2] = o.optCheck[OptCheck::SpareRowWhenFitting] ? 1 : 0;
     mnuOptComboList0_Click(v.passEntry);
     mnuOptComboList1_Click(v.scrollEntry);
     mnuOptComboList2_Click(v.lyricSpeedEntry);
 
-    if (hooks.ChangeDirPath)
-        hooks.ChangeDirPath(state_.InitDir, true);
-    else
-        missed_.missed("LoadOptions", "ChangeDirPath");
+    // The checker lets the user correct a start folder that cannot be shown.
+    if (!targets.browser.ChangeDirPath(state_.InitDir, true)) {
+        if (error) *error = QStringLiteral("the start folder cannot be shown: ") + state_.InitDir;
+        return false;
+    }
 
     o.backgroundTag = v.backgroundTag;
-    if (hooks.SetBackground)
-        hooks.SetBackground(static_cast<qint16>(o.backgroundEntry), v.backgroundPath());
-    else
-        missed_.missed("LoadOptions", "SetBackground");
+    targets.appearance.SetBackground(static_cast<qint16>(o.backgroundEntry), v.backgroundPath());
     emit changed();
     return true;
-}
-
-void AppOptions::loadDefaultPlaylist() {
-    if (!hooks.PLLoadFile) {
-        missed_.missed("LoadOptions", "PLLoadFile");
-        return;
-    }
-    // A playlist that fails to load reports that itself; the start goes on.
-    try {
-        hooks.PLLoadFile(DataFolder::defaultPlaylist());
-    } catch (const std::exception& e) {
-        qWarning() << "LoadOptions: the default playlist failed to load:" << e.what();
-    } catch (...) {
-        qWarning() << "LoadOptions: the default playlist failed to load";
-    }
 }
 
 bool AppOptions::SaveOptions(QString* error) {
@@ -85,7 +69,7 @@ void AppOptions::mnuOptCheck_Click(int index) {
     if (index < 0 || index > 8) return;
     OptionState& o = state_.options;
     o.optCheck[index] = !o.optCheck[index];
-    state_.ShiftConst[2] = o.optCheck[7] ? 1 : 0;
+    state_.ShiftConst[2] = o.optCheck[OptCheck::SpareRowWhenFitting] ? 1 : 0;
     emit changed();
 }
 
@@ -116,12 +100,4 @@ void AppOptions::setBackgroundTag(const QString& tag) {
     state_.options.backgroundTag = tag;
     state_.options.backgroundEntry = v.backgroundEntry();
     emit changed();
-}
-
-QStringList AppOptions::unconnectedHooks() const {
-    QStringList names;
-    if (!hooks.PLLoadFile) names << QStringLiteral("PLLoadFile");
-    if (!hooks.ChangeDirPath) names << QStringLiteral("ChangeDirPath");
-    if (!hooks.SetBackground) names << QStringLiteral("SetBackground");
-    return names;
 }

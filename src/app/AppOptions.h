@@ -2,12 +2,12 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
-#include <functional>
+#include "app/PassCountChoice.h"
 
-#include "app/UnconnectedHooks.h"
-
+class Appearance;
+class BrowserNavigation;
+class PlaylistAccess;
 struct AppState;
 
 // The options as the program lives with them: the option menus' check marks
@@ -16,17 +16,15 @@ struct AppState;
 // "Option.ini" at start-up, SaveOptions writes it at an orderly close; the
 // menu handlers change one option at a time. Every change is announced by
 // changed(), so the menus redraw their check marks.
-class AppOptions : public QObject {
+class AppOptions : public QObject, public PassCountChoice {
     Q_OBJECT
 public:
-    // What loading the options asks of other parts of the program.
-    struct Hooks {
-        // Loads a playlist file, replacing the open playlist.
-        std::function<void(const QString& path)> PLLoadFile;
-        // Shows a folder in the browser (the flag as the browser defines it).
-        std::function<void(const QString& path, bool flag)> ChangeDirPath;
-        // Shows a background: mode 0..7, the picture path for mode 1.
-        std::function<void(qint16 mode, const QString& path)> SetBackground;
+    // What loading the options shows elsewhere: the default playlist, the
+    // start folder and the background.
+    struct LoadTargets {
+        PlaylistAccess& playlist;
+        BrowserNavigation& browser;
+        Appearance& appearance;
     };
 
     // The menus start at their default entries and the fields follow them,
@@ -34,33 +32,25 @@ public:
     // reads back.
     explicit AppOptions(AppState& state, QObject* parent = nullptr);
 
-    Hooks hooks;
-
     // Reads and applies the option file. A missing, short or malformed file
-    // changes nothing and returns false with the reason.
-    bool LoadOptions(QString* error = nullptr);
+    // changes nothing and returns false with the reason; so does a start
+    // folder the browser cannot show (the values are applied by then).
+    bool LoadOptions(const LoadTargets& targets, QString* error = nullptr);
     // Writes the option file; false with the reason when it cannot.
     bool SaveOptions(QString* error = nullptr);
 
-    void mnuOptCheck_Click(int index);       // 0..8
-    void mnuOptComboList0_Click(int entry);  // 1..6 ("1次".."5次", "∞次")
-    void mnuOptComboList1_Click(int entry);  // 0..3
-    void mnuOptComboList2_Click(int entry);  // 0..7
+    void mnuOptCheck_Click(int index);                // 0..8
+    void mnuOptComboList0_Click(int entry) override;  // 1..6 ("1次".."5次", "∞次")
+    void mnuOptComboList1_Click(int entry);           // 0..3
+    void mnuOptComboList2_Click(int entry);           // 0..7
     // The start-up background choice (tag of mnuOptCombo(3)) and its entry.
     void setBackgroundTag(const QString& tag);
 
     AppState& state() { return state_; }
-    // Hooks left unset; empty once the main window is fully wired.
-    QStringList unconnectedHooks() const;
-    // Steps that were skipped because their hook was unset.
-    const QStringList& skippedCalls() const { return missed_.calls(); }
 
 signals:
     void changed();
 
 private:
-    void loadDefaultPlaylist();
-
     AppState& state_;
-    UnconnectedHooks missed_;
 };

@@ -4,6 +4,23 @@
 #include <QtGlobal>
 
 #include <array>
+#include <cstddef>
+
+// The nine check options mnuOptCheck(0..8), by what they do; they index
+// OptionState::optCheck.
+namespace OptCheck {
+enum Index : std::size_t {
+    LoadPlaylistAtStart = 0,
+    SavePlaylistAtExit = 1,
+    FitListHeights = 2,
+    StartStopsSong = 3,
+    StopStopsSong = 4,
+    ShuffleBeforePlaying = 5,
+    ConfirmCloseWhilePlaying = 6,
+    SpareRowWhenFitting = 7,
+    RefreshWhenRestored = 8,
+};
+}  // namespace OptCheck
 
 // The option values as the option menus hold them: the check marks of
 // mnuOptCheck 0..8 and the checked entries of the three choice menus. The

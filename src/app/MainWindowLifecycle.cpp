@@ -2,14 +2,15 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QWidget>
 
 #include "app/AppLifecycle.h"
+#include "app/PathBox.h"
 #include "app/SafeModeOpener.h"
 
-MainWindowLifecycle::MainWindowLifecycle(QWidget* window, QLineEdit* txtFileLink, SafeModeOpener& checker)
-    : onEnd([] { QCoreApplication::exit(0); }), window_(window), txtFileLink_(txtFileLink), checker_(checker) {}
+MainWindowLifecycle::MainWindowLifecycle(QWidget* window, PathBox& pathBox, Dialogs& dialogs, Launcher& launcher)
+    : onEnd([] { QCoreApplication::exit(0); }), window_(window), pathBox_(pathBox),
+      safeMode_(new SafeModeOpener(dialogs, launcher, window, *this, window)) {}
 
 void MainWindowLifecycle::maximize() {
     if (window_) window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
@@ -25,9 +26,7 @@ void MainWindowLifecycle::setCaption(const QString& caption) {
     if (window_) window_->setWindowTitle(caption);
 }
 
-void MainWindowLifecycle::setWelcomeLine(const QString& text) {
-    if (txtFileLink_) txtFileLink_->setText(text);
-}
+void MainWindowLifecycle::setWelcomeLine(const QString& text) { pathBox_.setText(text); }
 
 void MainWindowLifecycle::makeTopMost() {
     if (!window_ || (window_->windowFlags() & Qt::WindowStaysOnTopHint)) return;
@@ -37,11 +36,21 @@ void MainWindowLifecycle::makeTopMost() {
     if (visible) window_->show();
 }
 
-void MainWindowLifecycle::showOptionChecker() { checker_.open(); }
+void MainWindowLifecycle::showOptionChecker() { safeMode_->open(); }
 
 void MainWindowLifecycle::endProgram() {
     if (onEnd) onEnd();
 }
+
+void MainWindowLifecycle::raiseWindow() {
+    if (!window_) return;
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+bool MainWindowLifecycle::closeWindow() { return window_ && window_->close(); }
 
 QAction* MainWindowLifecycle::createForceEndAction(AppLifecycle& lifecycle, QObject* parent) {
     auto* action = new QAction(QStringLiteral("強行關閉此程式(不儲存任何東西)"), parent);

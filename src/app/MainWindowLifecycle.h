@@ -5,19 +5,23 @@
 #include <functional>
 
 #include "app/LifecycleWindow.h"
+#include "app/WindowControl.h"
 
 class AppLifecycle;
+class Dialogs;
+class Launcher;
+class PathBox;
 class QAction;
-class QLineEdit;
 class QObject;
 class QWidget;
 class SafeModeOpener;
 
 // LifecycleWindow for the real main window: window states, caption, the
-// path box, top-most placement and the option checker.
-class MainWindowLifecycle final : public LifecycleWindow {
+// path box, top-most placement and the option checker, which it owns. As
+// WindowControl it raises and closes the window for parts outside it.
+class MainWindowLifecycle final : public LifecycleWindow, public WindowControl {
 public:
-    MainWindowLifecycle(QWidget* window, QLineEdit* txtFileLink, SafeModeOpener& checker);
+    MainWindowLifecycle(QWidget* window, PathBox& pathBox, Dialogs& dialogs, Launcher& launcher);
 
     void maximize() override;
     void minimize() override;
@@ -28,6 +32,11 @@ public:
     void showOptionChecker() override;
     void endProgram() override;
 
+    void raiseWindow() override;
+    bool closeWindow() override;
+
+    SafeModeOpener& safeMode() { return *safeMode_; }
+
     // The file menu's "強行關閉此程式(不儲存任何東西)" (mnuForceEnd).
     static QAction* createForceEndAction(AppLifecycle& lifecycle, QObject* parent);
 
@@ -37,6 +46,6 @@ public:
 
 private:
     QPointer<QWidget> window_;
-    QPointer<QLineEdit> txtFileLink_;
-    SafeModeOpener& checker_;
+    PathBox& pathBox_;
+    SafeModeOpener* safeMode_;
 };

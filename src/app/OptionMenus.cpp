@@ -1,11 +1,11 @@
 #include "app/OptionMenus.h"
 
 #include <QAction>
-#include <QDebug>
 #include <QMenu>
 
 #include "app/AppOptions.h"
 #include "app/AppState.h"
+#include "ui/Appearance.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ QString indexedName(const char* name, int index) {
 
 }  // namespace
 
-OptionMenus::OptionMenus(AppOptions& options, QMenu* menu) : QObject(menu), options_(options) {
+OptionMenus::OptionMenus(AppOptions& options, Appearance& appearance, QMenu* menu)
+    : QObject(menu), options_(options), appearance_(appearance) {
     buildChecks(menu);
     menu->addSeparator();
     buildCombo(menu, 0,
@@ -92,12 +93,9 @@ void OptionMenus::onComboClicked(int list, int entry) {
     case 0: mnuOptComboList0_Click(entry); break;
     case 1: mnuOptComboList1_Click(entry); break;
     case 2: mnuOptComboList2_Click(entry); break;
-    default:
-        if (mnuOptComboList3_Click)
-            mnuOptComboList3_Click(entry);
-        else
-            qWarning() << "OptionMenus: mnuOptComboList3_Click is not connected";
-        break;
+    // The start-up background entries ask for a picture and report on the
+    // status line: the appearance decides them.
+    default: appearance_.mnuOptComboList3_Click(entry); break;
     }
     sync();  // a click toggles the entry's own mark; the option decides it
 }

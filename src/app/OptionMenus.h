@@ -3,9 +3,8 @@
 #include <QObject>
 #include <QVector>
 
-#include <functional>
-
 class AppOptions;
+class Appearance;
 class QAction;
 class QMenu;
 
@@ -17,15 +16,12 @@ class OptionMenus : public QObject {
     Q_OBJECT
 public:
     // Adds the entries to `menu` (the main window's option menu).
-    OptionMenus(AppOptions& options, QMenu* menu);
+    OptionMenus(AppOptions& options, Appearance& appearance, QMenu* menu);
 
     void mnuOptCheck_Click(int index);
     void mnuOptComboList0_Click(int entry);
     void mnuOptComboList1_Click(int entry);
     void mnuOptComboList2_Click(int entry);
-    // The start-up background entries ask for a picture and report on the
-    // status line; that belongs to the appearance work, which connects it.
-    std::function<void(int entry)> mnuOptComboList3_Click;
 
     QAction* mnuOptCheck(int index) const { return checks_.value(index); }
     QMenu* mnuOptCombo(int index) const { return combos_.value(index); }
@@ -39,6 +35,7 @@ private:
     void sync();
 
     AppOptions& options_;
+    Appearance& appearance_;
     QVector<QAction*> checks_;
     QVector<QMenu*> combos_;
     QVector<QVector<QAction*>> entries_;  // per list, index = entry - first entry

@@ -3,9 +3,11 @@
 #include <QAction>
 
 #include "app/Frm_SaveMode.h"
+#include "app/LifecycleWindow.h"
 
-SafeModeOpener::SafeModeOpener(Dialogs& dialogs, Launcher& launcher, QWidget* mainWindow, QObject* parent)
-    : QObject(parent), dialogs_(dialogs), launcher_(launcher), mainWindow_(mainWindow) {}
+SafeModeOpener::SafeModeOpener(Dialogs& dialogs, Launcher& launcher, QWidget* mainWindow, LifecycleWindow& program,
+                               QObject* parent)
+    : QObject(parent), dialogs_(dialogs), launcher_(launcher), program_(program), mainWindow_(mainWindow) {}
 
 SafeModeOpener::~SafeModeOpener() { delete window_.data(); }
 
@@ -35,7 +37,7 @@ Frm_SaveMode* SafeModeOpener::open() {
     }
     window_ = new Frm_SaveMode(dialogs_, launcher_, mainWindow_, menuEntry_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
-    if (endProgram) window_->endProgram = endProgram;
+    window_->endProgram = [this] { program_.endProgram(); };
     // Shown before its opening steps, so their messages never leave the
     // program without a visible window.
     window_->show();

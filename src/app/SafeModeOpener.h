@@ -3,11 +3,10 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
-
 class Dialogs;
 class Frm_SaveMode;
 class Launcher;
+class LifecycleWindow;
 class QAction;
 class QWidget;
 
@@ -17,7 +16,9 @@ class QWidget;
 class SafeModeOpener : public QObject {
     Q_OBJECT
 public:
-    SafeModeOpener(Dialogs& dialogs, Launcher& launcher, QWidget* mainWindow, QObject* parent = nullptr);
+    // `program` ends this copy after the checker started a new one.
+    SafeModeOpener(Dialogs& dialogs, Launcher& launcher, QWidget* mainWindow, LifecycleWindow& program,
+                   QObject* parent = nullptr);
     // Closes a checker still open: it has no parent window to go with.
     ~SafeModeOpener() override;
 
@@ -27,13 +28,10 @@ public:
     Frm_SaveMode* open();
     Frm_SaveMode* window() const;
 
-    // Ends this copy after the checker started a new one; passed on to the
-    // checker (by default the checker ends the event loop itself).
-    std::function<void()> endProgram;
-
 private:
     Dialogs& dialogs_;
     Launcher& launcher_;
+    LifecycleWindow& program_;
     QPointer<QWidget> mainWindow_;
     QPointer<QAction> menuEntry_;
     QPointer<Frm_SaveMode> window_;

@@ -3,19 +3,23 @@
 #include <QObject>
 
 #include <array>
-#include <functional>
 
 #include "playback/FileHistory.h"
 
 class QAction;
 class QMenu;
+class SongPlayer;
+class TransportModel;
+struct AppState;
 
 // The recent-files entries mnuFileHist(1)..(10) in a sub-menu of the file
-// menu; each shows "i. path" and starts its path when chosen.
+// menu; each shows "i. path" and starts its path when chosen. It redraws
+// whenever song start changes the list.
 class FileHistMenu : public QObject {
     Q_OBJECT
 public:
-    FileHistMenu(QMenu* fileMenu, std::function<void(int index)> onClick, QObject* parent = nullptr);
+    FileHistMenu(QMenu* fileMenu, SongPlayer& player, const AppState& state, const TransportModel& model,
+                 QObject* parent = nullptr);
 
     void refresh(const FileHistory::List& list);
     QMenu* menu() const { return menu_; }

@@ -2,9 +2,10 @@
 
 #include <QtGlobal>
 
+#include "common/NotBuiltYet.h"
+
 // What song start, song finish and seeking ask of the lyric section of the
-// information area. The lyric subsystem implements it; while none is
-// connected, nothing is called.
+// information area. The lyric subsystem implements it.
 class LyricHook {
 public:
     virtual ~LyricHook() = default;
@@ -14,4 +15,15 @@ public:
     virtual void LoadLyricFile(qint32 startMs) = 0;
     // Empties the lyric line (lblLyricViewer) when a song finishes.
     virtual void clearLyricLine() = 0;
+};
+
+// Until the lyric viewer exists its section is never open.
+class NullLyricHook final : public LyricHook {
+public:
+    bool lyricSectionOpen() const override { return false; }
+    void LoadLyricFile(qint32) override { log_.skipped("LoadLyricFile"); }
+    void clearLyricLine() override {}
+
+private:
+    NotBuiltYet log_{"the lyric viewer"};
 };

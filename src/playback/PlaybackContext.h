@@ -1,26 +1,32 @@
 #pragma once
 
-struct AppServices;
-struct AppState;
+class Clock;
+class Dialogs;
 class IntervalTimer;
 class LyricHook;
 class MultiMedia;
 class StatusLine;
+class TransportListeners;
 class TransportModel;
+class WaveOut;
 class WindowCaption;
+struct AppState;
 
-// Everything song start and the transport work on, owned by the main window
-// and shared by reference: the shared state, the platform services, the
-// media layer, the status line, the caption, the panel's display and the
-// transport timer MMTimer.
+// Everything song start and the transport work on, owned by the assembly
+// and shared by reference: the shared state, the platform services they
+// use, the media layer, the status line, the caption, the panel's display,
+// the transport timer MMTimer, the lyric section and the transport's
+// listeners.
 struct PlaybackContext {
     AppState& state;
-    AppServices& services;
+    Dialogs& dialogs;
+    Clock& clock;
+    WaveOut& waveOut;
     MultiMedia& media;
     StatusLine& status;
     WindowCaption& caption;
     TransportModel& display;
     IntervalTimer& MMTimer;
-    // The lyric section, once one exists; null: no lyric is loaded or cleared.
-    LyricHook* lyric = nullptr;
+    LyricHook& lyric;
+    TransportListeners& listeners;
 };

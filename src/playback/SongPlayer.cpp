@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 
-#include "app/AppServices.h"
 #include "app/AppState.h"
 #include "app/StatusLine.h"
 #include "common/DataFolder.h"
@@ -16,6 +15,7 @@
 #include "playback/MultiMedia.h"
 #include "playback/PlaybackContext.h"
 #include "playback/PositionToTime.h"
+#include "playback/TransportListeners.h"
 #include "playback/TransportModel.h"
 #include "playback/WindowCaption.h"
 
@@ -40,7 +40,7 @@ double bitRateKbps(qint64 sizeBytes, qint32 lengthMs) {
 
 SongPlayer::SongPlayer(PlaybackContext& context) : ctx_(context) {}
 
-double SongPlayer::clockNowMs() const { return ctx_.services.clock.secondsSinceMidnight() * 1000.0; }
+double SongPlayer::clockNowMs() const { return ctx_.clock.secondsSinceMidnight() * 1000.0; }
 
 void SongPlayer::SongStarted(const QString& requested) {
     const QString path = withoutQuotes(requested);
@@ -73,12 +73,13 @@ void SongPlayer::SongStarted(const QString& requested) {
     s.VersionH = displayTitle(path) + QStringLiteral(" - ");
     ctx_.caption.setCaption(songCaption());
     AddToFileHist(s.PSongLink);
-    if (ctx_.lyric && ctx_.lyric->lyricSectionOpen()) ctx_.lyric->LoadLyricFile(0);
+    if (ctx_.lyric.lyricSectionOpen()) ctx_.lyric.LoadLyricFile(0);
+    ctx_.listeners.notify();
 }
 
 QString SongPlayer::displayTitle(const QString& path) const {
     if (GetFileExt(path).toLower() != QLatin1String("mp3")) return GetFileTitle(path);
-    const QString joined = ReadID3Tag(ctx_.services.dialogs, path, 123);
+    const QString joined = ReadID3Tag(ctx_.dialogs, path, 123);
     return ReplaceText(joined, QStringLiteral("|"), QStringLiteral(" ~ "), true);
 }
 
@@ -93,8 +94,9 @@ void SongPlayer::SongFinished() {
     ctx_.MMTimer.set(0, false);
     ctx_.media.MMClose(QString(), false);
     ctx_.state.DoTimeAccumulate = false;
-    if (ctx_.lyric) ctx_.lyric->clearLyricLine();
+    ctx_.lyric.clearLyricLine();
     ctx_.status.setStatus(QStringLiteral("播放完畢!..(") + GetFileTitle(ctx_.state.PSongLink) + QStringLiteral(")"));
+    ctx_.listeners.notify();
 }
 
 void SongPlayer::MMSetNewPos(qint32 pos, bool doSeek, bool doPlay) {
@@ -106,7 +108,7 @@ void SongPlayer::MMSetNewPos(qint32 pos, bool doSeek, bool doPlay) {
 }
 
 void SongPlayer::AddToFileHist(const QString& path) {
-    if (FileHistory::add(ctx_.state.FileHist, path) && onFileHistChanged) onFileHistChanged();
+    if (FileHistory::add(ctx_.state.FileHist, path)) emit ctx_.display.fileHistChanged();
 }
 
 void SongPlayer::mnuFileHist_Click(int index) {

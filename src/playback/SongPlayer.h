@@ -3,8 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <functional>
-
 #include "app/SongStarter.h"
 
 struct PlaybackContext;
@@ -35,9 +33,6 @@ public:
 
     // The software clock's time: ms since midnight.
     double clockNowMs() const;
-
-    // Called after the recent-files list changed, to redraw mnuFileHist.
-    std::function<void()> onFileHistChanged;
 
 private:
     QString displayTitle(const QString& path) const;

@@ -1,12 +1,12 @@
 #include "playback/TransportController.h"
 
-#include "app/AppServices.h"
 #include "app/AppState.h"
 #include "app/StatusLine.h"
 #include "common/IntervalTimer.h"
 #include "common/Numbers.h"
 #include "platform/Dialogs.h"
 #include "platform/WaveOut.h"
+#include "playlist/PlaylistAccess.h"
 #include "playback/CaptionScroll.h"
 #include "playback/JumpTime.h"
 #include "playback/LyricHook.h"
@@ -14,6 +14,7 @@
 #include "playback/PlaybackContext.h"
 #include "playback/PositionToTime.h"
 #include "playback/SongPlayer.h"
+#include "playback/TransportListeners.h"
 #include "playback/TransportModel.h"
 #include "playback/VolumeScale.h"
 #include "playback/WindowCaption.h"
@@ -36,8 +37,8 @@ int markerLeft(qint16 lineLeft, qint64 units) {
 
 }  // namespace
 
-TransportController::TransportController(PlaybackContext& context, SongPlayer& player)
-    : ctx_(context), player_(player) {
+TransportController::TransportController(PlaybackContext& context, SongPlayer& player, PlaylistAccess& playlist)
+    : ctx_(context), player_(player), playlist_(playlist) {
     ctx_.MMTimer.onTick = [this] { MMTimer_Timer(); };
 }
 
@@ -120,6 +121,11 @@ void TransportController::playFrom(qint32 positionMs) {
 }
 
 void TransportController::cmdMMControl_Click(int index) {
+    runButton(index);
+    ctx_.listeners.notify();
+}
+
+void TransportController::runButton(int index) {
     AppState& s = ctx_.state;
     MultiMedia& media = ctx_.media;
     switch (index) {
@@ -169,22 +175,22 @@ void TransportController::cmdMMControl_Click(int index) {
 
 void TransportController::mnuMMControl_Click(int index) {
     switch (index) {
-    case 0:
-    case 1:
-    case 2:
+    case MenuPlay:
+    case MenuPause:
+    case MenuStop:
         cmdMMControl_Click(index);
         break;
-    case 3:
-    case 4:
-        if (startPlaylist) startPlaylist(index - 3);
+    case MenuStartPlaylist:
+    case MenuStartPlaylistInOrder:
+        playlist_.Start(index - MenuStartPlaylist);
         break;
-    case 5:
-        if (stopPlaylist) stopPlaylist();
+    case MenuStopPlaylist:
+        playlist_.Stop();
         break;
-    case 6:
+    case MenuJumpToTime:
         jumpToTypedTime();
         break;
-    case 7:
+    case MenuAskSpeed:
         askForSpeed();
         break;
     default:
@@ -193,15 +199,16 @@ void TransportController::mnuMMControl_Click(int index) {
 }
 
 void TransportController::jumpToTypedTime() {
-    const QString answer = ctx_.services.dialogs.inputBox(QStringLiteral("請輸入要跳至的歌曲時間(MM:SS.MS)\n歌曲長度: ") +
+    const QString answer = ctx_.dialogs.inputBox(QStringLiteral("請輸入要跳至的歌曲時間(MM:SS.MS)\n歌曲長度: ") +
                                                           ctx_.state.PSongLenS);
     const std::optional<qint32> target = parseJumpTime(answer);
     if (!target || *target < 0) return;
     playFrom(*target);
+    ctx_.listeners.notify();
 }
 
 void TransportController::askForSpeed() {
-    const QString answer = ctx_.services.dialogs.inputBox(
+    const QString answer = ctx_.dialogs.inputBox(
         QStringLiteral("請輸入歌曲的更新速度(微秒)\n正常速度: 1000  2倍速度: 2000"));
     const double speed = leadingNumber(answer);
     // No speed, or a backward one the device cannot play, changes nothing.
@@ -211,10 +218,18 @@ void TransportController::askForSpeed() {
 }
 
 void TransportController::LinMMTimeLin_MouseDown(double xUnits) {
-    AppState& s = ctx_.state;
     const qint32 x = clampToInt32(xUnits);
-    ctx_.display.setTimeMarkerLeft(markerLeft(s.ShiftConst[0], x));
-    const qint32 target = clampToInt32(ctx_.display.timeBarScale() * x);
+    ctx_.display.setTimeMarkerLeft(markerLeft(ctx_.state.ShiftConst[0], x));
+    seekToTarget(clampToInt32(ctx_.display.timeBarScale() * x));
+}
+
+void TransportController::seekTo(qint32 positionMs) {
+    placeTimeMarker(positionMs);
+    seekToTarget(positionMs);
+}
+
+void TransportController::seekToTarget(qint32 target) {
+    AppState& s = ctx_.state;
     if (s.DoTimeAccumulate) player_.MMSetNewPos(target, false, false);
     switch (ctx_.media.MMGetMode(QString())) {
     case MultiMedia::kModeNone:
@@ -228,7 +243,7 @@ void TransportController::LinMMTimeLin_MouseDown(double xUnits) {
         break;
     case MultiMedia::kModePlaying:
         ctx_.media.MMPlay(QString(), target);
-        if (ctx_.lyric && ctx_.lyric->lyricSectionOpen()) ctx_.lyric->LoadLyricFile(target);
+        if (ctx_.lyric.lyricSectionOpen()) ctx_.lyric.LoadLyricFile(target);
         break;
     case MultiMedia::kModePaused:
         ctx_.media.MMSeek(QString(), target);
@@ -237,6 +252,7 @@ void TransportController::LinMMTimeLin_MouseDown(double xUnits) {
     default:
         break;
     }
+    ctx_.listeners.notify();
 }
 
 void TransportController::reportStartTime(qint32 positionMs) {
@@ -256,18 +272,64 @@ void TransportController::lblVolSwt_Click() {
         return;
     }
     d.setVolumeSliderShown(true);
-    const int v = VolumeScale::unitsFromLevel(ctx_.services.waveOut.volume());
+    const int v = VolumeScale::unitsFromLevel(ctx_.waveOut.volume());
     d.setVolumeUnits(v);
     d.setVolumeToolTip(VolumeScale::toolTip(v));
     d.setQualityToolTip(d.qualityText());
     d.setQualityText(VolumeScale::percentText(v));
 }
 
-void TransportController::LinMMVolLin_MouseDown(double xUnits) {
-    const int v = VolumeScale::unitsFromClick(xUnits);
+void TransportController::LinMMVolLin_MouseDown(double xUnits) { showVolume(VolumeScale::unitsFromClick(xUnits)); }
+
+void TransportController::showVolume(int units) {
     TransportModel& d = ctx_.display;
-    d.setVolumeUnits(v);
-    d.setVolumeToolTip(VolumeScale::toolTip(v));
-    d.setQualityText(VolumeScale::percentText(v));
-    ctx_.services.waveOut.setVolume(VolumeScale::levelFromUnits(v));
+    d.setVolumeUnits(units);
+    d.setVolumeToolTip(VolumeScale::toolTip(units));
+    d.setQualityText(VolumeScale::percentText(units));
+    ctx_.waveOut.setVolume(VolumeScale::levelFromUnits(units));
 }
+
+// ---- Transport ----
+
+void TransportController::pause() {
+    // The pause button pauses; a paused song goes on where it stood.
+    if (mode() == Paused)
+        cmdMMControl_Click(Play);
+    else
+        cmdMMControl_Click(Pause);
+}
+
+void TransportController::setSpeed(int thousandths) {
+    if (thousandths <= 0) return;
+    ctx_.display.setSpeedTag(QString::number(thousandths));
+    cmdMMControl_Click(ApplySpeed);
+}
+
+void TransportController::setVolume(int units) {
+    // Outside the slider's display the level moves without showing it.
+    const int v = qBound(0, units, 1000);
+    if (ctx_.display.volumeSliderShown())
+        showVolume(v);
+    else
+        ctx_.waveOut.setVolume(VolumeScale::levelFromUnits(v));
+    ctx_.listeners.notify();
+}
+
+int TransportController::volume() const { return VolumeScale::unitsFromLevel(ctx_.waveOut.volume()); }
+
+Transport::Mode TransportController::mode() {
+    const quint8 m = ctx_.media.MMGetMode(QString());
+    return m <= Paused ? static_cast<Mode>(m) : NoSong;
+}
+
+qint32 TransportController::positionMs() {
+    return ctx_.state.DoTimeAccumulate ? ctx_.state.AccTimePos : ctx_.media.MMGetPosition(QString());
+}
+
+qint32 TransportController::lengthMs() const { return ctx_.state.PSongLenL; }
+
+QString TransportController::songPath() const { return ctx_.state.PSongLink; }
+
+void TransportController::addListener(TransportListener* listener) { ctx_.listeners.add(listener); }
+
+void TransportController::removeListener(TransportListener* listener) { ctx_.listeners.remove(listener); }

@@ -3,9 +3,10 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <functional>
+#include "playback/Transport.h"
 
 struct PlaybackContext;
+class PlaylistAccess;
 class SongPlayer;
 
 // The transport's decisions: what the 500 ms tick shows and when the song
@@ -13,11 +14,23 @@ class SongPlayer;
 // time and volume lines do. While the speed differs from normal the shown
 // position comes from the software clock (DoTimeAccumulate, AccTimePos,
 // AccLastTime), advanced each tick by the elapsed time times the speed.
-class TransportController {
+// Parts outside the panel drive the same decisions through Transport.
+class TransportController final : public Transport {
 public:
     enum Button { Play = 0, Pause = 1, Stop = 2, Back4s = 3, ApplySpeed = 4, FromStart = 5 };
+    // The play menu's entries mnuMMControl(0..7).
+    enum MenuEntry {
+        MenuPlay = 0,
+        MenuPause = 1,
+        MenuStop = 2,
+        MenuStartPlaylist = 3,
+        MenuStartPlaylistInOrder = 4,
+        MenuStopPlaylist = 5,
+        MenuJumpToTime = 6,
+        MenuAskSpeed = 7,
+    };
 
-    TransportController(PlaybackContext& context, SongPlayer& player);
+    TransportController(PlaybackContext& context, SongPlayer& player, PlaylistAccess& playlist);
 
     void MMTimer_Timer();
     void cmdMMControl_Click(int index);  // 0..5
@@ -31,12 +44,25 @@ public:
     // "Current Position: <ms>/<length ms>" for the time line and its marker.
     QString timeLineToolTip();
 
-    // The playlist scheduler's start (0 shuffled/as set, 1 in order) and stop;
-    // the menu entries 3..5 do nothing while these are empty.
-    std::function<void(int order)> startPlaylist;
-    std::function<void()> stopPlaylist;
+    // Transport.
+    void play() override { cmdMMControl_Click(Play); }
+    void pause() override;
+    void stop() override { cmdMMControl_Click(Stop); }
+    void seekTo(qint32 positionMs) override;
+    void setSpeed(int thousandths) override;
+    void setVolume(int units) override;
+    int volume() const override;
+    Mode mode() override;
+    qint32 positionMs() override;
+    qint32 lengthMs() const override;
+    QString songPath() const override;
+    void addListener(TransportListener* listener) override;
+    void removeListener(TransportListener* listener) override;
 
 private:
+    void runButton(int index);
+    void seekToTarget(qint32 target);
+    void showVolume(int units);
     void tickPlaying();
     void tickPlayingByClock();
     void tickPaused();
@@ -49,4 +75,5 @@ private:
 
     PlaybackContext& ctx_;
     SongPlayer& player_;
+    PlaylistAccess& playlist_;
 };

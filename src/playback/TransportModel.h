@@ -48,6 +48,8 @@ public:
 
 signals:
     void changed();
+    // The recent files (AppState::FileHist) changed: their menu redraws.
+    void fileHistChanged();
 
 private:
     template <typename T>

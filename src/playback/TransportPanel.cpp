@@ -9,6 +9,7 @@
 
 #include "common/Twips.h"
 #include "ui/widgets/LineControl.h"
+#include "ui/widgets/Placement.h"
 #include "playback/TransportController.h"
 #include "playback/TransportModel.h"
 
@@ -69,7 +70,7 @@ TransportPanel::TransportPanel(TransportController& controller, TransportModel& 
     rFrame0_->setObjectName(QStringLiteral("rFrame0"));
     rFrame0_->setFrameShape(QFrame::StyledPanel);
     rFrame0_->setFrameShadow(QFrame::Sunken);
-    place(rFrame0_, kLeftTwips, kTopTwips, kWidthTwips, kHeightTwips);
+    place(rFrame0_, {kLeftTwips, kTopTwips, kWidthTwips, kHeightTwips});
     buildButtons();
     buildLabels();
     buildLines();
@@ -77,8 +78,9 @@ TransportPanel::TransportPanel(TransportController& controller, TransportModel& 
     render();
 }
 
-void TransportPanel::place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Twips::rectToPx(left - originTwips_.x(), top - originTwips_.y(), width, height));
+void TransportPanel::place(QWidget* widget, const TwipsRect& windowTwips) {
+    // The controls' table is in window twips; the panel is their parent.
+    placeAt(widget, windowTwips.movedBy(-originTwips_.x(), -originTwips_.y()));
 }
 
 void TransportPanel::buildButtons() {
@@ -89,7 +91,7 @@ void TransportPanel::buildButtons() {
         button->setIcon(QIcon::fromTheme(QLatin1String(look.themeIcon), style()->standardIcon(look.fallback)));
         button->setIconSize(QSize(20, 20));
         button->setToolTip(look.toolTip);
-        place(button, kButtonsLeft + i * kButtonStep, kButtonsTop, 660, 450);
+        place(button, {kButtonsLeft + i * kButtonStep, kButtonsTop, 660, 450});
         connect(button, &QToolButton::clicked, this, [this, i] { controller_.cmdMMControl_Click(i); });
         cmdMMControl_[static_cast<size_t>(i)] = button;
     }
@@ -98,30 +100,30 @@ void TransportPanel::buildButtons() {
 void TransportPanel::buildLabels() {
     lblMMState_ = new QLabel(this);
     lblMMState_->setObjectName(QStringLiteral("lblMMState"));
-    place(lblMMState_, kButtonsLeft, kRow2Top, 1440, kRowHeight);
+    place(lblMMState_, {kButtonsLeft, kRow2Top, 1440, kRowHeight});
 
     lblVolSwt_ = new QToolButton(this);
     lblVolSwt_->setObjectName(QStringLiteral("lblVolSwt"));
     lblVolSwt_->setText(QStringLiteral("音量"));
     lblVolSwt_->setToolTip(QStringLiteral("顯示/隱藏音量"));
     lblVolSwt_->setAutoRaise(true);
-    place(lblVolSwt_, 5100, kRow2Top - 15, 510, kRowHeight + 30);
+    place(lblVolSwt_, {5100, kRow2Top - 15, 510, kRowHeight + 30});
     connect(lblVolSwt_, &QToolButton::clicked, this, [this] { controller_.lblVolSwt_Click(); });
 
     lblMMTime_ = new QLabel(this);
     lblMMTime_->setObjectName(QStringLiteral("lblMMTime"));
     lblMMTime_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(lblMMTime_, kTimeLineLeft, kRow2Top, TransportModel::kTimeLineUnits, kRowHeight);
+    place(lblMMTime_, {kTimeLineLeft, kRow2Top, TransportModel::kTimeLineUnits, kRowHeight});
 
     lblMMQuality_ = new QLabel(this);
     lblMMQuality_->setObjectName(QStringLiteral("lblMMQuality"));
-    place(lblMMQuality_, kButtonsLeft, kRow3Top, 1440, kRowHeight);
+    place(lblMMQuality_, {kButtonsLeft, kRow3Top, 1440, kRowHeight});
 }
 
 void TransportPanel::buildLines() {
     LinMMTimeLin_ = new LineControl(this);
     LinMMTimeLin_->setObjectName(QStringLiteral("LinMMTimeLin"));
-    place(LinMMTimeLin_, kTimeLineLeft, kRow3Top, TransportModel::kTimeLineUnits, kRowHeight);
+    place(LinMMTimeLin_, {kTimeLineLeft, kRow3Top, TransportModel::kTimeLineUnits, kRowHeight});
     LinMMTimeBar_ = makeMarker(this, "LinMMTimeBar");
     connect(LinMMTimeLin_, &LineControl::pressed, this,
             [this](double x) { controller_.LinMMTimeLin_MouseDown(x); });
@@ -130,7 +132,7 @@ void TransportPanel::buildLines() {
 
     LinMMVolLin_ = new LineControl(this);
     LinMMVolLin_->setObjectName(QStringLiteral("LinMMVolLin"));
-    place(LinMMVolLin_, kButtonsLeft, kRow2Top, 1000, kRowHeight);
+    place(LinMMVolLin_, {kButtonsLeft, kRow2Top, 1000, kRowHeight});
     LinMMVolBar_ = makeMarker(this, "LinMMVolBar");
     connect(LinMMVolLin_, &LineControl::pressed, this, [this](double x) { controller_.LinMMVolLin_MouseDown(x); });
 }
@@ -161,7 +163,8 @@ void TransportPanel::render() {
     placeMarker(LinMMVolBar_, LinMMVolLin_, volumeLineLeft + model_.volumeUnits());
 }
 
-void TransportPanel::addMenuEntries(QMenu* playMenu) {
+void TransportPanel::addMenuEntries(const MainMenus& menus) {
+    QMenu* playMenu = menus.menu(MainMenu::Play);
     for (int i = 0; i < 8; ++i) {
         if (i == 3 || i == 6) playMenu->addSeparator();
         QAction* action = playMenu->addAction(kMenuCaptions[i]);
@@ -169,15 +172,10 @@ void TransportPanel::addMenuEntries(QMenu* playMenu) {
         connect(action, &QAction::triggered, this, [this, i] { controller_.mnuMMControl_Click(i); });
         menuEntries_[static_cast<size_t>(i)] = action;
     }
-    for (int i = 3; i <= 5; ++i) menuEntries_[static_cast<size_t>(i)]->setEnabled(false);
 }
 
-void TransportPanel::setPlaylistHooks(std::function<void(int)> start, std::function<void()> stop) {
-    controller_.startPlaylist = std::move(start);
-    controller_.stopPlaylist = std::move(stop);
-    for (int i = 3; i <= 5; ++i)
-        if (QAction* action = menuEntries_[static_cast<size_t>(i)])
-            action->setEnabled(i == 5 ? bool(controller_.stopPlaylist) : bool(controller_.startPlaylist));
+void TransportPanel::applyWindowMode(WindowMode mode) {
+    if (mode == WindowMode::Full) shiftTwips(kLeftTwips - originTwips_.x());
 }
 
 void TransportPanel::shiftTwips(int dx) {

@@ -4,7 +4,9 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
+
+#include "common/Twips.h"
+#include "ui/widgets/MainPanel.h"
 
 class LineControl;
 class QAction;
@@ -22,7 +24,7 @@ class TransportModel;
 //
 // Controls are placed in window twips; the panel itself sits at
 // `originTwips`, so moving it (the compact window modes) moves them all.
-class TransportPanel : public QWidget {
+class TransportPanel : public QWidget, public MainPanel {
     Q_OBJECT
 public:
     static constexpr int kLeftTwips = 3600;
@@ -33,10 +35,11 @@ public:
     TransportPanel(TransportController& controller, TransportModel& model, QWidget* parent = nullptr);
 
     // Adds mnuMMControl(0)..(7) to the play menu.
-    void addMenuEntries(QMenu* playMenu);
-    // Connects the playlist's start (0 as set, 1 in order) and stop to the
-    // menu entries 3..5, which stay disabled until then.
-    void setPlaylistHooks(std::function<void(int order)> start, std::function<void()> stop);
+    void addMenuEntries(const MainMenus& menus) override;
+    void registerTimers(TimerRegistry&) override {}
+    // The compact modes move the whole panel with shiftTwips; the full mode
+    // has it at its own place.
+    void applyWindowMode(WindowMode mode) override;
     // Moves the whole panel horizontally (window modes).
     void shiftTwips(int dx);
     int leftTwips() const { return originTwips_.x(); }
@@ -47,7 +50,7 @@ private:
     void buildButtons();
     void buildLabels();
     void buildLines();
-    void place(QWidget* widget, int left, int top, int width, int height);
+    void place(QWidget* widget, const TwipsRect& windowTwips);
     void placeMarker(QWidget* marker, const QWidget* line, int leftTwips);
     void render();
 

@@ -1,6 +1,5 @@
 #include "playlist/Playlist.h"
 
-#include "app/AppServices.h"
 #include "app/AppState.h"
 #include "app/SongStarter.h"
 #include "platform/Clock.h"
@@ -11,14 +10,15 @@ namespace {
 const QString kAll = QStringLiteral("-1");
 }
 
-Playlist::Playlist(AppState& state, AppServices& services, StatusLine& status, MultiMedia& media,
-                   SongStarter& starter, QObject* parent)
-    : QObject(parent), state_(state), services_(services), media_(media), starter_(starter), labels_(this),
+Playlist::Playlist(AppState& state, Dialogs& dialogs, Clock& clock, StatusLine& status, MultiMedia& media,
+                   Seams seams, QObject* parent)
+    : QObject(parent), state_(state), clock_(clock), media_(media), starter_(seams.starter), labels_(this),
       lengthTest_(entries_, state, status, media, this), display_(entries_, labels_, lengthTest_, state, this),
-      store_(entries_, labels_, state, status, services.dialogs, services.clock),
-      events_(entries_, display_, state, starter, hooks_),
-      scheduler_(entries_, labels_, state, status, services.dialogs, *this, this),
-      commands_(entries_, display_, store_, labels_, lengthTest_, state, status, services.dialogs, hooks_) {
+      store_(entries_, labels_, state, status, dialogs, clock),
+      events_(entries_, display_, state, seams.starter, seams.pathBox, seams.opener, seams.info),
+      scheduler_(entries_, labels_, state, status, dialogs, *this, this),
+      commands_(entries_, display_, store_, labels_, lengthTest_, state, status, dialogs, seams.browser,
+                seams.passCount) {
     lengthTest_.onEnded = [this] { display_.PLRefreshItems(false, kAll, false); };
     store_.onLoaded = [this] { display_.PLRefreshItems(true, kAll, false); };
     display_.onClick = [this](int row) { events_.entryClicked(row); };
@@ -26,11 +26,13 @@ Playlist::Playlist(AppState& state, AppServices& services, StatusLine& status, M
 }
 
 void Playlist::mnuRandomizePL() {
-    PlaylistShuffle::SeededDraw draw(static_cast<quint32>(services_.clock.timeOfDay().msecsSinceStartOfDay()));
+    PlaylistShuffle::SeededDraw draw(static_cast<quint32>(clock_.timeOfDay().msecsSinceStartOfDay()));
     if (entries_.isEmpty()) return;
     PlaylistShuffle::shuffle(entries_, [&draw] { return draw(); });
     display_.PLRefreshItems(false, kAll, false);
 }
+
+QStringList Playlist::lines() const { return display_.lines().lines(); }
 
 quint8 Playlist::songMode() { return media_.MMGetMode(QString()); }
 

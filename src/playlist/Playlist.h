@@ -5,7 +5,7 @@
 #include "playlist/PlaylistCommands.h"
 #include "playlist/PlaylistDisplay.h"
 #include "playlist/PlaylistEntries.h"
-#include "playlist/PlaylistHooks.h"
+#include "playlist/PlaylistAccess.h"
 #include "playlist/PlaylistLabels.h"
 #include "playlist/PlaylistScheduler.h"
 #include "playlist/PlaylistStore.h"
@@ -13,23 +13,37 @@
 #include "playlist/SchedulerHost.h"
 #include "playlist/SongLengthTest.h"
 
+class BrowserNavigation;
+class Clock;
+class Dialogs;
+class FileOpener;
+class InfoArea;
 class MultiMedia;
+class PassCountChoice;
+class PathBox;
 class SongStarter;
 class StatusLine;
-struct AppServices;
 struct AppState;
 
 // The whole playlist without its widgets: the entries, both views' text,
 // the file commands, the length test and the scheduler, wired to each other
-// and to the media layer. The panel only forwards widget events to it.
-class Playlist : public QObject, private SchedulerHost {
+// and to the media layer. The panel only forwards widget events to it;
+// other parts use it as PlaylistAccess.
+class Playlist : public QObject, public PlaylistAccess, private SchedulerHost {
     Q_OBJECT
 public:
-    Playlist(AppState& state, AppServices& services, StatusLine& status, MultiMedia& media, SongStarter& starter,
-             QObject* parent = nullptr);
+    // What the playlist uses of the rest of the program.
+    struct Seams {
+        SongStarter& starter;
+        BrowserNavigation& browser;
+        FileOpener& opener;
+        PathBox& pathBox;
+        InfoArea& info;
+        PassCountChoice& passCount;
+    };
 
-    // Hooks may be filled in after construction.
-    PlaylistHooks& hooks() { return hooks_; }
+    Playlist(AppState& state, Dialogs& dialogs, Clock& clock, StatusLine& status, MultiMedia& media, Seams seams,
+             QObject* parent = nullptr);
     PlaylistEntries& entries() { return entries_; }
     PlaylistLabels& labels() { return labels_; }
     SongLengthTest& lengthTest() { return lengthTest_; }
@@ -42,6 +56,19 @@ public:
     // The shuffle menu (mnuRandomizePL); seeded from the time of day.
     void mnuRandomizePL();
 
+    // PlaylistAccess.
+    bool PLLoadFile(const QString& path, bool insert) override { return store_.PLLoadFile(path, insert); }
+    bool PLSaveFile(const QString& path) override { return store_.PLSaveFile(path); }
+    void Start(int order) override { scheduler_.Start(order); }
+    void Stop() override { scheduler_.Stop(); }
+    void next() override { scheduler_.mnuPLSequence(PlaylistScheduler::NextNow); }
+    void previous() override { scheduler_.mnuPLSequence(PlaylistScheduler::PreviousNow); }
+    int count() const override { return entries_.count(); }
+    QString entryPath(int index) const override { return entries_.path(index); }
+    QStringList lines() const override;
+    void addPaths(const QStringList& paths) override { commands_.addPaths(paths); }
+    void mnuRefresh(int index) override { commands_.mnuRefresh(index); }
+
 private:
     quint8 songMode() override;
     qint32 songPositionMs() override;
@@ -51,10 +78,9 @@ private:
     void shuffle() override { mnuRandomizePL(); }
 
     AppState& state_;
-    AppServices& services_;
+    Clock& clock_;
     MultiMedia& media_;
     SongStarter& starter_;
-    PlaylistHooks hooks_;
     PlaylistEntries entries_;
     PlaylistLabels labels_;
     SongLengthTest lengthTest_;

@@ -1,13 +1,14 @@
 #include "playlist/PlaylistCommands.h"
 
 #include "app/AppState.h"
+#include "app/PassCountChoice.h"
 #include "app/StatusLine.h"
+#include "browser/BrowserNavigation.h"
 #include "common/DataFolder.h"
 #include "common/PathText.h"
 #include "platform/Dialogs.h"
 #include "playlist/PlaylistDisplay.h"
 #include "playlist/PlaylistEntries.h"
-#include "playlist/PlaylistHooks.h"
 #include "playlist/PlaylistLabels.h"
 #include "playlist/PlaylistStore.h"
 #include "playlist/SongLengthTest.h"
@@ -23,9 +24,10 @@ constexpr int kEndlessPassEntry = 6;
 
 PlaylistCommands::PlaylistCommands(PlaylistEntries& entries, PlaylistDisplay& display, PlaylistStore& store,
                                    PlaylistLabels& labels, SongLengthTest& lengthTest, AppState& state,
-                                   StatusLine& status, Dialogs& dialogs, const PlaylistHooks& hooks)
+                                   StatusLine& status, Dialogs& dialogs, BrowserNavigation& browser,
+                                   PassCountChoice& passCount)
     : entries_(entries), display_(display), store_(store), labels_(labels), lengthTest_(lengthTest),
-      state_(state), status_(status), dialogs_(dialogs), hooks_(hooks) {}
+      state_(state), status_(status), dialogs_(dialogs), browser_(browser), passCount_(passCount) {}
 
 QStringList PlaylistCommands::mnuPLEventsCaptions() {
     const QString any = DataFolder::root() + QStringLiteral("...");
@@ -64,23 +66,23 @@ void PlaylistCommands::saveAs() {
 
 void PlaylistCommands::mnuPLEvents(int index) {
     switch (index) {
-    case 0: store_.PLLoadFile(DataFolder::defaultPlaylist(), false); break;
-    case 1: store_.PLSaveFile(DataFolder::defaultPlaylist()); break;
-    case 2:
-    case 5: {
+    case LoadDefault: store_.PLLoadFile(DataFolder::defaultPlaylist(), false); break;
+    case SaveDefault: store_.PLSaveFile(DataFolder::defaultPlaylist()); break;
+    case Open:
+    case Insert: {
         QString file = askOpenFile();
-        if (!file.isEmpty()) store_.PLLoadFile(file, index == 5);
+        if (!file.isEmpty()) store_.PLLoadFile(file, index == Insert);
         break;
     }
-    case 3:
+    case Save:
         if (!state_.UPlayList.isEmpty())
             store_.PLSaveFile(state_.UPlayList);
         else
             saveAs();
         break;
-    case 4: saveAs(); break;
-    case 6: store_.renameOpenPlaylist(); break;
-    case 7: store_.deleteOpenPlaylist(); break;
+    case SaveAs: saveAs(); break;
+    case Rename: store_.renameOpenPlaylist(); break;
+    case Delete: store_.deleteOpenPlaylist(); break;
     default: break;
     }
 }
@@ -101,17 +103,11 @@ void PlaylistCommands::addPaths(const QStringList& paths) {
 }
 
 void PlaylistCommands::cmdAddItem1() {
-    if (!hooks_.browserFiles) return;
-    QStringList songs;
-    for (const QString& path : hooks_.browserFiles()) {
-        const QString ext = GetFileExt(path).toLower();
-        if (ext == QLatin1String("mp3") || ext == QLatin1String("wav")) songs.append(path);
-    }
-    addPaths(songs);
+    addPaths(browser_.filePathsWithExtensions({QStringLiteral("mp3"), QStringLiteral("wav")}));
 }
 
 void PlaylistCommands::mnuRestorePlayList() {
-    if (hooks_.changeDirPath) hooks_.changeDirPath(DataFolder::root());
+    browser_.ChangeDirPath(DataFolder::root(), true);
     dialogs_.messageBox(QStringLiteral("要回復PlayList, 只需在檔案$BackUp1-$BackUp5上雙擊就就行了!不過請記緊另存新檔!"),
                         MsgButtons::Ok, MsgIcon::Information);
 }
@@ -119,21 +115,16 @@ void PlaylistCommands::mnuRestorePlayList() {
 void PlaylistCommands::lblPLDetails_Click() {
     const int current = state_.options.passEntry;
     const int next = current >= 1 && current < kEndlessPassEntry ? current + 1 : 1;
-    if (hooks_.selectPassEntry) {
-        hooks_.selectPassEntry(next);
-        return;
-    }
-    state_.options.passEntry = next;
-    state_.TotalPLRep = static_cast<qint16>(next == kEndlessPassEntry ? -1 : next);
+    passCount_.mnuOptComboList0_Click(next);
 }
 
 void PlaylistCommands::mnuRefresh(int index) {
-    if (hooks_.refreshBrowser) hooks_.refreshBrowser();
+    browser_.refresh();
     switch (index) {
-    case 0: display_.PLRefreshItems(false, kAll, false); break;
-    case 1: display_.PLRefreshItems(true, kAll, true); break;
-    case 2: display_.PLRefreshItems(true, kAll, false); break;
-    case 3: lengthTest_.stop(); break;
+    case RefreshLines: display_.PLRefreshItems(false, kAll, false); break;
+    case RefreshAndMeasureAll: display_.PLRefreshItems(true, kAll, true); break;
+    case RefreshAndMeasure: display_.PLRefreshItems(true, kAll, false); break;
+    case StopMeasuring: lengthTest_.stop(); break;
     default: break;
     }
 }

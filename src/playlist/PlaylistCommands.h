@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+class BrowserNavigation;
 class Dialogs;
+class PassCountChoice;
 class PlaylistDisplay;
 class PlaylistEntries;
 class PlaylistLabels;
@@ -11,16 +13,36 @@ class PlaylistStore;
 class SongLengthTest;
 class StatusLine;
 struct AppState;
-struct PlaylistHooks;
 
 // The playlist menu's file commands (mnuPLEvents 0..7, new playlist,
 // restore), the refresh menu, the add-folder button and the details label
-// click: each one a short step over the store, the display and the hooks.
+// click: each one a short step over the store, the display, the browser
+// and the pass option.
 class PlaylistCommands {
 public:
+    // mnuPLEvents(0..7).
+    enum FileCommand {
+        LoadDefault = 0,
+        SaveDefault = 1,
+        Open = 2,
+        Save = 3,
+        SaveAs = 4,
+        Insert = 5,
+        Rename = 6,
+        Delete = 7,
+    };
+    // mnuRefresh(0..3); any other index refreshes the browser alone.
+    enum Refresh {
+        RefreshLines = 0,
+        RefreshAndMeasureAll = 1,
+        RefreshAndMeasure = 2,
+        StopMeasuring = 3,
+        RefreshBrowserOnly = 9,
+    };
+
     PlaylistCommands(PlaylistEntries& entries, PlaylistDisplay& display, PlaylistStore& store,
                      PlaylistLabels& labels, SongLengthTest& lengthTest, AppState& state, StatusLine& status,
-                     Dialogs& dialogs, const PlaylistHooks& hooks);
+                     Dialogs& dialogs, BrowserNavigation& browser, PassCountChoice& passCount);
 
     // Captions, with the real data folder where the commands name it.
     static QStringList mnuPLEventsCaptions();
@@ -53,5 +75,6 @@ private:
     AppState& state_;
     StatusLine& status_;
     Dialogs& dialogs_;
-    const PlaylistHooks& hooks_;
+    BrowserNavigation& browser_;
+    PassCountChoice& passCount_;
 };

@@ -30,6 +30,7 @@ public:
                     AppState& state, QObject* parent = nullptr);
 
     PlaylistLinesModel& lines() { return lines_; }
+    const PlaylistLinesModel& lines() const { return lines_; }
     QString pageText() const { return pageText_; }
     int selectedRow() const { return selectedRow_; }
     int markerTopTwips() const { return markerTopTwips_; }

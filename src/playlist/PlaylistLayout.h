@@ -1,15 +1,10 @@
 #pragma once
 
-#include <QRect>
+#include "common/Twips.h"
 
 // Where the playlist's controls stand, in twips, in each window mode: the
 // full mode's right column and the two compact modes' page view.
 namespace PlaylistLayout {
-
-struct Rect {
-    int left, top, width, height;
-    QRect toRect() const { return {left, top, width, height}; }
-};
 
 inline constexpr int kLabelHeight = 240;
 inline constexpr int kButtonSize = 330;
@@ -17,25 +12,25 @@ inline constexpr int kPageButtonSize = 240;
 inline constexpr int kMarkerHeight = 195;
 
 // Full mode (WindowMode 0).
-inline constexpr Rect kInfoLabel{8040, 120, 3855, kLabelHeight};      // lblPLDetails(0)
-inline constexpr Rect kNameLabel{8040, 7080, 3615, kLabelHeight};     // lblPLDetails(1)
-inline constexpr Rect kLoadPicture{11670, 7050, 300, 300};            // imgLoadSPPL, beside the name
+inline constexpr TwipsRect kInfoLabel{8040, 120, 3855, kLabelHeight};      // lblPLDetails(0)
+inline constexpr TwipsRect kNameLabel{8040, 7080, 3615, kLabelHeight};     // lblPLDetails(1)
+inline constexpr TwipsRect kLoadPicture{11670, 7050, 300, 300};            // imgLoadSPPL, beside the name
 inline constexpr int kButtonRowTop = 405;
 inline constexpr int kStartLeft[2] = {8040, 8400};                    // cmdStartPlayList(0), (1)
 inline constexpr int kStopLeft = 8760;                                // cmdStopPlayList
 inline constexpr int kAddFolderLeft = 11565;                          // cmdAddItem(1), right end
-inline constexpr Rect kList{8040, 795, 3855, 6225};                   // listPLItemName
+inline constexpr TwipsRect kList{8040, 795, 3855, 6225};                   // listPLItemName
 
 // Compact modes (WindowMode 1 lyric view, 2 simple); index 0 is mode 1.
 struct PageView {
-    Rect label;       // lblPLItemName
-    Rect border;      // lblPLBorder
+    TwipsRect label;       // lblPLItemName
+    TwipsRect border;      // lblPLBorder
     int markerLeft;   // lblPLMargin
     int markerWidth;
     int pageButtonLeft;
     int pageButtonTop[2];  // cmdlblPLPage(0), (1)
-    Rect info;        // lblPLDetails(0)
-    Rect name;        // lblPLDetails(1)
+    TwipsRect info;        // lblPLDetails(0)
+    TwipsRect name;        // lblPLDetails(1)
 };
 
 inline constexpr PageView kPageViews[2] = {

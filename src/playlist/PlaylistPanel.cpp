@@ -7,8 +7,9 @@
 #include <QToolButton>
 
 #include "app/AppState.h"
-#include "common/Twips.h"
+#include "app/TimerRegistry.h"
 #include "ui/widgets/ClickLabel.h"
+#include "ui/widgets/Placement.h"
 #include "playlist/PlaylistLayout.h"
 #include "playlist/PlaylistListView.h"
 #include "playlist/PlaylistMenus.h"
@@ -16,11 +17,8 @@
 
 namespace {
 
-using PlaylistLayout::Rect;
-
 constexpr int kDetailsFontPx = 11;
 
-void place(QWidget* widget, const Rect& r) { widget->setGeometry(Twips::rectToPx(r.left, r.top, r.width, r.height)); }
 
 QToolButton* pictureButton(QWidget* canvas, const QString& name, QStyle::StandardPixmap icon,
                            const QString& toolTip) {
@@ -34,10 +32,8 @@ QToolButton* pictureButton(QWidget* canvas, const QString& name, QStyle::Standar
 
 }  // namespace
 
-PlaylistPanel::PlaylistPanel(QWidget* canvas, AppState& state, AppServices& services, StatusLine& status,
-                             MultiMedia& media, SongStarter& starter)
-    : QObject(canvas), state_(state) {
-    playlist_ = new Playlist(state, services, status, media, starter, this);
+PlaylistPanel::PlaylistPanel(QWidget* canvas, Playlist& playlist, AppState& state)
+    : QObject(canvas), playlist_(playlist), state_(state) {
     buildFullModeControls(canvas);
     buildPageControls(canvas);
     connectLogic();
@@ -45,7 +41,7 @@ PlaylistPanel::PlaylistPanel(QWidget* canvas, AppState& state, AppServices& serv
                                                       startButtons_[0], startButtons_[1], stopButton_, loadPicture_,
                                                       addFolderButton_, pageButtons_[0], pageButtons_[1]})
         widgets_.append(w);
-    applyWindowMode(state_.WindowMode);
+    applyWindowMode(static_cast<WindowMode>(state_.WindowMode));
 }
 
 PlaylistPanel::~PlaylistPanel() {
@@ -64,27 +60,27 @@ void PlaylistPanel::buildFullModeControls(QWidget* canvas) {
         QFont small = details_[i]->font();
         small.setPixelSize(kDetailsFontPx);
         details_[i]->setFont(small);
-        connect(details_[i], &ClickLabel::clicked, this, [this] { playlist_->commands().lblPLDetails_Click(); });
+        connect(details_[i], &ClickLabel::clicked, this, [this] { playlist_.commands().lblPLDetails_Click(); });
     }
-    list_ = new PlaylistListView(playlist_->events(), canvas);
+    list_ = new PlaylistListView(playlist_.events(), canvas);
     list_->setObjectName(QStringLiteral("listPLItemName"));
-    list_->setModel(&playlist_->display().lines());
+    list_->setModel(&playlist_.display().lines());
 
     const QString startTips[2] = {QStringLiteral("播放PlayList"), QStringLiteral("順序播放PlayList")};
     const QStyle::StandardPixmap startIcons[2] = {QStyle::SP_MediaPlay, QStyle::SP_MediaSeekForward};
     for (int i = 0; i < 2; ++i) {
         startButtons_[i] = pictureButton(canvas, QStringLiteral("cmdStartPlayList_%1").arg(i), startIcons[i], startTips[i]);
-        connect(startButtons_[i], &QToolButton::clicked, this, [this, i] { Start(i); });
+        connect(startButtons_[i], &QToolButton::clicked, this, [this, i] { playlist_.Start(i); });
     }
     stopButton_ = pictureButton(canvas, QStringLiteral("cmdStopPlayList"), QStyle::SP_MediaStop,
                                 QStringLiteral("停止播放PlayList"));
-    connect(stopButton_, &QToolButton::clicked, this, [this] { Stop(); });
+    connect(stopButton_, &QToolButton::clicked, this, [this] { playlist_.Stop(); });
     loadPicture_ = pictureButton(canvas, QStringLiteral("imgLoadSPPL"), QStyle::SP_DialogOpenButton,
                                  QStringLiteral("載入PlayList"));
-    connect(loadPicture_, &QToolButton::clicked, this, [this] { playlist_->commands().mnuPLEvents(2); });
+    connect(loadPicture_, &QToolButton::clicked, this, [this] { playlist_.commands().mnuPLEvents(PlaylistCommands::Open); });
     addFolderButton_ = pictureButton(canvas, QStringLiteral("cmdAddItem_1"), QStyle::SP_FileDialogNewFolder,
                                      QStringLiteral("新增資料夾內的歌曲 (mp3, wav)"));
-    connect(addFolderButton_, &QToolButton::clicked, this, [this] { playlist_->commands().cmdAddItem1(); });
+    connect(addFolderButton_, &QToolButton::clicked, this, [this] { playlist_.commands().cmdAddItem1(); });
 }
 
 void PlaylistPanel::buildPageControls(QWidget* canvas) {
@@ -92,7 +88,7 @@ void PlaylistPanel::buildPageControls(QWidget* canvas) {
     border_->setObjectName(QStringLiteral("lblPLBorder"));
     border_->setFrameShape(QFrame::Box);
     border_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    pageLabel_ = new PlaylistPageLabel(playlist_->events(), canvas);
+    pageLabel_ = new PlaylistPageLabel(playlist_.events(), canvas);
     pageLabel_->setObjectName(QStringLiteral("lblPLItemName"));
     marker_ = new QFrame(canvas);
     marker_->setObjectName(QStringLiteral("lblPLMargin"));
@@ -103,12 +99,12 @@ void PlaylistPanel::buildPageControls(QWidget* canvas) {
     const QStyle::StandardPixmap icons[2] = {QStyle::SP_ArrowUp, QStyle::SP_ArrowDown};
     for (int i = 0; i < 2; ++i) {
         pageButtons_[i] = pictureButton(canvas, QStringLiteral("cmdlblPLPage_%1").arg(i), icons[i], tip);
-        connect(pageButtons_[i], &QToolButton::clicked, this, [this, i] { playlist_->display().cmdlblPLPage_Click(i); });
+        connect(pageButtons_[i], &QToolButton::clicked, this, [this, i] { playlist_.display().cmdlblPLPage_Click(i); });
     }
 }
 
 void PlaylistPanel::connectLogic() {
-    PlaylistLabels& labels = playlist_->labels();
+    PlaylistLabels& labels = playlist_.labels();
     connect(&labels, &PlaylistLabels::infoChanged, details_[0], &QLabel::setText);
     connect(&labels, &PlaylistLabels::nameChanged, this, [this](const QString& caption, const QString& tip) {
         details_[1]->setText(caption);
@@ -116,10 +112,10 @@ void PlaylistPanel::connectLogic() {
     });
     details_[1]->setText(labels.nameCaption());
     details_[1]->setToolTip(labels.nameToolTip());
-    playlist_->scheduler().updateInfo();
+    playlist_.scheduler().updateInfo();
     details_[0]->setText(labels.infoCaption());
 
-    PlaylistDisplay& display = playlist_->display();
+    PlaylistDisplay& display = playlist_.display();
     connect(&display, &PlaylistDisplay::selectionChanged, list_, &PlaylistListView::showSelection);
     connect(&display, &PlaylistDisplay::pageTextChanged, pageLabel_, &PlaylistPageLabel::setText);
     connect(&display, &PlaylistDisplay::markerMoved, this, &PlaylistPanel::placeMarker);
@@ -128,14 +124,22 @@ void PlaylistPanel::connectLogic() {
 void PlaylistPanel::placeMarker(int topTwips) {
     const int mode = state_.WindowMode == 2 ? 2 : 1;
     const auto& view = PlaylistLayout::kPageViews[mode - 1];
-    place(marker_, {view.markerLeft, topTwips, view.markerWidth, PlaylistLayout::kMarkerHeight});
+    placeAt(marker_, {view.markerLeft, topTwips, view.markerWidth, PlaylistLayout::kMarkerHeight});
 }
 
-void PlaylistPanel::fillMenu(QMenu* playlistMenu) { PlaylistMenus::fill(playlistMenu, *playlist_); }
+void PlaylistPanel::addMenuEntries(const MainMenus& menus) {
+    PlaylistMenus::fill(menus.menu(MainMenu::Playlist), playlist_);
+}
 
-void PlaylistPanel::applyWindowMode(int mode) {
+void PlaylistPanel::registerTimers(TimerRegistry& timers) {
+    timers.add(QStringLiteral("PlayListTimer"), &playlist_.scheduler().PlayListTimer());
+    timers.add(QStringLiteral("PLInfoTimer"), &playlist_.scheduler().PLInfoTimer());
+    timers.add(QStringLiteral("SongLenTimer"), &playlist_.lengthTest().SongLenTimer());
+}
+
+void PlaylistPanel::applyWindowMode(WindowMode mode) {
     using namespace PlaylistLayout;
-    const bool page = mode == 1 || mode == 2;
+    const bool page = isCompact(mode);
     for (QWidget* w : {static_cast<QWidget*>(list_), static_cast<QWidget*>(startButtons_[0]),
                        static_cast<QWidget*>(startButtons_[1]), static_cast<QWidget*>(stopButton_),
                        static_cast<QWidget*>(loadPicture_), static_cast<QWidget*>(addFolderButton_)})
@@ -145,24 +149,24 @@ void PlaylistPanel::applyWindowMode(int mode) {
                        static_cast<QWidget*>(pageButtons_[1])})
         w->setVisible(page);
     if (!page) {
-        place(details_[0], kInfoLabel);
-        place(details_[1], kNameLabel);
-        place(list_, kList);
-        place(loadPicture_, kLoadPicture);
-        for (int i = 0; i < 2; ++i) place(startButtons_[i], {kStartLeft[i], kButtonRowTop, kButtonSize, kButtonSize});
-        place(stopButton_, {kStopLeft, kButtonRowTop, kButtonSize, kButtonSize});
-        place(addFolderButton_, {kAddFolderLeft, kButtonRowTop, kButtonSize, kButtonSize});
+        placeAt(details_[0], kInfoLabel);
+        placeAt(details_[1], kNameLabel);
+        placeAt(list_, kList);
+        placeAt(loadPicture_, kLoadPicture);
+        for (int i = 0; i < 2; ++i) placeAt(startButtons_[i], {kStartLeft[i], kButtonRowTop, kButtonSize, kButtonSize});
+        placeAt(stopButton_, {kStopLeft, kButtonRowTop, kButtonSize, kButtonSize});
+        placeAt(addFolderButton_, {kAddFolderLeft, kButtonRowTop, kButtonSize, kButtonSize});
         return;
     }
-    const PageView& view = kPageViews[mode - 1];
-    place(details_[0], view.info);
-    place(details_[1], view.name);
-    place(border_, view.border);
-    place(pageLabel_, view.label);
-    placeMarker(playlist_->display().markerTopTwips() > 0 ? playlist_->display().markerTopTwips()
+    const PageView& view = kPageViews[mode == WindowMode::LyricView ? 0 : 1];
+    placeAt(details_[0], view.info);
+    placeAt(details_[1], view.name);
+    placeAt(border_, view.border);
+    placeAt(pageLabel_, view.label);
+    placeMarker(playlist_.display().markerTopTwips() > 0 ? playlist_.display().markerTopTwips()
                                                           : state_.ShiftConst[1]);
     for (int i = 0; i < 2; ++i)
-        place(pageButtons_[i], {view.pageButtonLeft, view.pageButtonTop[i], kPageButtonSize, kPageButtonSize});
+        placeAt(pageButtons_[i], {view.pageButtonLeft, view.pageButtonTop[i], kPageButtonSize, kPageButtonSize});
     // Bottom to top: border, marker band, text, page buttons.
     border_->lower();
     marker_->raise();

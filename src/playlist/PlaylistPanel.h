@@ -5,9 +5,8 @@
 #include <QPointer>
 
 #include "playlist/Playlist.h"
+#include "ui/widgets/MainPanel.h"
 
-class IntervalTimer;
-class MultiMedia;
 class ClickLabel;
 class PlaylistListView;
 class PlaylistPageLabel;
@@ -15,42 +14,25 @@ class QFrame;
 class QMenu;
 class QToolButton;
 class QWidget;
-class SongStarter;
-class StatusLine;
-struct AppServices;
 struct AppState;
 
 // The playlist's widgets on the main window's canvas: the list box and its
 // buttons in the full mode's right column, the page label with its marker,
 // border and page buttons in the compact modes, and the two detail labels.
 // Everything the widgets do goes to the Playlist logic.
-class PlaylistPanel : public QObject {
+class PlaylistPanel : public QObject, public MainPanel {
     Q_OBJECT
 public:
-    PlaylistPanel(QWidget* canvas, AppState& state, AppServices& services, StatusLine& status, MultiMedia& media,
-                  SongStarter& starter);
+    PlaylistPanel(QWidget* canvas, Playlist& playlist, AppState& state);
     ~PlaylistPanel() override;
 
-    Playlist& playlist() { return *playlist_; }
-    PlaylistHooks& hooks() { return playlist_->hooks(); }
-
     // Adds the playlist commands to the main window's playlist menu.
-    void fillMenu(QMenu* playlistMenu);
-    // Places and shows the controls of a window mode (0 full, 1 lyric view,
-    // 2 simple); the mode's fields are the caller's to set.
-    void applyWindowMode(int mode);
-
-    // For the transport menu and for start-up and exit.
-    void Start(int index) { playlist_->scheduler().Start(index); }
-    void Stop() { playlist_->scheduler().Stop(); }
-    bool PLLoadFile(const QString& path, bool insert) { return playlist_->store().PLLoadFile(path, insert); }
-    bool PLSaveFile(const QString& path) { return playlist_->store().PLSaveFile(path); }
-    void mnuRefresh(int index) { playlist_->commands().mnuRefresh(index); }
-
-    // For the state inspector.
-    IntervalTimer& PlayListTimer() { return playlist_->scheduler().PlayListTimer(); }
-    IntervalTimer& PLInfoTimer() { return playlist_->scheduler().PLInfoTimer(); }
-    IntervalTimer& SongLenTimer() { return playlist_->lengthTest().SongLenTimer(); }
+    void addMenuEntries(const MainMenus& menus) override;
+    // Adds PlayListTimer, PLInfoTimer and SongLenTimer.
+    void registerTimers(TimerRegistry& timers) override;
+    // Places and shows the controls of a window mode; the mode's fields are
+    // the caller's to set.
+    void applyWindowMode(WindowMode mode) override;
 
     PlaylistListView* listPLItemName() const { return list_; }
     PlaylistPageLabel* lblPLItemName() const { return pageLabel_; }
@@ -63,7 +45,7 @@ private:
     void connectLogic();
     void placeMarker(int topTwips);
 
-    Playlist* playlist_ = nullptr;
+    Playlist& playlist_;
     AppState& state_;
     PlaylistListView* list_ = nullptr;
     PlaylistPageLabel* pageLabel_ = nullptr;

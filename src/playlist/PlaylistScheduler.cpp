@@ -17,11 +17,6 @@
 
 namespace {
 
-// Option check marks read here.
-constexpr int kOptStartStopsSong = 3;
-constexpr int kOptStopStopsSong = 4;
-constexpr int kOptShuffleFirst = 5;
-
 // Where the number box opens, in twips from the screen's corner.
 const QPoint kNumberBoxTwips(2500, 2000);
 
@@ -43,7 +38,7 @@ void PlaylistScheduler::Start(int index) {
         status_.setStatus(QStringLiteral("PlayList 內沒有歌曲項目."));
         return;
     }
-    if (index == 0 && state_.options.optCheck[kOptShuffleFirst]) host_.shuffle();
+    if (index == 0 && state_.options.optCheck[OptCheck::ShuffleBeforePlaying]) host_.shuffle();
     state_.PlayNo = -1;
     state_.PlayNextNo = 0;
     entries_.setPlayedBeforeMs(0);
@@ -54,7 +49,7 @@ void PlaylistScheduler::Start(int index) {
         tickTimer_.set(kTickMs, true);
     }
     status_.setStatus(kScheduled);
-    if (state_.options.optCheck[kOptStartStopsSong]) host_.stopSong();
+    if (state_.options.optCheck[OptCheck::StartStopsSong]) host_.stopSong();
     // An idle player starts the first entry now, not two seconds later.
     tick();
 }
@@ -67,7 +62,7 @@ void PlaylistScheduler::Stop() {
     state_.PlayNo = -1;
     state_.PlayNextNo = 0;
     tickTimer_.set(0, false);
-    if (state_.options.optCheck[kOptStopStopsSong]) host_.stopSong();
+    if (state_.options.optCheck[OptCheck::StopStopsSong]) host_.stopSong();
     status_.setStatus(QStringLiteral("PlayList 已被中止或已經完成播放!"));
 }
 
@@ -101,17 +96,17 @@ void PlaylistScheduler::setPlayNextNo(qint64 value) {
 
 void PlaylistScheduler::mnuPLSequence(int index) {
     switch (index) {
-    case 0: setPlayNextNo(state_.PlayNo); break;
-    case 1: setPlayNextNo(qint64(state_.PlayNextNo) + 1); break;
-    case 2:
+    case RepeatThis: setPlayNextNo(state_.PlayNo); break;
+    case SkipNext: setPlayNextNo(qint64(state_.PlayNextNo) + 1); break;
+    case JumpAfterThis:
         if (const auto n = askEntryNumber()) setPlayNextNo(*n - 1);
         break;
-    case 3:
+    case PreviousNow:
         setPlayNextNo(qint64(state_.PlayNo) - 1);
         host_.stopSong();
         break;
-    case 4: host_.stopSong(); break;
-    case 5:
+    case NextNow: host_.stopSong(); break;
+    case JumpNow:
         if (const auto n = askEntryNumber()) {
             setPlayNextNo(*n - 1);
             host_.stopSong();

@@ -37,8 +37,8 @@ public:
     void Start(int index);
     void Stop();
     void tick();
-    // mnuPLSequence 0..5: repeat, skip, jump after this song, previous now,
-    // next now, jump now.
+    // mnuPLSequence(0..5).
+    enum Sequence { RepeatThis = 0, SkipNext = 1, JumpAfterThis = 2, PreviousNow = 3, NextNow = 4, JumpNow = 5 };
     void mnuPLSequence(int index);
 
     // The information line as it reads now.

@@ -1,28 +1,22 @@
 #include "playlist/PlaylistViewEvents.h"
 
-#include <exception>
-
 #include "app/AppState.h"
+#include "app/PathBox.h"
 #include "app/SongStarter.h"
+#include "browser/FileOpener.h"
+#include "browser/InfoArea.h"
 #include "playlist/PlaylistDisplay.h"
 #include "playlist/PlaylistEntries.h"
-#include "playlist/PlaylistHooks.h"
 
 PlaylistViewEvents::PlaylistViewEvents(PlaylistEntries& entries, PlaylistDisplay& display, AppState& state,
-                                       SongStarter& starter, const PlaylistHooks& hooks)
-    : entries_(entries), display_(display), state_(state), starter_(starter), hooks_(hooks) {}
+                                       SongStarter& starter, PathBox& pathBox, FileOpener& opener, InfoArea& info)
+    : entries_(entries), display_(display), state_(state), starter_(starter), pathBox_(pathBox), opener_(opener),
+      info_(info) {}
 
-void PlaylistViewEvents::setFileLink(const QString& path) {
-    if (hooks_.setFileLink) hooks_.setFileLink(path);
-}
+void PlaylistViewEvents::setFileLink(const QString& path) { pathBox_.setText(path); }
 
 void PlaylistViewEvents::entryClicked(int row) {
-    if (!hooks_.entryClicked || !entries_.contains(row)) return;
-    // A details panel that cannot read the file must not break the list.
-    try {
-        hooks_.entryClicked(entries_.path(row));
-    } catch (const std::exception&) {
-    }
+    if (entries_.contains(row)) info_.showFileDetails(entries_.path(row));
 }
 
 void PlaylistViewEvents::listClick(int row) {
@@ -81,7 +75,7 @@ void PlaylistViewEvents::pageMouseDown(Qt::MouseButton button, Qt::KeyboardModif
             setFileLink(path);
         } else if (button == Qt::RightButton) {
             setFileLink(path);
-            if (hooks_.openByType) hooks_.openByType(path);
+            opener_.openByType(path);
         }
     } else if (shift == Qt::ControlModifier && button == Qt::RightButton) {
         if (!entries_.contains(state_.PLPressed)) return;

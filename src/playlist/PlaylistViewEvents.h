@@ -3,11 +3,13 @@
 #include <QtGlobal>
 #include <qnamespace.h>
 
+class FileOpener;
+class InfoArea;
+class PathBox;
 class PlaylistDisplay;
 class PlaylistEntries;
 class SongStarter;
 struct AppState;
-struct PlaylistHooks;
 
 // The mouse and key events of both playlist views, as the widgets report
 // them: the list box of the full mode and the page label of the compact
@@ -16,7 +18,7 @@ struct PlaylistHooks;
 class PlaylistViewEvents {
 public:
     PlaylistViewEvents(PlaylistEntries& entries, PlaylistDisplay& display, AppState& state, SongStarter& starter,
-                       const PlaylistHooks& hooks);
+                       PathBox& pathBox, FileOpener& opener, InfoArea& info);
 
     // List box (listPLItemName).
     void listClick(int row);
@@ -42,5 +44,7 @@ private:
     PlaylistDisplay& display_;
     AppState& state_;
     SongStarter& starter_;
-    const PlaylistHooks& hooks_;
+    PathBox& pathBox_;
+    FileOpener& opener_;
+    InfoArea& info_;
 };

@@ -14,12 +14,16 @@ public:
     virtual bool topMostChecked() const = 0;
     // Shows a background: mode 0..7, the picture path for mode 1.
     virtual void SetBackground(qint16 mode, const QString& picturePath) = 0;
+    // The option menu's start-up background entry 0..7 was chosen (entry 1
+    // asks for the picture first).
+    virtual void mnuOptComboList3_Click(int entry) = 0;
 };
 
 class NullAppearance final : public Appearance {
 public:
     bool topMostChecked() const override { return false; }
     void SetBackground(qint16, const QString&) override { log_.skipped("SetBackground"); }
+    void mnuOptComboList3_Click(int) override { log_.skipped("mnuOptComboList3_Click"); }
 
 private:
     NotBuiltYet log_{"the appearance options"};

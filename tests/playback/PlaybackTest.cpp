@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include "MediaGen.h"
@@ -24,10 +25,12 @@
 #include "playback/PositionToTime.h"
 #include "playback/SongPlayer.h"
 #include "playback/TransportController.h"
+#include "playback/TransportListeners.h"
 #include "playback/TransportModel.h"
 #include "playback/TransportPanel.h"
 #include "playback/VolumeScale.h"
 #include "playback/WindowCaption.h"
+#include "support/FakePlaylistAccess.h"
 #include "support/FakeServices.h"
 #include "support/RecordingStatusLine.h"
 #include "support/TempDir.h"
@@ -73,9 +76,12 @@ struct PlaybackRig {
     TransportModel display;
     IntervalTimer timer;
     RecordingLyricHook lyric;
-    PlaybackContext context{state, services, media, status, caption, display, timer, &lyric};
+    TransportListeners listeners;
+    PlaybackContext context{state,  services.dialogs, services.clock, services.waveOut, media,    status,
+                            caption, display,         timer,          lyric,            listeners};
     SongPlayer player{context};
-    TransportController transport{context, player};
+    FakePlaylistAccess playlist;
+    TransportController transport{context, player, playlist};
     TempDir dir;
 
     // "Blue Sky", started and playing, its commands forgotten; at 60 s a unit of the time line is 30 ms.
@@ -104,7 +110,7 @@ struct PlaybackRig {
 TEST(SongStarted, OpensPlaysAndFilesTheSongOrOnlyReportsAMissingOne) {
     PlaybackRig rig;
     int redraws = 0;
-    rig.player.onFileHistChanged = [&] { ++redraws; };
+    QObject::connect(&rig.display, &TransportModel::fileHistChanged, [&] { ++redraws; });
     const QString path = rig.dir.writeFile(u"music/x.wav"_s, "x");
     rig.state.DoTimeAccumulate = true;
     rig.state.AccTimePos = 777;
@@ -172,7 +178,7 @@ TEST(SongStarted, BitRateLengthAndCaptionOfEachFile) {
     EXPECT_TRUE(rig.fakes.dialogs.messages.isEmpty());
 }
 
-struct Transport : ::testing::Test {
+struct TransportControls : ::testing::Test {
     PlaybackRig rig;
     QString path = rig.startPlaying();
 };
@@ -210,7 +216,7 @@ TEST(TransportTick, EachModeOfTheDevice) {
 
 // The software clock over a script of ticks; it starts just before midnight, so the first tick crosses it. The end
 // leaves the clock; then the time line opens the song again at the point, and play starts it anew.
-TEST_F(Transport, SoftwareClockCountsPlayingTimeTimesSpeedAndAfterTheEndTheSongOpensAgain) {
+TEST_F(TransportControls, SoftwareClockCountsPlayingTimeTimesSpeedAndAfterTheEndTheSongOpensAgain) {
     rig.fakes.clock.setTime(QTime(23, 59, 59, 800));
     rig.setPosition(10000);
     rig.transport.cmdMMControl_Click(TransportController::ApplySpeed);
@@ -247,7 +253,7 @@ TEST_F(Transport, SoftwareClockCountsPlayingTimeTimesSpeedAndAfterTheEndTheSongO
 
 // What a button, a menu entry (with its box's answer) or a click on the time line at 1000.4 units sends, on the
 // device or on the software clock; the device stands at 2.5 s, the clock at 10 s, the lyric section is open.
-TEST_F(Transport, ControlsMoveTheDeviceOrTheClock) {
+TEST_F(TransportControls, ControlsMoveTheDeviceOrTheClock) {
     using enum TransportController::Button;
     enum Via { ByButton, ByMenu, ByLine };
     const struct { Via via; int index; const char *answer, *mode; bool clock; const char* commands; qint32 accTimePos;
@@ -260,7 +266,6 @@ TEST_F(Transport, ControlsMoveTheDeviceOrTheClock) {
         {ByMenu, 0, "", "paused", false, "Play ZELSong", 10000, false},
         {ByMenu, 1, "", "playing", false, "Pause ZELSong", 10000, false},
         {ByMenu, 2, "", "playing", false, "Stop ZELSong", 10000, false},
-        {ByMenu, 3, "", "playing", false, "", 10000, false}, {ByMenu, 5, "", "playing", false, "", 10000, false},
         {ByMenu, 6, "1:30.25", "playing", false, "Play ZELSong from 90250", 10000, false},
         {ByMenu, 6, "12.5", "playing", true, "Play ZELSong from 12050", 12050, true},
         {ByMenu, 6, "0:-1", "playing", true, "", 10000, true},  // before the start
@@ -297,14 +302,11 @@ TEST_F(Transport, ControlsMoveTheDeviceOrTheClock) {
     EXPECT_EQ(rig.lyric.loads, (std::vector<qint32>{30000, 30000})) << "the clicks while playing";
     EXPECT_EQ(rig.status.history, QStringList{u"已設定歌曲起始時間為 0:30.00"_s}) << "the click while paused";
     EXPECT_EQ(rig.fakes.dialogs.inputs.value(0).prompt, u"請輸入要跳至的歌曲時間(MM:SS.MS)\n歌曲長度: 1:00.00"_s);
-    QList<int> playlist;  // the order each start asks for, -1 for a stop
-    rig.transport.startPlaylist = [&](int order) { playlist.append(order); };
-    rig.transport.stopPlaylist = [&] { playlist.append(-1); };
     for (int i : {3, 4, 5}) rig.transport.mnuMMControl_Click(i);
-    EXPECT_EQ(playlist, (QList<int>{0, 1, -1})) << "entries 3 to 5, once there is a playlist";
+    EXPECT_EQ(rig.playlist.calls, (QStringList{u"Start 0"_s, u"Start 1"_s, u"Stop"_s})) << "entries 3 to 5";
 }
 
-TEST_F(Transport, VolumeSliderShowsTheLeftChannelInPlaceOfTheBitRateUntilItCloses) {
+TEST_F(TransportControls, VolumeSliderShowsTheLeftChannelInPlaceOfTheBitRateUntilItCloses) {
     rig.fakes.waveOut.setVolume(0x1234C147u);  // left channel 75.5%
     rig.display.setQualityText(u"128 Kbps"_s);
     rig.transport.lblVolSwt_Click();
@@ -312,6 +314,45 @@ TEST_F(Transport, VolumeSliderShowsTheLeftChannelInPlaceOfTheBitRateUntilItClose
     EXPECT_EQ(rig.display.qualityText(), u"75.5%"_s);
     rig.transport.lblVolSwt_Click();
     EXPECT_TRUE(!rig.display.volumeSliderShown() && rig.display.qualityText() == u"128 Kbps"_s);
+}
+
+// Parts outside the panel (remote, console, media keys) drive the player through Transport: each call does what
+// its button does, and every listener hears of song start, finish and each command, but not of a mere tick.
+TEST_F(TransportControls, TheTransportSeamDrivesTheSameDecisionsAndTellsItsListeners) {
+    struct Counter final : TransportListener {
+        void transportChanged() override { ++count; }
+        int count = 0;
+    } heard;
+    ::Transport& seam = rig.transport;
+    seam.addListener(&heard);
+    rig.setPosition(2500);
+    const struct { const char* name; std::function<void()> call; const char* commands; int heard; } cases[] = {
+        {"tick", [&] { rig.transport.MMTimer_Timer(); }, "", 0},
+        {"seek 30 s", [&] { seam.seekTo(30000); }, "Play ZELSong from 30000", 1},
+        {"pause while playing", [&] { seam.pause(); }, "Pause ZELSong", 1},
+        {"pause while paused resumes", [&] { rig.setMode(u"paused"_s); seam.pause(); }, "Play ZELSong", 1},
+        {"stop", [&] { seam.stop(); }, "Stop ZELSong", 1},
+        {"speed refused", [&] { seam.setSpeed(0); }, "", 0},
+        {"volume above the top", [&] { seam.setVolume(1500); }, "", 1},
+        {"song starts again", [&] { rig.startPlaying(); }, "", 1},
+        {"song ends", [&] { rig.setMode(u"stopped"_s); rig.transport.MMTimer_Timer(); }, "Close ZELSong", 1},
+    };
+    for (const auto& c : cases) {
+        rig.fakes.mci.clear();
+        if (QLatin1String(c.name) != QLatin1String("pause while paused resumes")) rig.setMode(u"playing"_s);
+        heard.count = 0;
+        c.call();
+        EXPECT_EQ(rig.actions(), QString::fromUtf8(c.commands)) << c.name;
+        EXPECT_EQ(heard.count, c.heard) << c.name;
+    }
+    EXPECT_EQ(seam.volume(), 1000) << "held to the top of the scale";
+    EXPECT_EQ(rig.fakes.waveOut.volume(), 0xFFFFFFFFu) << "both channels";
+    EXPECT_EQ(rig.display.timeMarkerLeft(), 5700 + 2000) << "the end moves the marker to the line's end";
+    EXPECT_EQ(std::pair(seam.songPath(), seam.lengthMs()), std::pair(path, qint32{60000}));
+    seam.removeListener(&heard);
+    heard.count = 0;
+    rig.startPlaying();
+    EXPECT_EQ(heard.count, 0) << "a removed listener hears nothing";
 }
 
 // The transport panel in a window of its own, on the real media engine and the real clock: what the main

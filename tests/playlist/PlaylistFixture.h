@@ -8,6 +8,7 @@
 #include "app/SongStarter.h"
 #include "playback/MultiMedia.h"
 #include "playlist/Playlist.h"
+#include "support/FakeSeams.h"
 #include "support/FakeServices.h"
 #include "support/RecordingStatusLine.h"
 #include "support/TempDir.h"
@@ -43,8 +44,15 @@ struct PlaylistWorld {
     FakeServices fakes;
     RecordingStatusLine status;
     RecordingSongStarter starter;
+    FakeBrowser browser;
+    FakeFileOpener opener;
+    FakePathBox pathBox;
+    FakeInfoArea info;
+    FakePassCount passCount;
     AppState state;
     MultiMedia media;
+
+    Playlist::Seams seams() { return {starter, browser, opener, pathBox, info, passCount}; }
 };
 
 class PlaylistFixture : public ::testing::Test, protected PlaylistWorld {
@@ -55,5 +63,5 @@ protected:
     QStringList entryPaths() { return playlist.entries().paths(); }
     void refresh() { playlist.display().PLRefreshItems(false, QStringLiteral("-1"), false); }
 
-    Playlist playlist{state, fakes.services, status, media, starter};
+    Playlist playlist{state, fakes.dialogs, fakes.clock, status, media, seams()};
 };

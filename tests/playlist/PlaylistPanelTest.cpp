@@ -15,6 +15,12 @@
 namespace {
 
 class PlaylistPanelTest : public ::testing::Test, protected PlaylistWorld {};
+
+// Every menu of the main window is this one menu.
+struct OneMenu final : MainMenus {
+    QMenu* menu(MainMenu) const override { return const_cast<QMenu*>(&only); }
+    QMenu only;
+};
 using RealEnginePlaylistTest = PlaylistPanelTest;
 
 void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held,
@@ -28,19 +34,19 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton b
 // released where it started moves nothing. On the page label left picks a row and moves the marker, right plays it,
 // Ctrl+right removes it; Shift+right and presses below the last row do nothing.
 TEST_F(PlaylistPanelTest, MenuListDragsAndPageLabelPressesReachThePlaylist) {
+    Playlist playlist{state, fakes.dialogs, fakes.clock, status, media, seams()};
     QWidget canvas;
     canvas.resize(Twips::toPx(QSize(12000, 8385)));
-    auto* panel = new PlaylistPanel(&canvas, state, fakes.services, status, media, starter);
+    auto* panel = new PlaylistPanel(&canvas, playlist, state);
     canvas.show();
-    QMenu menu;
-    panel->fillMenu(&menu);
-    const auto action = [&](const char* name) { return menu.findChild<QAction*>(QString::fromLatin1(name)); };
+    OneMenu menus;
+    panel->addMenuEntries(menus);
+    const auto action = [&](const char* name) { return menus.only.findChild<QAction*>(QString::fromLatin1(name)); };
     ASSERT_TRUE(action("mnuPLSequence_1") && action("mnuRefresh_3"));
     action("mnuPLSequence_1")->trigger();
     EXPECT_EQ(state.PlayNextNo, 1);
     action("mnuRefresh_3")->trigger();
     EXPECT_EQ(status.status(), QStringLiteral("已經全部完成歌曲長度測試!"));
-    Playlist& playlist = panel->playlist();
     const QStringList s = makeSongs(6);
     for (int i = 0; i < s.size(); ++i) playlist.entries().append(s[i], (i + 1) * 1000);
     playlist.display().PLRefreshItems(false, QStringLiteral("-1"), false);
@@ -58,13 +64,11 @@ TEST_F(PlaylistPanelTest, MenuListDragsAndPageLabelPressesReachThePlaylist) {
         EXPECT_EQ(list->currentIndex().row(), d.to) << d.name;
     }
     enterPageView(2);
-    panel->applyWindowMode(2);
+    panel->applyWindowMode(WindowMode::Simple);
     playlist.display().PLRefreshItems(false, QStringLiteral("-1"), false);
     PlaylistPageLabel* page = panel->lblPLItemName();
     EXPECT_TRUE(page->isVisible() && !list->isVisible());
-    QStringList fileLinks, opened;
-    playlist.hooks().setFileLink = [&](const QString& t) { fileLinks.append(t); };
-    playlist.hooks().openByType = [&](const QString& p) { opened.append(p); };
+    pathBox.history.clear();
     const auto press = [&](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int row, int releaseRow) {
         const auto at = [](int r) { return QPoint(20, Twips::toPx(15 + r * 180 + 90)); };
         sendMouse(page, QEvent::MouseButtonPress, at(row), button, button, modifiers);
@@ -77,8 +81,9 @@ TEST_F(PlaylistPanelTest, MenuListDragsAndPageLabelPressesReachThePlaylist) {
     press(Qt::RightButton, Qt::ShiftModifier, 0, 0);
     press(Qt::LeftButton, Qt::NoModifier, 7, 1);  // below the last row, released on a row
     press(Qt::RightButton, Qt::ControlModifier, 9, 9);
-    EXPECT_EQ(fileLinks, (QStringList{before[1], before[2], QString()})) << "the path box: rows 1 and 2, then none";
-    EXPECT_TRUE(opened == QStringList{before[2]} && playlist.entries().paths() == before) << "nothing moved or removed";
+    EXPECT_EQ(pathBox.history, (QStringList{before[1], before[2], QString()})) << "the path box: rows 1 and 2, then none";
+    EXPECT_EQ(opener.opened, QStringList{before[2]}) << "right button opens the row";
+    EXPECT_EQ(playlist.entries().paths(), before) << "nothing moved or removed";
     press(Qt::RightButton, Qt::ControlModifier, 1, 1);
     EXPECT_EQ(playlist.entries().paths(), before.first(1) + before.mid(2)) << "the second entry went";
     EXPECT_TRUE(page->text().contains(QStringLiteral("  2. s3"))) << "the label is redrawn";
@@ -108,11 +113,12 @@ TEST_F(RealEnginePlaylistTest, PlaysTheListInOrderTwiceThenStops) {
     if (!GstMciEngine::available()) GTEST_SKIP() << "GStreamer cannot make a player here";
     SystemClock clock;
     GstMciEngine engine{fakes.waveOut};
-    AppServices services{fakes.dialogs, fakes.clipboard, fakes.launcher, clock, fakes.screen, engine, fakes.waveOut};
     MultiMedia engineMedia(engine);
     EngineStarter engineStarter(engineMedia);
+    Playlist playlist{state, fakes.dialogs, clock, status, engineMedia,
+                      {engineStarter, browser, opener, pathBox, info, passCount}};
     QWidget window;
-    auto* panel = new PlaylistPanel(&window, state, services, status, engineMedia, engineStarter);
+    new PlaylistPanel(&window, playlist, state);
     window.show();
     QByteArray list;
     for (const char* name : {"one", "two", "three"}) {
@@ -120,17 +126,19 @@ TEST_F(RealEnginePlaylistTest, PlaysTheListInOrderTwiceThenStops) {
         ASSERT_TRUE(MediaGen::writeWave(song, MediaGen::Tone{1000, 22050, 1})) << name;
         list += song.toUtf8() + "\r\n";
     }
-    ASSERT_TRUE(panel->PLLoadFile(songs.writeFile("three.ini", list), false));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel->SongLenTimer().isRunning(); }, 10000)) << "length test";
-    for (int i = 0; i < 3; ++i) EXPECT_NEAR(panel->playlist().entries().lengthMs(i), 1000, 30) << "entry " << i;
+    ASSERT_TRUE(playlist.PLLoadFile(songs.writeFile("three.ini", list), false));
+    IntervalTimer& lengthTimer = playlist.lengthTest().SongLenTimer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lengthTimer.isRunning(); }, 10000)) << "length test";
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(playlist.entries().lengthMs(i), 1000, 30) << "entry " << i;
     state.TotalPLRep = 2;
     window.findChild<QToolButton*>(QStringLiteral("cmdStartPlayList_1"))->click();
     // Looking for a song's end more often than every two seconds keeps the test to seconds.
-    panel->PlayListTimer().setIntervalMs(200);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel->PlayListTimer().isRunning(); }, 30000))
+    IntervalTimer& tickTimer = playlist.scheduler().PlayListTimer();
+    tickTimer.setIntervalMs(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tickTimer.isRunning(); }, 30000))
         << "played: " << engineStarter.started.join(u' ').toStdString();
     EXPECT_EQ(engineStarter.started, (QStringList{"one", "two", "three", "one", "two", "three"}));
-    EXPECT_EQ(panel->playlist().display().selectedRow(), 2);
+    EXPECT_EQ(playlist.display().selectedRow(), 2);
     EXPECT_TRUE(status.status() == "PlayList 已被中止或已經完成播放!" && state.PlayNo == -1);
 }
 

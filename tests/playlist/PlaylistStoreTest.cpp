@@ -139,7 +139,7 @@ TEST_F(PlaylistStoreTest, FileMenuCommandsInOneSession) {
     playlist.commands().mnuPLEvents(6);
     EXPECT_TRUE(state.UPlayList == renamed && QFile::exists(renamed) && !QFile::exists(target));
     EXPECT_EQ(status.status(), "PlayList 名稱修改成功 [new.m3u]");
-    playlist.hooks().browserFiles = [] { return QStringList{"/f/a.MP3", "/f/b.wav", "/f/c.txt", "/f/d.mp3.bak"}; };
+    browser.names = {"a.MP3", "b.wav", "c.txt", "d.mp3.bak"};
     playlist.commands().mnuOpenNewPL(1);
     EXPECT_TRUE(entryPaths() == (QStringList{"/f/a.MP3", "/f/b.wav"}) && state.UPlayList.isEmpty()) << "replaced";
     playlist.commands().cmdAddItem1();

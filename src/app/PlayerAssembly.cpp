@@ -1,0 +1,25 @@
+#include "app/PlayerAssembly.h"
+
+#include "app/AppServices.h"
+
+PlayerAssembly::PlayerAssembly(AppServices& services, Frame frame)
+    : services_(services),
+      media_(services.mci),
+      playback_{state_,        services.dialogs, services.clock, services.waveOut, media_, frame.status,
+                frame.caption, transportModel_,  mmTimer_,       lyric_,           listeners_},
+      songPlayer_(playback_),
+      options_(state_),
+      opener_(frame.status, songPlayer_, otherFiles_),
+      browser_(state_, frame.status, services.dialogs, services.clipboard, frame.pathBox, opener_, info_),
+      playlist_(state_, services.dialogs, services.clock, frame.status, media_,
+                {songPlayer_, browser_, opener_, frame.pathBox, info_, options_}),
+      transport_(playback_, songPlayer_, playlist_),
+      lifecycle_(state_, options_, media_, services.dialogs, services.screen, frame.window,
+                 {songPlayer_, playlist_, browser_, shortcuts_, appearance_}) {
+    timers_.add(QStringLiteral("MMTimer"), &mmTimer_);
+}
+
+PlayerAssembly::~PlayerAssembly() {
+    // The timers tick into parts that are about to go.
+    mmTimer_.set(0, false);
+}

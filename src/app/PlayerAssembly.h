@@ -1,0 +1,90 @@
+#pragma once
+
+#include "app/AppLifecycle.h"
+#include "app/AppOptions.h"
+#include "app/AppState.h"
+#include "app/TimerRegistry.h"
+#include "browser/BrowserNavigator.h"
+#include "browser/FolderShortcuts.h"
+#include "browser/InfoArea.h"
+#include "browser/OpenDispatch.h"
+#include "browser/OpenGroupHandler.h"
+#include "common/IntervalTimer.h"
+#include "playback/LyricHook.h"
+#include "playback/MultiMedia.h"
+#include "playback/PlaybackContext.h"
+#include "playback/SongPlayer.h"
+#include "playback/TransportController.h"
+#include "playback/TransportListeners.h"
+#include "playback/TransportModel.h"
+#include "playlist/Playlist.h"
+#include "ui/Appearance.h"
+
+class LifecycleWindow;
+class PathBox;
+class StatusLine;
+class WindowCaption;
+struct AppServices;
+
+// The player's plain parts, built in dependency order and connected to each
+// other through their seams: the shared state, the media layer, song start
+// and the transport, the options and start-up, the playlist and the
+// browser's logic. Parts not built yet are logging stand-ins. The main
+// window builds this after its frame and hands the parts to its panels;
+// tests build it with fakes.
+class PlayerAssembly {
+public:
+    // What the main window's frame provides to the parts.
+    struct Frame {
+        StatusLine& status;
+        WindowCaption& caption;
+        PathBox& pathBox;
+        LifecycleWindow& window;
+    };
+
+    PlayerAssembly(AppServices& services, Frame frame);
+    ~PlayerAssembly();
+    PlayerAssembly(const PlayerAssembly&) = delete;
+    PlayerAssembly& operator=(const PlayerAssembly&) = delete;
+
+    AppServices& services() { return services_; }
+    AppState& state() { return state_; }
+    MultiMedia& media() { return media_; }
+    TimerRegistry& timers() { return timers_; }
+    IntervalTimer& MMTimer() { return mmTimer_; }
+    TransportModel& transportModel() { return transportModel_; }
+    SongPlayer& songPlayer() { return songPlayer_; }
+    TransportController& transport() { return transport_; }
+    AppOptions& options() { return options_; }
+    AppLifecycle& lifecycle() { return lifecycle_; }
+    Playlist& playlist() { return playlist_; }
+    BrowserNavigator& browser() { return browser_; }
+    FileOpener& fileOpener() { return opener_; }
+    Appearance& appearance() { return appearance_; }
+    InfoArea& infoArea() { return info_; }
+
+private:
+    AppServices& services_;
+    AppState state_;
+    MultiMedia media_;
+    TimerRegistry timers_;
+    TransportModel transportModel_;
+    IntervalTimer mmTimer_;
+    TransportListeners listeners_;
+
+    // Stand-ins until their parts exist.
+    NullLyricHook lyric_;
+    NullInfoArea info_;
+    NullOpenGroupHandler otherFiles_;
+    NullFolderShortcuts shortcuts_;
+    NullAppearance appearance_;
+
+    PlaybackContext playback_;
+    SongPlayer songPlayer_;
+    AppOptions options_;
+    OpenDispatch opener_;
+    BrowserNavigator browser_;
+    Playlist playlist_;
+    TransportController transport_;
+    AppLifecycle lifecycle_;
+};
