@@ -7,6 +7,7 @@
 
 #include "browser/DriveSource.h"
 #include "browser/FilePattern.h"
+#include "browser/FileRows.h"
 #include "browser/FolderReader.h"
 #include "browser/FolderRows.h"
 #include "browser/ListFit.h"
@@ -152,6 +153,30 @@ TEST(OpenByTypeTest, GroupsByLowerCaseExtensionAndOnlyFilesThatExist) {
         EXPECT_EQ(OpenByType::classify(dir.writeFile(QString::fromUtf8(c.name), "x")), c.group) << c.name;
     for (const QString& path : {QString(), dir.path(u"gone.mp3"_s), dir.makeDir(u"album.mp3"_s)})
         EXPECT_EQ(OpenByType::classify(path), Missing) << path.toStdString();
+}
+
+// The selection follows the names through a re-read of the folder, and only through one.
+TEST(FileRowsTest, SelectionFocusAndReReads) {
+    FileRows rows;
+    rows.setNames({u"a"_s, u"b"_s, u"c"_s, u"d"_s});
+    EXPECT_TRUE(rows.setSelection({3, 1, 9, -1, 1}, 3));
+    EXPECT_EQ(rows.selectedRows(), (QList<int>{1, 3})) << "sorted, once each, rows outside the list dropped";
+    EXPECT_FALSE(rows.setSelection({1, 3}, 3)) << "the same selection is no change";
+    EXPECT_TRUE(rows.setSelection({1, 3}, 7)) << "a focus outside the list is none";
+    EXPECT_EQ(rows.ListIndex(), -1);
+    rows.setSelection({1, 3}, 3);
+    rows.invertSelection();
+    EXPECT_EQ(rows.selectedRows(), (QList<int>{0, 2})) << "invert";
+    rows.selectAll();
+    EXPECT_EQ(rows.selectedRows(), (QList<int>{0, 1, 2, 3})) << "select all";
+    rows.setSelection({1, 3}, 3);
+    rows.setNames({u"0"_s, u"b"_s, u"d"_s}, true);
+    EXPECT_EQ(rows.selectedRows(), (QList<int>{1, 2})) << "kept by name";
+    EXPECT_EQ(rows.ListIndex(), 2) << "the focus kept by name";
+    rows.setNames({u"b"_s, u"d"_s});
+    EXPECT_TRUE(rows.selectedRows().isEmpty()) << "another folder starts unselected";
+    EXPECT_EQ(rows.ListIndex(), -1) << "and unfocused";
+    EXPECT_FALSE(rows.setSelection({}, -1)) << "nothing again is no change";
 }
 
 }  // namespace
