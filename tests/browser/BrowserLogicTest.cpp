@@ -5,6 +5,8 @@
 
 #include <tuple>
 
+#include "app/SongStarter.h"
+#include "browser/BrowserTexts.h"
 #include "browser/DriveSource.h"
 #include "browser/FilePattern.h"
 #include "browser/FileRows.h"
@@ -13,7 +15,10 @@
 #include "browser/ListFit.h"
 #include "browser/NaturalOrder.h"
 #include "browser/OpenByType.h"
+#include "browser/OpenDispatch.h"
+#include "browser/OpenGroupHandler.h"
 #include "browser/SystemDriveSource.h"
+#include "support/RecordingStatusLine.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -177,6 +182,41 @@ TEST(FileRowsTest, SelectionFocusAndReReads) {
     EXPECT_TRUE(rows.selectedRows().isEmpty()) << "another folder starts unselected";
     EXPECT_EQ(rows.ListIndex(), -1) << "and unfocused";
     EXPECT_FALSE(rows.setSelection({}, -1)) << "nothing again is no change";
+}
+
+struct RecordingSongStarter final : SongStarter {
+    void SongStarted(const QString& path) override { started.append(path); }
+    QStringList started;
+};
+
+struct RecordingOpenGroupHandler final : OpenGroupHandler {
+    void openFile(const QString& path, OpenGroup group) override { opened.append({path, group}); }
+    QList<std::pair<QString, OpenGroup>> opened;
+};
+
+// Whatever is no file is reported, songs start, and every other file goes to the file commands with its group.
+TEST(OpenDispatchTest, EachKindOfPathGoesToItsPlace) {
+    TempDir dir;
+    using enum OpenGroup;
+    const struct { const char* name; bool file; OpenGroup group; } cases[] = {
+        {"", false, Missing}, {"album.mp3", false, Missing}, {"gone.mp3", false, Missing},
+        {"a.mp3", true, Media}, {"b.WAV", true, Media}, {"list.m3u", true, Playlist}, {"read.txt", true, Text},
+        {"cover.jpg", true, Picture}, {"setup.exe", true, Program}, {"song.ogg", true, Other},
+    };
+    dir.makeDir(u"album.mp3"_s);
+    for (const auto& c : cases) {
+        RecordingStatusLine status;
+        RecordingSongStarter songs;
+        RecordingOpenGroupHandler others;
+        OpenDispatch dispatch(status, songs, others);
+        const QString name = QString::fromUtf8(c.name);
+        const QString path = name.isEmpty() ? QString() : c.file ? dir.writeFile(name, "x") : dir.path(name);
+        dispatch.openByType(path);
+        EXPECT_EQ(status.history, c.group == Missing ? QStringList{BrowserTexts::kFileMissing} : QStringList{}) << c.name;
+        EXPECT_EQ(songs.started, c.group == Media ? QStringList{path} : QStringList{}) << c.name;
+        const QList<std::pair<QString, OpenGroup>> toOthers{{path, c.group}};
+        EXPECT_EQ(others.opened, c.group == Missing || c.group == Media ? decltype(toOthers){} : toOthers) << c.name;
+    }
 }
 
 }  // namespace
