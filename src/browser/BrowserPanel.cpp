@@ -13,6 +13,7 @@
 #include "browser/BrowserLayout.h"
 #include "browser/BrowserTexts.h"
 #include "ui/widgets/ClickLabel.h"
+#include "ui/widgets/Placement.h"
 #include "browser/FileListBox.h"
 #include "browser/FolderListBox.h"
 #include "browser/FolderReader.h"
@@ -22,17 +23,6 @@
 #include "common/Twips.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
-
-namespace {
-
-// Edges converted one by one, so that lists that meet in twips meet in
-// pixels too.
-QRect edgesToPx(int left, int top, int width, int height) {
-    return QRect(QPoint(Twips::toPx(left), Twips::toPx(top)),
-                 QPoint(Twips::toPx(left + width) - 1, Twips::toPx(top + height) - 1));
-}
-
-}  // namespace
 
 BrowserPanel::BrowserPanel(QWidget* canvas, AppState& state, AppServices& services, StatusLine& status,
                            QLineEdit* txtFileLink, SongStarter& songs, BrowserHooks hooks,
@@ -76,9 +66,8 @@ void BrowserPanel::AdjustListHeights(int& folderRows, int fileCount) {
     if (fitOn && folderRows < 0)
         folderRows = ListFit::folderRows(dir1_->rows().levelCount(), dir1_->ListCount(), state_.ShiftConst[2]);
     const ListFit fit = ListFit::compute(folderRows, fileCount, fitOn);
-    using namespace BrowserLayout;
-    dir1_->setGeometry(edgesToPx(kColumnLeft, fit.dirTopTwips, kColumnWidth, fit.dirHeightTwips));
-    file1_->setGeometry(edgesToPx(kColumnLeft, fit.fileTopTwips, kColumnWidth, fit.fileHeightTwips));
+    placeEdgesAt(dir1_, BrowserLayout::columnRect(fit.dirTopTwips, fit.dirHeightTwips));
+    placeEdgesAt(file1_, BrowserLayout::columnRect(fit.fileTopTwips, fit.fileHeightTwips));
     dir1_->setToolTip(ListFit::tooltip(fit.method, Twips::fromPx(dir1_->height()), Twips::fromPx(file1_->height())));
 }
 

@@ -15,19 +15,16 @@
 #include "browser/ClipPicture.h"
 #include "browser/FileListBox.h"
 #include "browser/FolderListBox.h"
-#include "common/Twips.h"
+#include "browser/ListFit.h"
+#include "ui/widgets/Placement.h"
 
 namespace {
 
-QRect placeToPx(const BrowserLayout::Place& place) {
-    return Twips::rectToPx(place.left, place.top, place.width, place.height);
-}
-
 template <typename Widget>
-Widget* make(QWidget* canvas, const char* objectName, const BrowserLayout::Place& place) {
+Widget* make(QWidget* canvas, const char* objectName, const TwipsRect& place) {
     auto* widget = new Widget(canvas);
     widget->setObjectName(QLatin1String(objectName));
-    widget->setGeometry(placeToPx(place));
+    placeAt(widget, place);
     return widget;
 }
 
@@ -44,8 +41,8 @@ QFont listFont(const QWidget* canvas, int pixelSize) {
 void BrowserPanel::buildWidgets(QWidget* canvas) {
     using namespace BrowserLayout;
     drive1_ = make<QComboBox>(canvas, "Drive1", kDrive1);
-    dir1_ = make<FolderListBox>(canvas, "Dir1", {kColumnLeft, 360, kColumnWidth, 2190});
-    file1_ = make<FileListBox>(canvas, "File1", {kColumnLeft, 2640, kColumnWidth, 4590});
+    dir1_ = make<FolderListBox>(canvas, "Dir1", columnRect(ListFit::kDirTopTwips, ListFit::kFixedDirHeightTwips));
+    file1_ = make<FileListBox>(canvas, "File1", columnRect(ListFit::kFixedFileTopTwips, ListFit::kFixedFileHeightTwips));
     dir1_->setFont(listFont(canvas, 11));
     file1_->setFont(listFont(canvas, 10));
     file1_->setToolTip(BrowserTexts::kFileTooltip);
