@@ -1,86 +1,33 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 
-#include <memory>
+#include "ui/widgets/MainPanel.h"
 
-#include "browser/BrowserHooks.h"
-#include "browser/DriveSource.h"
-#include "browser/FilePattern.h"
-
+class BrowserNavigator;
 class ClickLabel;
 class FileListBox;
 class FolderListBox;
 class QComboBox;
-class QLineEdit;
-class QMenu;
 class QPushButton;
 class QWidget;
-class SongStarter;
-class StatusLine;
-struct AppServices;
-struct AppState;
 
-// The file browser of the main window's left column: the drive list, the
-// folder list and the file list, the count label, the filter button, the
-// clipboard pictures and the open button, placed on the main window's
-// canvas. The path box belongs to the main window; the browser fills it and
-// handles its keys. All state is what the lists show.
-class BrowserPanel : public QObject {
+// The file browser's controls in the main window's left column: the drive,
+// folder and file lists, the count label, the filter button, the clipboard
+// pictures and the open button, with the destination pair of move and copy.
+// It places them on the canvas, draws what the navigator announces and hands
+// every event of theirs to the navigator, which decides.
+class BrowserPanel : public QObject, public MainPanel {
     Q_OBJECT
 public:
-    BrowserPanel(QWidget* canvas, AppState& state, AppServices& services, StatusLine& status,
-                 QLineEdit* txtFileLink, SongStarter& songs, BrowserHooks hooks = {},
-                 std::unique_ptr<DriveSource> drives = nullptr);
+    BrowserPanel(QWidget* canvas, BrowserNavigator& navigator, QObject* parent = nullptr);
     ~BrowserPanel() override;
 
-    BrowserHooks& hooks() { return hooks_; }
-
-    // Shows `InputPath` in the browser (IsDir1) or in the destination pair.
-    // False, with nothing changed, when the folder cannot be shown: the
-    // caller reports it.
-    bool ChangeDirPath(const QString& InputPath, bool IsDir1);
-    // The file list's folder with one final separator, then the row's name.
-    QString GetFullFileLink(int FileIndex) const;
-    // Refits Dir1 and File1; `folderRows` -1 counts the rows and writes the
-    // count back.
-    void AdjustListHeights(int& folderRows, int fileCount);
-    // Sets the file pattern ("*.*" and written back when `reset`) and refits.
-    void SetFileFilter(QString& pattern, bool reset);
-
-    // Applies a filter answer as the file list's right button does: a blank
-    // answer does nothing; otherwise the pattern and the cancel button.
-    void applyFilterAnswer(const QString& answer);
-    // Re-reads drives, folders and files from disk (the refresh menu).
-    void refresh();
-    // The shown files whose lower-case extension is one of `extensions`, as
-    // full paths in list order ("add the songs of this folder").
-    QStringList filePathsWithExtensions(const QStringList& extensions = {QStringLiteral("mp3"),
-                                                                         QStringLiteral("wav")}) const;
-    // Full paths of the selected files, in list order.
-    QStringList selectedFilePaths() const;
-    QString fileFolder() const { return fileFolder_; }
-    QString filePattern() const { return pattern_.text(); }
-
-    // Adds mnuFileSelect 0 "全選" and 1 "反向選擇" to `menu`.
-    void addFileSelectActions(QMenu* menu);
-    // Shows or hides the browser's controls (the compact window modes hide them).
-    void setBrowserVisible(bool visible);
-
-    // Event handlers, as the controls call them.
-    void Dir1_MouseUp(Qt::MouseButton button);
-    void Dir2_MouseUp(Qt::MouseButton button);
-    void Drive1_Change();
-    void Drive2_Change();
-    void File1_Click();
-    void File1_DblClick();
-    void File1_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void File1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void cmdCancelFileFilter_Click();
-    void cmdPlaySpecificSong_Click();
-    void imgClipFileLink_Click(int index);
-    void mnuFileSelect_Click(int index);
+    // Adds mnuFileSelect 0 "全選" and 1 "反向選擇" to the file menu.
+    void addMenuEntries(const MainMenus& menus) override;
+    void registerTimers(TimerRegistry&) override {}
+    // The compact modes hide the browser; the full mode shows it again.
+    void applyWindowMode(WindowMode mode) override;
 
     // Controls, for the window modes and the panels that share them.
     QComboBox* Drive1() const { return drive1_; }
@@ -93,45 +40,26 @@ public:
     QPushButton* cmdPlaySpecificSong() const { return cmdPlaySpecificSong_; }
     ClickLabel* imgClipFileLink(int index) const { return imgClipFileLink_[index == 0 ? 0 : 1]; }
 
-    // Ctrl+Enter: Return or keypad Enter with Ctrl and nothing else.
-    static bool isCtrlEnter(int key, Qt::KeyboardModifiers modifiers);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildWidgets(QWidget* canvas);
+    void nameWidgets();
     void connectWidgets();
-    void fillDrives(QComboBox* combo, const QString& selectRoot);
-    void selectDrive(QComboBox* combo, const QString& folder);
-    QString initialFolder() const;
+    void connectNavigator();
 
-    // Moves a folder list to `folder`; false when it cannot be shown.
-    bool showFolder(FolderListBox* list, QComboBox* drive, const QString& folder);
-    bool showFiles(const QString& folder, bool keepSelection = false);
-    // The answer to a folder that could not be shown.
-    void reportMissingFolder(FolderListBox* list);
-    // Where a left (the highlighted row) or right (one level up) release leads.
-    QString targetOf(const FolderListBox* list, Qt::MouseButton button) const;
-    // Dir1 and File1 to `folder`, without the count label and the fit.
-    bool moveBrowserTo(const QString& folder);
-    void driveUnreadable(QComboBox* drive, FolderListBox* list);
-    static QString nearestShownFolder(QString folder);
-    void updateCountLabel();
-    void refit();
-    void askFileFilter();
+    void drawDir1();
+    void drawDir2();
+    void drawFiles();
+    void drawFileSelection();
+    void drawCountText();
+    void drawFilterButton();
+    void drawListFit();
+    // The user moved the file list's selection.
+    void forwardFileSelection();
 
-    AppState& state_;
-    AppServices& services_;
-    StatusLine& status_;
-    QLineEdit* txtFileLink_;
-    SongStarter& songs_;
-    BrowserHooks hooks_;
-    std::unique_ptr<DriveSource> drives_;
-    QList<DriveEntry> driveList_;
-
-    FilePattern pattern_;
-    QString fileFolder_;
+    BrowserNavigator& navigator_;
+    bool fullMode_ = true;
+    // Set while the panel itself moves a list, whose signals then are not the user's.
+    bool drawing_ = false;
 
     QComboBox* drive1_ = nullptr;
     QComboBox* drive2_ = nullptr;
@@ -142,5 +70,4 @@ private:
     QPushButton* cmdCancelFileFilter_ = nullptr;
     QPushButton* cmdPlaySpecificSong_ = nullptr;
     ClickLabel* imgClipFileLink_[2] = {};
-    bool browserVisible_ = true;
 };

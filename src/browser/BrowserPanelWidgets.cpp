@@ -1,33 +1,26 @@
-// The browser's controls: how they are made, placed and wired. The
-// behaviour behind them is in BrowserPanel.cpp.
-#include <QAction>
+// The browser's controls: how they are made, named, placed and wired. What
+// they show is drawn in BrowserPanel.cpp.
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 
 #include "browser/BrowserLayout.h"
+#include "browser/BrowserNavigator.h"
 #include "browser/BrowserPanel.h"
 #include "browser/BrowserTexts.h"
-#include "ui/widgets/ClickLabel.h"
 #include "browser/ClipPicture.h"
 #include "browser/FileListBox.h"
 #include "browser/FolderListBox.h"
-#include "common/Twips.h"
+#include "ui/widgets/ClickLabel.h"
+#include "ui/widgets/Placement.h"
 
 namespace {
 
-QRect placeToPx(const BrowserLayout::Place& place) {
-    return Twips::rectToPx(place.left, place.top, place.width, place.height);
-}
-
 template <typename Widget>
-Widget* make(QWidget* canvas, const char* objectName, const BrowserLayout::Place& place) {
+Widget* make(QWidget* canvas, const char* objectName, const TwipsRect& place) {
     auto* widget = new Widget(canvas);
     widget->setObjectName(QLatin1String(objectName));
-    widget->setGeometry(placeToPx(place));
+    placeAt(widget, place);
     return widget;
 }
 
@@ -39,19 +32,30 @@ QFont listFont(const QWidget* canvas, int pixelSize) {
     return font;
 }
 
+// Names for screen readers. The pictures and the open button show no text,
+// and the lists' tooltips change with the fitting, so all get fixed names.
+const QString kDrive1Name = QStringLiteral("磁碟機清單");
+const QString kDir1Name = QStringLiteral("資料夾清單");
+const QString kFile1Name = QStringLiteral("檔案清單");
+const QString kDirDetailsName = QStringLiteral("資料夾及檔案數目");
+const QString kCancelFilterName = QStringLiteral("取消過瀘");
+const QString kClipNames[2] = {QStringLiteral("複製路徑至剪貼簿"), QStringLiteral("從剪貼簿貼上路徑")};
+const QString kPlaySpecificSongName = QStringLiteral("開啟路徑中的檔案");
+const QString kDrive2Name = QStringLiteral("目的磁碟機清單");
+const QString kDir2Name = QStringLiteral("目的資料夾清單");
+
 }  // namespace
 
 void BrowserPanel::buildWidgets(QWidget* canvas) {
     using namespace BrowserLayout;
     drive1_ = make<QComboBox>(canvas, "Drive1", kDrive1);
-    dir1_ = make<FolderListBox>(canvas, "Dir1", {kColumnLeft, 360, kColumnWidth, 2190});
-    file1_ = make<FileListBox>(canvas, "File1", {kColumnLeft, 2640, kColumnWidth, 4590});
+    dir1_ = make<FolderListBox>(canvas, "Dir1", navigator_.dir1Place());
+    file1_ = make<FileListBox>(canvas, "File1", navigator_.file1Place());
     dir1_->setFont(listFont(canvas, 11));
     file1_->setFont(listFont(canvas, 10));
     file1_->setToolTip(BrowserTexts::kFileTooltip);
 
     lblDirDetails_ = make<ClickLabel>(canvas, "lblDirDetails", kDirDetails);
-    lblDirDetails_->setText(BrowserTexts::kDirDetailsCaption);
     lblDirDetails_->setToolTip(BrowserTexts::kDirDetailsTooltip);
 
     cmdCancelFileFilter_ = make<QPushButton>(canvas, "cmdCancelFileFilter", kCancelFileFilter);
@@ -77,55 +81,35 @@ void BrowserPanel::buildWidgets(QWidget* canvas) {
     dir2_->hide();
 }
 
+void BrowserPanel::nameWidgets() {
+    drive1_->setAccessibleName(kDrive1Name);
+    dir1_->setAccessibleName(kDir1Name);
+    file1_->setAccessibleName(kFile1Name);
+    lblDirDetails_->setAccessibleName(kDirDetailsName);
+    cmdCancelFileFilter_->setAccessibleName(kCancelFilterName);
+    for (int i = 0; i < 2; ++i) imgClipFileLink_[i]->setAccessibleName(kClipNames[i]);
+    cmdPlaySpecificSong_->setAccessibleName(kPlaySpecificSongName);
+    drive2_->setAccessibleName(kDrive2Name);
+    dir2_->setAccessibleName(kDir2Name);
+}
+
 void BrowserPanel::connectWidgets() {
-    connect(dir1_, &FolderListBox::mouseReleased, this, [this](Qt::MouseButton b) { Dir1_MouseUp(b); });
-    connect(dir2_, &FolderListBox::mouseReleased, this, [this](Qt::MouseButton b) { Dir2_MouseUp(b); });
-    // The program moves the drive lists only with their signals blocked,
-    // so a change reported here is the user's.
-    connect(drive1_, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
-    connect(drive2_, &QComboBox::currentIndexChanged, this, [this] { Drive2_Change(); });
-    connect(file1_, &FileListBox::rowClicked, this, &BrowserPanel::File1_Click);
-    connect(file1_, &QAbstractItemView::doubleClicked, this, &BrowserPanel::File1_DblClick);
-    connect(file1_, &FileListBox::keyPressed, this, &BrowserPanel::File1_KeyDown);
-    connect(file1_, &FileListBox::mousePressed, this, &BrowserPanel::File1_MouseDown);
-    connect(cmdCancelFileFilter_, &QPushButton::clicked, this, &BrowserPanel::cmdCancelFileFilter_Click);
-    connect(cmdPlaySpecificSong_, &QPushButton::clicked, this, &BrowserPanel::cmdPlaySpecificSong_Click);
+    BrowserNavigator* nav = &navigator_;
+    connect(dir1_, &FolderListBox::mouseReleased, this,
+            [this](Qt::MouseButton button) { navigator_.Dir1_MouseUp(button, dir1_->ListIndex()); });
+    connect(dir2_, &FolderListBox::mouseReleased, this,
+            [this](Qt::MouseButton button) { navigator_.Dir2_MouseUp(button, dir2_->ListIndex()); });
+    connect(drive1_, &QComboBox::currentIndexChanged, this,
+            [this] { navigator_.Drive1_Change(drive1_->currentData().toString()); });
+    connect(drive2_, &QComboBox::currentIndexChanged, this,
+            [this] { navigator_.Drive2_Change(drive2_->currentData().toString()); });
+    connect(file1_, &FileListBox::selectionMoved, this, &BrowserPanel::forwardFileSelection);
+    connect(file1_, &FileListBox::rowClicked, nav, &BrowserNavigator::File1_Click);
+    connect(file1_, &QAbstractItemView::doubleClicked, nav, &BrowserNavigator::File1_DblClick);
+    connect(file1_, &FileListBox::keyPressed, nav, &BrowserNavigator::File1_KeyDown);
+    connect(file1_, &FileListBox::mousePressed, nav, &BrowserNavigator::File1_MouseDown);
+    connect(cmdCancelFileFilter_, &QPushButton::clicked, nav, &BrowserNavigator::cmdCancelFileFilter_Click);
+    connect(cmdPlaySpecificSong_, &QPushButton::clicked, nav, &BrowserNavigator::cmdPlaySpecificSong_Click);
     for (int i = 0; i < 2; ++i)
-        connect(imgClipFileLink_[i], &ClickLabel::clicked, this, [this, i] { imgClipFileLink_Click(i); });
-    txtFileLink_->installEventFilter(this);
-}
-
-bool BrowserPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != txtFileLink_) return QObject::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        txtFileLink_->selectAll();
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (isCtrlEnter(key->key(), key->modifiers())) {
-            cmdPlaySpecificSong_Click();
-            return true;
-        }
-    }
-    return false;
-}
-
-void BrowserPanel::addFileSelectActions(QMenu* menu) {
-    const QString captions[] = {BrowserTexts::kSelectAll, BrowserTexts::kInvertSelection};
-    for (int i = 0; i < 2; ++i) {
-        QAction* action = menu->addAction(captions[i]);
-        action->setObjectName(QStringLiteral("mnuFileSelect"));
-        action->setProperty("index", i);
-        connect(action, &QAction::triggered, this, [this, i] { mnuFileSelect_Click(i); });
-    }
-}
-
-void BrowserPanel::setBrowserVisible(bool visible) {
-    browserVisible_ = visible;
-    for (QWidget* widget : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, lblDirDetails_,
-                                                           imgClipFileLink_[0], imgClipFileLink_[1]})
-        widget->setVisible(visible);
-    // The filter button comes back only while a filter is active.
-    cmdCancelFileFilter_->setVisible(visible && pattern_.text() != QString::fromUtf16(FilePattern::kAll));
+        connect(imgClipFileLink_[i], &ClickLabel::clicked, this, [this, i] { navigator_.imgClipFileLink_Click(i); });
 }

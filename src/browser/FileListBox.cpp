@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QSet>
 #include <QStringListModel>
 
 #include <algorithm>
@@ -23,29 +22,13 @@ FileListBox::FileListBox(QWidget* parent) : QListView(parent), model_(new QStrin
     // Dragging would start a move the program does not offer.
     setDragEnabled(false);
     connect(this, &QAbstractItemView::clicked, this, [this] { emit rowClicked(); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit selectionMoved(); });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { emit selectionMoved(); });
 }
 
-void FileListBox::setNames(const QStringList& names, bool keepSelection) {
-    QSet<QString> selected;
-    QString focused;
-    if (keepSelection) {
-        for (const int row : selectedRowNumbers()) selected.insert(names_.at(row));
-        focused = name(ListIndex());
-    }
+void FileListBox::setNames(const QStringList& names) {
     names_ = names;
     model_->setStringList(names_);
-    if (!keepSelection) return;
-    QItemSelection reselect;
-    for (int row = 0; row < names_.size(); ++row) {
-        if (!selected.contains(names_.at(row))) continue;
-        const QModelIndex index = model_->index(row);
-        reselect.select(index, index);
-    }
-    selectionModel()->select(reselect, QItemSelectionModel::Select);
-    if (!focused.isEmpty()) {
-        const int row = static_cast<int>(names_.indexOf(focused));
-        if (row >= 0) selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::NoUpdate);
-    }
 }
 
 int FileListBox::ListIndex() const {
@@ -79,16 +62,19 @@ QList<int> FileListBox::selectedRowNumbers() const {
     return rows;
 }
 
-void FileListBox::selectAllRows() {
-    if (names_.isEmpty()) return;
-    selectionModel()->select(QItemSelection(model_->index(0), model_->index(ListCount() - 1)),
-                             QItemSelectionModel::Select);
-}
-
-void FileListBox::invertSelection() {
-    if (names_.isEmpty()) return;
-    selectionModel()->select(QItemSelection(model_->index(0), model_->index(ListCount() - 1)),
-                             QItemSelectionModel::Toggle);
+void FileListBox::setSelection(const QList<int>& rows, int focused) {
+    // One range per run of neighbouring rows: "select all" on a big folder
+    // stays one range.
+    QItemSelection selection;
+    for (qsizetype i = 0; i < rows.size();) {
+        qsizetype last = i;
+        while (last + 1 < rows.size() && rows.at(last + 1) == rows.at(last) + 1) ++last;
+        if (rows.at(i) >= 0 && rows.at(last) < names_.size())
+            selection.select(model_->index(rows.at(i)), model_->index(rows.at(last)));
+        i = last + 1;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    setListIndex(focused);
 }
 
 void FileListBox::mousePressEvent(QMouseEvent* event) {

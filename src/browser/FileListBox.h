@@ -8,15 +8,14 @@ class QStringListModel;
 // The file list (File1): names in the order given, several rows selectable
 // at once (Ctrl and Shift as in a file manager) and one focused row
 // (ListIndex). It reports the events the browser acts on and leaves the
-// decisions to it.
+// decisions to it; what it shows is drawn from the browser's FileRows.
 class FileListBox : public QListView {
     Q_OBJECT
 public:
     explicit FileListBox(QWidget* parent = nullptr);
 
-    // Replaces the names; nothing is selected or focused afterwards unless
-    // `keepSelection`, which selects and focuses the same names again.
-    void setNames(const QStringList& names, bool keepSelection = false);
+    // Replaces the names; nothing is selected or focused afterwards.
+    void setNames(const QStringList& names);
     const QStringList& names() const { return names_; }
     QString name(int row) const { return row >= 0 && row < names_.size() ? names_.at(row) : QString(); }
 
@@ -27,8 +26,8 @@ public:
     bool isRowSelected(int row) const;
     void setRowSelected(int row, bool selected);
     QList<int> selectedRowNumbers() const;  // in list order
-    void selectAllRows();
-    void invertSelection();
+    // Selects exactly `rows` and focuses `focused` (-1: none).
+    void setSelection(const QList<int>& rows, int focused);
 
     static constexpr int kRowHeightPx = 12;
 
@@ -39,6 +38,8 @@ signals:
     void rowClicked();
     // Before the list handles the key.
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    // The selected rows or the focused row changed.
+    void selectionMoved();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -5,14 +5,20 @@
 
 #include <tuple>
 
+#include "app/SongStarter.h"
+#include "browser/BrowserTexts.h"
 #include "browser/DriveSource.h"
 #include "browser/FilePattern.h"
+#include "browser/FileRows.h"
 #include "browser/FolderReader.h"
 #include "browser/FolderRows.h"
 #include "browser/ListFit.h"
 #include "browser/NaturalOrder.h"
 #include "browser/OpenByType.h"
+#include "browser/OpenDispatch.h"
+#include "browser/OpenGroupHandler.h"
 #include "browser/SystemDriveSource.h"
+#include "support/RecordingStatusLine.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -152,6 +158,65 @@ TEST(OpenByTypeTest, GroupsByLowerCaseExtensionAndOnlyFilesThatExist) {
         EXPECT_EQ(OpenByType::classify(dir.writeFile(QString::fromUtf8(c.name), "x")), c.group) << c.name;
     for (const QString& path : {QString(), dir.path(u"gone.mp3"_s), dir.makeDir(u"album.mp3"_s)})
         EXPECT_EQ(OpenByType::classify(path), Missing) << path.toStdString();
+}
+
+// The selection follows the names through a re-read of the folder, and only through one.
+TEST(FileRowsTest, SelectionFocusAndReReads) {
+    FileRows rows;
+    rows.setNames({u"a"_s, u"b"_s, u"c"_s, u"d"_s});
+    EXPECT_TRUE(rows.setSelection({3, 1, 9, -1, 1}, 3));
+    EXPECT_EQ(rows.selectedRows(), (QList<int>{1, 3})) << "sorted, once each, rows outside the list dropped";
+    EXPECT_FALSE(rows.setSelection({1, 3}, 3)) << "the same selection is no change";
+    EXPECT_TRUE(rows.setSelection({1, 3}, 7)) << "a focus outside the list is none";
+    EXPECT_EQ(rows.ListIndex(), -1);
+    rows.setSelection({1, 3}, 3);
+    rows.invertSelection();
+    EXPECT_EQ(rows.selectedRows(), (QList<int>{0, 2})) << "invert";
+    rows.selectAll();
+    EXPECT_EQ(rows.selectedRows(), (QList<int>{0, 1, 2, 3})) << "select all";
+    rows.setSelection({1, 3}, 3);
+    rows.setNames({u"0"_s, u"b"_s, u"d"_s}, true);
+    EXPECT_EQ(rows.selectedRows(), (QList<int>{1, 2})) << "kept by name";
+    EXPECT_EQ(rows.ListIndex(), 2) << "the focus kept by name";
+    rows.setNames({u"b"_s, u"d"_s});
+    EXPECT_TRUE(rows.selectedRows().isEmpty()) << "another folder starts unselected";
+    EXPECT_EQ(rows.ListIndex(), -1) << "and unfocused";
+    EXPECT_FALSE(rows.setSelection({}, -1)) << "nothing again is no change";
+}
+
+struct RecordingSongStarter final : SongStarter {
+    void SongStarted(const QString& path) override { started.append(path); }
+    QStringList started;
+};
+
+struct RecordingOpenGroupHandler final : OpenGroupHandler {
+    void openFile(const QString& path, OpenGroup group) override { opened.append({path, group}); }
+    QList<std::pair<QString, OpenGroup>> opened;
+};
+
+// Whatever is no file is reported, songs start, and every other file goes to the file commands with its group.
+TEST(OpenDispatchTest, EachKindOfPathGoesToItsPlace) {
+    TempDir dir;
+    using enum OpenGroup;
+    const struct { const char* name; bool file; OpenGroup group; } cases[] = {
+        {"", false, Missing}, {"album.mp3", false, Missing}, {"gone.mp3", false, Missing},
+        {"a.mp3", true, Media}, {"b.WAV", true, Media}, {"list.m3u", true, Playlist}, {"read.txt", true, Text},
+        {"cover.jpg", true, Picture}, {"setup.exe", true, Program}, {"song.ogg", true, Other},
+    };
+    dir.makeDir(u"album.mp3"_s);
+    for (const auto& c : cases) {
+        RecordingStatusLine status;
+        RecordingSongStarter songs;
+        RecordingOpenGroupHandler others;
+        OpenDispatch dispatch(status, songs, others);
+        const QString name = QString::fromUtf8(c.name);
+        const QString path = name.isEmpty() ? QString() : c.file ? dir.writeFile(name, "x") : dir.path(name);
+        dispatch.openByType(path);
+        EXPECT_EQ(status.history, c.group == Missing ? QStringList{BrowserTexts::kFileMissing} : QStringList{}) << c.name;
+        EXPECT_EQ(songs.started, c.group == Media ? QStringList{path} : QStringList{}) << c.name;
+        const QList<std::pair<QString, OpenGroup>> toOthers{{path, c.group}};
+        EXPECT_EQ(others.opened, c.group == Missing || c.group == Media ? decltype(toOthers){} : toOthers) << c.name;
+    }
 }
 
 }  // namespace
