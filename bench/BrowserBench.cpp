@@ -3,14 +3,16 @@
 // such a folder (lists filled, count label, fit).
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include "BenchSupport.h"
+#include "browser/BrowserNavigator.h"
 #include "browser/BrowserPanel.h"
 #include "browser/FilePattern.h"
 #include "browser/FolderReader.h"
 #include "browser/ListFit.h"
+#include "support/QuietSeams.h"
 
 namespace {
 
@@ -49,19 +51,20 @@ BENCHMARK(BM_ListAndFit)->Arg(0)->Arg(1)->ArgName("filtered")->Unit(benchmark::k
 
 void BM_PanelShowsFolder(benchmark::State& state) {
     BenchServices s;
-    QWidget canvas;
+    QuietSeams seams;
+    BrowserNavigator navigator(s.state, s.quiet, s.dialogs, s.clipboard, seams, seams, seams, seams.info());
+    QWidget canvas;  // goes before the navigator its panel draws
     canvas.resize(800, 560);
-    auto* fileLink = new QLineEdit(&canvas);
-    auto* panel = new BrowserPanel(&canvas, s.state, s.services, s.quiet, fileLink, s.quiet);
+    new BrowserPanel(&canvas, navigator);
     canvas.show();
     const QString empty = bigFolder() + QStringLiteral("/專輯 0");
     for (auto _ : state) {
         // From a small folder into the big one, as a click does.
         state.PauseTiming();
-        panel->ChangeDirPath(empty, true);
+        navigator.ChangeDirPath(empty, true);
         QApplication::processEvents();
         state.ResumeTiming();
-        panel->ChangeDirPath(bigFolder(), true);
+        navigator.ChangeDirPath(bigFolder(), true);
         QApplication::processEvents();  // the lists lay out and paint
     }
 }

@@ -9,6 +9,7 @@
 #include "BenchSupport.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistPanel.h"
+#include "support/QuietSeams.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ BigPlaylist& bigPlaylist() {
 void BM_LoadAndFullDisplay(benchmark::State& run) {
     BigPlaylist& list = bigPlaylist();
     BenchServices s;
-    Playlist playlist(s.state, s.services, s.quiet, s.media, s.quiet);
+    QuietSeams seams;
+    Playlist playlist(s.state, s.dialogs, s.clock, s.quiet, s.media, seams.forPlaylist());
     for (auto _ : run) {
         playlist.store().PLLoadFile(list.file, false);
         benchmark::DoNotOptimize(playlist.display().lines().count());
@@ -62,10 +64,12 @@ void BM_LoadIntoTheListBox(benchmark::State& run) {
     BenchServices s;
     QWidget canvas;
     canvas.resize(800, 560);
-    PlaylistPanel panel(&canvas, s.state, s.services, s.quiet, s.media, s.quiet);
+    QuietSeams seams;
+    Playlist playlist(s.state, s.dialogs, s.clock, s.quiet, s.media, seams.forPlaylist());
+    new PlaylistPanel(&canvas, playlist, s.state);
     canvas.show();
     for (auto _ : run) {
-        panel.PLLoadFile(list.file, false);
+        playlist.PLLoadFile(list.file, false);
         QApplication::processEvents();  // the list box lays out and paints
     }
 }
@@ -74,7 +78,8 @@ BENCHMARK(BM_LoadIntoTheListBox)->Unit(benchmark::kMillisecond);
 void BM_Save(benchmark::State& run) {
     BigPlaylist& list = bigPlaylist();
     BenchServices s;
-    Playlist playlist(s.state, s.services, s.quiet, s.media, s.quiet);
+    QuietSeams seams;
+    Playlist playlist(s.state, s.dialogs, s.clock, s.quiet, s.media, seams.forPlaylist());
     playlist.store().PLLoadFile(list.file, false);
     const QString target = list.dir.path() + QStringLiteral("/saved.ini");
     for (auto _ : run) benchmark::DoNotOptimize(playlist.store().PLSaveFile(target));

@@ -10,9 +10,9 @@ PlayerAssembly::PlayerAssembly(AppServices& services, Frame frame)
       songPlayer_(playback_),
       options_(state_),
       opener_(frame.status, songPlayer_, otherFiles_),
-      browser_(state_, frame.status, services.dialogs, services.clipboard, frame.pathBox, opener_, info_),
       playlist_(state_, services.dialogs, services.clock, frame.status, media_,
-                {songPlayer_, browser_, opener_, frame.pathBox, info_, options_}),
+                {songPlayer_, *this, opener_, frame.pathBox, info_, options_}),
+      browser_(state_, frame.status, services.dialogs, services.clipboard, frame.pathBox, opener_, playlist_, info_),
       transport_(playback_, songPlayer_, playlist_),
       lifecycle_(state_, options_, media_, services.dialogs, services.screen, frame.window,
                  {songPlayer_, playlist_, browser_, shortcuts_, appearance_}) {

@@ -32,7 +32,12 @@ struct AppServices;
 // browser's logic. Parts not built yet are logging stand-ins. The main
 // window builds this after its frame and hands the parts to its panels;
 // tests build it with fakes.
-class PlayerAssembly {
+//
+// The playlist and the browser use each other (the playlist refreshes the
+// browser and adds its files; Alt+click in the browser adds to the
+// playlist). The playlist is built first, so it reaches the browser through
+// this class, which passes each call on to the browser built after it.
+class PlayerAssembly final : private BrowserNavigation {
 public:
     // What the main window's frame provides to the parts.
     struct Frame {
@@ -64,6 +69,16 @@ public:
     InfoArea& infoArea() { return info_; }
 
 private:
+    // BrowserNavigation, passed on to browser_.
+    bool ChangeDirPath(const QString& path, bool isDir1) override { return browser_.ChangeDirPath(path, isDir1); }
+    void refresh() override { browser_.refresh(); }
+    QString currentFolder() const override { return browser_.currentFolder(); }
+    QStringList fileNames() const override { return browser_.fileNames(); }
+    QStringList filePathsWithExtensions(const QStringList& extensions) const override {
+        return browser_.filePathsWithExtensions(extensions);
+    }
+    QStringList selectedFilePaths() const override { return browser_.selectedFilePaths(); }
+
     AppServices& services_;
     AppState state_;
     MultiMedia media_;
@@ -83,8 +98,8 @@ private:
     SongPlayer songPlayer_;
     AppOptions options_;
     OpenDispatch opener_;
-    BrowserNavigator browser_;
     Playlist playlist_;
+    BrowserNavigator browser_;
     TransportController transport_;
     AppLifecycle lifecycle_;
 };

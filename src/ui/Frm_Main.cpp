@@ -15,6 +15,7 @@
 #include "app/PlayerAssembly.h"
 #include "app/SafeModeOpener.h"
 #include "browser/BrowserPanel.h"
+#include "browser/PathBoxKeys.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
 #include "playlist/PlaylistPanel.h"
@@ -36,9 +37,9 @@ Frm_Main::Frm_Main(AppServices& services, QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Frm_Main"));
     buildFrame();
     buildMenus();
-    lifecycleWindow_ = std::make_unique<MainWindowLifecycle>(this, *this, services.dialogs, services.launcher);
-    assembly_ = std::make_unique<PlayerAssembly>(
-        services, PlayerAssembly::Frame{*this, *this, *this, *lifecycleWindow_});
+    PathBox& pathBox = *this;
+    lifecycleWindow_ = std::make_unique<MainWindowLifecycle>(this, pathBox, services.dialogs, services.launcher);
+    assembly_ = std::make_unique<PlayerAssembly>(services, PlayerAssembly::Frame{*this, *this, pathBox, *lifecycleWindow_});
     buildPanels();
     buildAppMenus();
     const AppState& state = assembly_->state();
@@ -99,9 +100,11 @@ void Frm_Main::buildPanels() {
     panels_ = {
         new TransportPanel(a.transport(), a.transportModel(), canvas_),
         new StateInspectorPanel(canvas_, a.state(), a.timers(), a.media(), this),
-        new BrowserPanel(canvas_, a.browser(), a.playlist(), this),
+        new BrowserPanel(canvas_, a.browser(), this),
         new PlaylistPanel(canvas_, a.playlist(), a.state()),
     };
+    // The path box belongs to the frame; its keys open files as the browser's open button does.
+    new PathBoxKeys(txtFileLink_, a.browser());
     for (MainPanel* panel : std::as_const(panels_)) {
         panel->addMenuEntries(*this);
         panel->registerTimers(a.timers());

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/PlayerAssembly.h"
 #include "common/Twips.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
@@ -20,6 +21,10 @@ struct MainWindowPlayback : ::testing::Test {
     FakeServices fakes;
     Frm_Main window{fakes.services};
     TempDir dir;
+    PlayerAssembly& parts = window.assembly();
+
+    QString status() { return control<QLineEdit>(QStringLiteral("txtState"))->text(); }
+    QWidget* canvas() { return window.centralWidget(); }
 
     // 960,000 bytes: 128 Kbps over a minute.
     QString song(const QString& name) { return dir.writeFile(name, QByteArray(960000, 'x')); }
@@ -40,22 +45,22 @@ TEST_F(MainWindowPlayback, CommandLineSongPlaysAndItsLinesFollowTicksAndClicks) 
     fakes.mci.answer(QStringLiteral("Status ZELSong length"), QStringLiteral("60000"));
     window.Form_Load(song(QStringLiteral("Blue Sky.wav")));
     EXPECT_TRUE(fakes.mci.commands().contains(QStringLiteral("Play ZELSong from 0")));
-    EXPECT_EQ(window.status(), QStringLiteral("播放中...(Blue Sky)"));
-    QTest::mouseDClick(window.txtState(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(window.txtState()->selectedText(), QStringLiteral("播放中...(Blue Sky)"));
+    EXPECT_EQ(status(), QStringLiteral("播放中...(Blue Sky)"));
+    QTest::mouseDClick(control<QLineEdit>(QStringLiteral("txtState")), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("txtState"))->selectedText(), QStringLiteral("播放中...(Blue Sky)"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Blue Sky - Corvane Audio Player 2004 Quorvel \u03B5 Build 3311"));
     EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMQuality"))->text(), QStringLiteral("128 Kbps"));
     EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMTime"))->text(), QStringLiteral("0:00.00/1:00.00"));
-    EXPECT_TRUE(window.MMTimer().isRunning());
-    EXPECT_EQ(window.timers().intervalMs(QStringLiteral("MMTimer")), 500);
+    EXPECT_TRUE(parts.MMTimer().isRunning());
+    EXPECT_EQ(parts.timers().intervalMs(QStringLiteral("MMTimer")), 500);
 
     fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
     fakes.mci.answer(QStringLiteral("Status ZELSong position"), QStringLiteral("30000"));
-    window.transport().MMTimer_Timer();
+    parts.transport().MMTimer_Timer();
     EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMState"))->text(), QStringLiteral("Playing"));
     EXPECT_EQ(control<QLabel>(QStringLiteral("lblMMTime"))->text(), QStringLiteral("0:30.00/1:00.00"));
     auto* marker = control<QWidget>(QStringLiteral("LinMMTimeBar"));
-    EXPECT_EQ(marker->mapTo(window.canvas(), QPoint(marker->width() / 2, 0)).x(), Twips::toPx(5700 + 1000));
+    EXPECT_EQ(marker->mapTo(canvas(), QPoint(marker->width() / 2, 0)).x(), Twips::toPx(5700 + 1000));
 
     fakes.mci.clear();
     auto* line = control<QWidget>(QStringLiteral("LinMMTimeLin"));
@@ -73,16 +78,16 @@ TEST_F(MainWindowPlayback, CommandLineSongPlaysAndItsLinesFollowTicksAndClicks) 
 
 TEST_F(MainWindowPlayback, RecentFilesMenuFollowsTheSongsAndStartsThem) {
     window.Form_Load(QString());
-    FileHistMenu* menu = window.fileHistMenu();
+    FileHistMenu* menu = window.findChild<FileHistMenu*>();
     EXPECT_EQ(menu->entry(1)->text(), QStringLiteral("1. "));
     const QString a = song(QStringLiteral("a & b.wav"));
     const QString b = song(QStringLiteral("c.wav"));
-    window.songStarter().SongStarted(a);
-    window.songStarter().SongStarted(b);
+    parts.songPlayer().SongStarted(a);
+    parts.songPlayer().SongStarted(b);
     EXPECT_EQ(menu->entry(1)->text(), QStringLiteral("1. ") + b);
     EXPECT_EQ(menu->entry(2)->text(), QStringLiteral("2. ") + QString(a).replace(u'&', QStringLiteral("&&")));
     menu->entry(2)->trigger();
-    EXPECT_EQ(window.state().PSongLink, a);
+    EXPECT_EQ(parts.state().PSongLink, a);
 }
 
 // The transport panel sits in the middle column above the information area;
@@ -90,13 +95,13 @@ TEST_F(MainWindowPlayback, RecentFilesMenuFollowsTheSongsAndStartsThem) {
 // scheduler.
 TEST_F(MainWindowPlayback, TransportPanelFitsTheMiddleColumnAndMakesUpThePlayMenu) {
     window.Form_Load(QString());
-    TransportPanel* panel = window.transportPanel();
+    TransportPanel* panel = control<TransportPanel>(QStringLiteral("TransportPanel"));
     const QRect panelPx = panel->geometry();
     EXPECT_GE(panelPx.left(), Twips::toPx(3495));
     EXPECT_LE(panelPx.right(), Twips::toPx(8040));
     EXPECT_LE(panelPx.bottom(), Twips::toPx(1950));
     auto* line = control<QWidget>(QStringLiteral("LinMMTimeLin"));
-    EXPECT_EQ(line->mapTo(window.canvas(), QPoint(0, 0)).x(), Twips::toPx(5700));
+    EXPECT_EQ(line->mapTo(canvas(), QPoint(0, 0)).x(), Twips::toPx(5700));
     EXPECT_EQ(line->width(), Twips::toPx(2000));
     for (int i = 0; i < 6; ++i) {
         auto* button = control<QToolButton>(QStringLiteral("cmdMMControl(%1)").arg(i));
@@ -109,9 +114,9 @@ TEST_F(MainWindowPlayback, TransportPanelFitsTheMiddleColumnAndMakesUpThePlayMen
         EXPECT_TRUE(entry && window.menu(MainMenu::Play)->actions().contains(entry)) << "entry " << i;
     }
     panel->menuEntry(3)->trigger();
-    EXPECT_EQ(window.status(), QStringLiteral("PlayList 內沒有歌曲項目."));
+    EXPECT_EQ(status(), QStringLiteral("PlayList 內沒有歌曲項目."));
     panel->menuEntry(5)->trigger();
-    EXPECT_EQ(window.status(), QStringLiteral("沒有PlayList播放中."));
+    EXPECT_EQ(status(), QStringLiteral("沒有PlayList播放中."));
 }
 
 }  // namespace

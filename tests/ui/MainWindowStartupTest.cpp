@@ -17,6 +17,7 @@
 #include "common/TextFile.h"
 #include "ui/widgets/ClickLabel.h"
 #include "playlist/PlaylistPanel.h"
+#include "app/PlayerAssembly.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
 #include "ui/Frm_Main.h"
@@ -52,17 +53,18 @@ TEST(MainWindowStartup, OptionsReachTheBrowserAndTheMenusAndTheDetailsLabelSteps
     FakeServices fakes;
     Frm_Main window(fakes.services);
     window.show();
-    ASSERT_TRUE(window.Form_Load(QString())) << window.lifecycle().loadError().toStdString();
-    EXPECT_EQ(window.browser()->fileFolder(), values.initDir);
-    EXPECT_TRUE(window.txtFileLink()->text().startsWith(QStringLiteral("歡迎使用"))) << "the welcome line";
+    ASSERT_TRUE(window.Form_Load(QString())) << window.assembly().lifecycle().loadError().toStdString();
+    EXPECT_EQ(window.assembly().browser().currentFolder(), values.initDir);
+    EXPECT_TRUE(window.findChild<QLineEdit*>(QStringLiteral("txtFileLink"))->text().startsWith(QStringLiteral("歡迎使用"))) << "the welcome line";
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
     const int passes[] = {6, 1, 2, 3, 4, 5, 6, 1};  // as loaded, then after each click
     for (int click = 0; click < 8; ++click) {
-        if (click > 0) QTest::mouseClick(window.playlist()->lblPLDetails(click % 2), Qt::LeftButton);
+        if (click > 0) QTest::mouseClick(window.findChild<ClickLabel*>(QStringLiteral("lblPLDetails_%1").arg(click % 2)),
+                                          Qt::LeftButton);
         for (int entry = 1; entry <= 6; ++entry)
-            EXPECT_EQ(window.optionMenus()->mnuOptComboList(0, entry)->isChecked(), entry == passes[click])
+            EXPECT_EQ(window.findChild<OptionMenus*>()->mnuOptComboList(0, entry)->isChecked(), entry == passes[click])
                 << "click " << click << ", entry " << entry;
-        EXPECT_EQ(window.state().TotalPLRep, passes[click] == 6 ? -1 : passes[click]) << "click " << click;
+        EXPECT_EQ(window.assembly().state().TotalPLRep, passes[click] == 6 ? -1 : passes[click]) << "click " << click;
     }
 }
 
@@ -80,10 +82,12 @@ TEST(MainWindowStartup, AMissingOptionFileOrStartFolderOpensTheChecker) {
         window.show();
         EXPECT_FALSE(window.Form_Load(QStringLiteral("/music/song.mp3")));
         EXPECT_TRUE(window.isMinimized());
-        ASSERT_NE(window.safeMode()->window(), nullptr);
-        EXPECT_TRUE(window.safeMode()->window()->isVisible());
+        auto* checker = window.findChild<SafeModeOpener*>();
+        ASSERT_NE(checker, nullptr);
+        ASSERT_NE(checker->window(), nullptr);
+        EXPECT_TRUE(checker->window()->isVisible());
         EXPECT_TRUE(fakes.mci.commands().filter(QStringLiteral("Open")).isEmpty()) << "the song is not opened";
-        window.safeMode()->window()->close();
+        checker->window()->close();
     }
 }
 
@@ -106,19 +110,19 @@ TEST(MainWindowStartup, TheDefaultPlaylistLoadsAtStartAndAConfirmedCloseSavesItA
 
     FakeServices fakes;
     Frm_Main window(fakes.services);
-    ASSERT_TRUE(window.Form_Load(QString())) << window.lifecycle().loadError().toStdString();
-    EXPECT_EQ(window.playlist()->playlist().entries().count(), 2);
-    EXPECT_EQ(window.state().UPlayList, DataFolder::defaultPlaylist());
+    ASSERT_TRUE(window.Form_Load(QString())) << window.assembly().lifecycle().loadError().toStdString();
+    EXPECT_EQ(window.assembly().playlist().count(), 2);
+    EXPECT_EQ(window.assembly().state().UPlayList, DataFolder::defaultPlaylist());
     // Alt + left click in the browser adds the selected file.
-    FileListBox* files = window.browser()->File1();
-    const int row = static_cast<int>(files->names().indexOf(QStringLiteral("b.wav")));
+    BrowserNavigator& browser = window.assembly().browser();
+    const int row = static_cast<int>(browser.fileNames().indexOf(QStringLiteral("b.wav")));
     ASSERT_GE(row, 0);
-    files->setRowSelected(row, true);
-    window.browser()->File1_MouseDown(Qt::LeftButton, Qt::AltModifier);
-    EXPECT_EQ(window.playlist()->playlist().entries().count(), 3);
-    window.options().mnuOptComboList0_Click(3);  // a change the close would save
+    browser.setFileSelection({row}, row);
+    browser.File1_MouseDown(Qt::LeftButton, Qt::AltModifier);
+    EXPECT_EQ(window.assembly().playlist().count(), 3);
+    window.assembly().options().mnuOptComboList0_Click(3);  // a change the close would save
     fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QStringLiteral("playing"));
-    window.songStarter().SongStarted(a);
+    window.assembly().songPlayer().SongStarted(a);
 
     fakes.dialogs.messageAnswers.push_back(MsgResult::No);
     QCloseEvent refused;

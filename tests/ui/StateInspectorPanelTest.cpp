@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QMenu>
 
+#include "app/PlayerAssembly.h"
 #include "support/FakeServices.h"
 #include "ui/Frm_Main.h"
 #include "ui/StateInspectorPanel.h"
@@ -19,7 +20,8 @@ TEST(StateInspectorPanel, HelpMenuFirstEntryTogglesTheListAndTheRefreshShowsLive
     window.Form_Load(QString());
     QAction* entry = window.menu(MainMenu::Help)->actions().value(0);
     ASSERT_NE(entry, nullptr);
-    StateInspectorPanel* inspector = window.stateInspector();
+    auto* inspector = window.findChild<StateInspectorPanel*>();
+    ASSERT_NE(inspector, nullptr);
     QListWidget* list = inspector->ListVariable();
     EXPECT_TRUE(list->isHidden());
     for (int round = 0; round < 2; ++round) {
@@ -27,17 +29,17 @@ TEST(StateInspectorPanel, HelpMenuFirstEntryTogglesTheListAndTheRefreshShowsLive
         entry->trigger();
         EXPECT_TRUE(!list->isHidden() && entry->isChecked());
         EXPECT_TRUE(inspector->VariableTimer().isRunning());
-        EXPECT_EQ(window.timers().intervalMs(QStringLiteral("VariableTimer")), 500);
+        EXPECT_EQ(window.assembly().timers().intervalMs(QStringLiteral("VariableTimer")), 500);
         entry->trigger();
         EXPECT_TRUE(list->isHidden() && !entry->isChecked());
         EXPECT_FALSE(inspector->VariableTimer().isRunning());
-        EXPECT_EQ(window.timers().intervalMs(QStringLiteral("VariableTimer")), 0);
+        EXPECT_EQ(window.assembly().timers().intervalMs(QStringLiteral("VariableTimer")), 0);
     }
     entry->trigger();
     ASSERT_EQ(list->count(), 39);
     EXPECT_EQ(list->item(32)->text(), QStringLiteral("VariableTimer = 500"));
     list->setCurrentRow(16);
-    window.state().TotalPLRep = -1;
+    window.assembly().state().TotalPLRep = -1;
     inspector->VariableTimer_Timer();
     EXPECT_EQ(list->count(), 39);
     EXPECT_EQ(list->currentRow(), 16);

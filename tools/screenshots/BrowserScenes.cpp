@@ -4,8 +4,7 @@
 #include <QFile>
 
 #include "Scene.h"
-#include "browser/BrowserPanel.h"
-#include "browser/FileListBox.h"
+#include "app/PlayerAssembly.h"
 #include "common/DataFolder.h"
 #include "ui/Frm_Main.h"
 
@@ -29,14 +28,11 @@ QString makeMusicFolder() {
 QWidget* filteredBrowserWindow(AppServices& services) {
     auto* window = new Frm_Main(services);
     window->Form_Load(QString());
-    BrowserPanel* browser = window->browser();
-    browser->ChangeDirPath(makeMusicFolder(), true);
-    browser->applyFilterAnswer(QStringLiteral("mp3"));
-    FileListBox* files = browser->File1();
-    files->setRowSelected(1, true);
-    files->setRowSelected(2, true);
-    files->setListIndex(2);
-    browser->File1_Click();
+    BrowserNavigator& browser = window->assembly().browser();
+    browser.ChangeDirPath(makeMusicFolder(), true);
+    browser.applyFilterAnswer(QStringLiteral("mp3"));
+    browser.setFileSelection({1, 2}, 2);
+    browser.File1_Click();
     return window;
 }
 

@@ -2,6 +2,7 @@
 #include <QFile>
 
 #include "Scene.h"
+#include "app/PlayerAssembly.h"
 #include "common/DataFolder.h"
 #include "id3/Id3Tag.h"
 #include "platform/SilentDialogs.h"
@@ -50,8 +51,8 @@ QWidget* playingWindow(AppServices& services, bool withInspector) {
                                services.screen, engine, services.waveOut};
     auto* window = new Frm_Main(playing);
     window->Form_Load(makeSongFile());
-    window->transport().MMTimer_Timer();
-    if (withInspector) window->stateInspector()->mnuHelp0_Click();
+    window->assembly().transport().MMTimer_Timer();
+    if (withInspector) window->findChild<StateInspectorPanel*>()->mnuHelp0_Click();
     return window;
 }
 

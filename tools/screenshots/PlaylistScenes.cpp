@@ -15,12 +15,14 @@
 #include "common/Twips.h"
 #include "playback/MultiMedia.h"
 #include "playlist/PlaylistPanel.h"
+#include "support/QuietSeams.h"
 
 namespace {
 
 class PlaylistSceneWindow final : public QWidget, public StatusLine, public SongStarter {
 public:
-    PlaylistSceneWindow(AppServices& services, int mode) : media_(services.mci) {
+    PlaylistSceneWindow(AppServices& services, int mode)
+        : media_(services.mci), playlist_(state_, services.dialogs, services.clock, *this, media_, seams_.forPlaylist()) {
         setObjectName(QStringLiteral("playlistScene"));
         const QSize sizes[] = {{12000, 8385}, {8115, 6540}, {4650, 6345}};
         resize(Twips::toPx(sizes[mode]));
@@ -36,9 +38,11 @@ public:
         status_->setReadOnly(true);
         status_->setGeometry(mode == 0 ? Twips::rectToPx(6400, 7320, 5475, 300)
                                        : Twips::rectToPx(120, mode == 1 ? 5520 : 5040, 4335, 300));
-        panel_ = new PlaylistPanel(this, state_, services, *this, media_, *this);
+        panel_ = new PlaylistPanel(this, playlist_, state_);
         fill();
     }
+    // The panel's widgets hold on to the playlist, so they go first.
+    ~PlaylistSceneWindow() override { delete panel_; }
 
     void setStatus(const QString& text) override { status_->setText(text); }
     QString status() const override { return status_->text(); }
@@ -50,7 +54,7 @@ private:
                                 "07 Morning Light", "08 城市", "09 一路向北", "10 再見", "11 Bonus Track",
                                 "12 月光", "13 Daybreak", "14 回家", "15 流星雨", "16 Midnight Train",
                                 "17 青春", "18 Finale"};
-        Playlist& playlist = panel_->playlist();
+        Playlist& playlist = playlist_;
         int i = 0;
         for (const char* title : titles) {
             const QString name = QString::fromUtf8(title);
@@ -89,6 +93,8 @@ private:
     QTemporaryDir folder_{QDir::tempPath() + QStringLiteral("/Corvane-XXXXXX")};
     AppState state_;
     MultiMedia media_;
+    QuietSeams seams_;
+    Playlist playlist_;
     QLineEdit* status_ = nullptr;
     PlaylistPanel* panel_ = nullptr;
 };
