@@ -157,9 +157,9 @@ TEST_F(BrowserNavigatorTest, TheSelectMenuAndAltClickChooseWhatIsAdded) {
         {Qt::MiddleButton, Qt::AltModifier, false}, {Qt::LeftButton, Qt::AltModifier, true},
     };
     for (const auto& p : presses) {
-        playlist.added.clear();
+        playlist.calls.clear();
         navigator.File1_MouseDown(p.button, p.modifiers);
-        EXPECT_EQ(playlist.added, p.adds ? QList<QStringList>{navigator.selectedFilePaths()} : QList<QStringList>{})
+        EXPECT_EQ(playlist.calls, p.adds ? QStringList{"addPaths " + navigator.selectedFilePaths().join(u',')} : QStringList{})
             << "button " << int(p.button) << ", modifiers " << int(p.modifiers);
     }
 }
@@ -198,10 +198,10 @@ TEST_F(BrowserNavigatorTest, AClickFillsThePathBoxAndTheOpenDetails) {
     navigator.setFileSelection({2}, 2);
     for (const InfoSection section : {InfoSection::None, InfoSection::Lyric, InfoSection::Details}) {
         info.open = section;
-        info.detailsShown.clear();
+        info.details.clear();
         navigator.File1_Click();
         EXPECT_EQ(pathBox.text(), inMusic("c.wav")) << "section " << int(section);
-        EXPECT_EQ(info.detailsShown, section == InfoSection::Details ? QStringList{inMusic("c.wav")} : QStringList{})
+        EXPECT_EQ(info.details, section == InfoSection::Details ? QStringList{inMusic("c.wav")} : QStringList{})
             << "section " << int(section);
     }
     navigator.imgClipFileLink_Click(0);

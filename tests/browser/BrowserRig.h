@@ -14,52 +14,12 @@
 #include "browser/DriveSource.h"
 #include "browser/FileOpener.h"
 #include "browser/InfoArea.h"
-#include "playlist/PlaylistAccess.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeDialogs.h"
+#include "support/FakePlaylistAccess.h"
+#include "support/FakeSeams.h"
 #include "support/RecordingStatusLine.h"
 #include "support/TempDir.h"
-
-class FakePathBox final : public PathBox {
-public:
-    QString text() const override { return text_; }
-    void setText(const QString& text) override { text_ = text; }
-
-private:
-    QString text_;
-};
-
-class RecordingOpener final : public FileOpener {
-public:
-    void openByType(const QString& path) override { opened.append(path); }
-    QStringList opened;
-};
-
-// Only adding files matters to the browser; the rest answers as an empty list.
-class RecordingPlaylist final : public PlaylistAccess {
-public:
-    bool PLLoadFile(const QString&, bool) override { return false; }
-    bool PLSaveFile(const QString&) override { return false; }
-    void Start(int) override {}
-    void Stop() override {}
-    void next() override {}
-    void previous() override {}
-    int count() const override { return 0; }
-    QString entryPath(int) const override { return {}; }
-    QStringList lines() const override { return {}; }
-    void addPaths(const QStringList& paths) override { added.append(paths); }
-    void mnuRefresh(int) override {}
-    QList<QStringList> added;  // one entry per call
-};
-
-class FakeInfoArea final : public InfoArea {
-public:
-    InfoSection section() const override { return open; }
-    void SetFrameState(InfoSection section) override { open = section; }
-    void showFileDetails(const QString& path) override { detailsShown.append(path); }
-    InfoSection open = InfoSection::None;
-    QStringList detailsShown;
-};
 
 class FixedDrives final : public DriveSource {
 public:
@@ -93,8 +53,8 @@ struct BrowserRig {
     FakeDialogs dialogs;
     FakeClipboard clipboard;
     FakePathBox pathBox;
-    RecordingOpener opener;
-    RecordingPlaylist playlist;
+    FakeFileOpener opener;
+    FakePlaylistAccess playlist;
     FakeInfoArea info;
     BrowserNavigator navigator{state,    status,   dialogs, clipboard, pathBox, opener, playlist, info,
                                std::make_unique<FixedDrives>(QList<DriveEntry>{
