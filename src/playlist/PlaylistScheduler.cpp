@@ -67,7 +67,10 @@ void PlaylistScheduler::Stop() {
 }
 
 void PlaylistScheduler::tick() {
-    if (!isRunning()) return;
+    // The number box runs its own event loop, in which the timer still
+    // ticks: a song that ends meanwhile must not start the next entry before
+    // the answer says which one comes next.
+    if (!isRunning() || askingNumber_) return;
     const quint8 mode = host_.songMode();
     if (mode == 1 || mode == 3) return;
     // "Previous" on the first entry, or a jump to a number below 1, points
@@ -120,9 +123,11 @@ std::optional<int> PlaylistScheduler::askEntryNumber() {
     const int count = entries_.count();
     // The box offers the number of the song now playing, as the list shows it.
     const QString offer = QString::number(state_.PlayNo >= 0 ? state_.PlayNo + 1 : 1);
+    askingNumber_ = true;
     QString answer = dialogs_.inputBox(QStringLiteral("請輸入歌曲編號(1 至 ") + QString::number(count) +
                                            QStringLiteral("首)"),
                                        QString(), offer, kNumberBoxTwips);
+    askingNumber_ = false;
     answer.remove(u' ').remove(u'\t');
     const double number = leadingNumber(answer);
     if (!(number > 0) || number > count) {

@@ -59,4 +59,5 @@ private:
     SchedulerHost& host_;
     IntervalTimer tickTimer_;
     IntervalTimer infoTimer_;
+    bool askingNumber_ = false;
 };

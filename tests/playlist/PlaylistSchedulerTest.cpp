@@ -104,6 +104,34 @@ TEST_F(PlaylistSchedulerTest, SequenceCommandsMoveWhatComesNext) {
     EXPECT_EQ(fakes.dialogs.inputs.value(0).defaultAnswer, "1") << "the number of the song now playing";
 }
 
+// A song that ends while a jump number is asked starts nothing: after the answer the chosen entry is the next to
+// play, with nothing else started in between.
+TEST_F(PlaylistSchedulerTest, ASongEndingWhileTheNumberIsAskedWaitsForTheAnswer) {
+    const struct { const char* name; int command; QList<int> played; } cases[] = {
+        {"jump now", PlaylistScheduler::JumpNow, {1, 2, 5, 6}},
+        {"jump after this song", PlaylistScheduler::JumpAfterThis, {1, 2, 5, 6}},
+    };
+    addEntries(6);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        host = ScriptedHost();
+        scheduler.Start(1);
+        playThrough(1);
+        fakes.dialogs.whileInputOpen = [this] {
+            host.mode = 0;  // the song ends while the box is open, and the timer ticks
+            scheduler.tick();
+            scheduler.tick();
+        };
+        fakes.dialogs.inputAnswers = {QStringLiteral("5")};
+        scheduler.mnuPLSequence(c.command);
+        fakes.dialogs.whileInputOpen = nullptr;
+        EXPECT_EQ(host.played, (QList<int>{1, 2})) << "nothing started while asking";
+        scheduler.tick();
+        playThrough(1);
+        EXPECT_EQ(host.played, c.played);
+    }
+}
+
 // Start waits for a playing song and Stop lets it finish, unless their options say to stop it.
 TEST_F(PlaylistSchedulerTest, StartAndStopFollowTheirOptions) {
     addEntries(3);

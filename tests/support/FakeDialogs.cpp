@@ -26,6 +26,7 @@ int FakeDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon ico
 QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer,
                               std::optional<QPoint> positionTwips) {
     inputs.append({prompt, title, defaultAnswer, positionTwips});
+    if (whileInputOpen) whileInputOpen();
     return takeNext(inputAnswers);
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 #include "platform/Dialogs.h"
 
@@ -37,6 +38,10 @@ public:
     std::deque<QString> inputAnswers;
     std::deque<QStringList> openAnswers;
     std::deque<QString> saveAnswers;
+
+    // Runs while an input box is open, as the events a real box's own
+    // event loop delivers (timer ticks) would.
+    std::function<void()> whileInputOpen;
 
     // What was asked.
     QList<Message> messages;
