@@ -58,9 +58,10 @@ bool SongLengthTest::measureNext() {
         status_.setStatus(QStringLiteral("歌曲長度測試中..(") + QString::number(index) + u'/' +
                           QString::number(state_.ChkSongLenEND) + u')');
         qint32 length = media_.MMGetFileLength(QString(), entries_.path(index));
-        // The song that plays holds its file, so it cannot be opened twice;
-        // the loaded song's own length stands in for it.
-        if (length == 0) length = state_.PSongLenL;
+        // Where the song that plays holds its file, it cannot be opened a
+        // second time; its own length stands in for it. Any other file that
+        // cannot be measured keeps 0, so no other song's length is shown.
+        if (length == 0 && entries_.path(index) == state_.PSongLink) length = state_.PSongLenL;
         entries_.setLength(index, length);
         ++state_.ChkSongLen;
         return true;

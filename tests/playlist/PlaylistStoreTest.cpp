@@ -162,19 +162,23 @@ TEST_F(PlaylistStoreTest, FileMenuCommandsInOneSession) {
     EXPECT_TRUE(state.UPlayList == DataFolder::defaultPlaylist() && entryPaths() == paths) << "the default playlist";
 }
 
-// s4 cannot be opened (it is the song loaded for play) and takes that song's length. A test takes one tick per
+// s4 cannot be opened: while it is the song loaded for play it takes that song's length, otherwise it stays
+// unmeasured (another song's length would be a lie). A test takes one tick per
 // measured entry and a closing one. The page view measures the page it shows; the stop menu or an emptied
 // playlist ends a test, and an empty playlist starts none.
 TEST_F(PlaylistStoreTest, LengthTestsMeasureTheirEntriesUntilStoppedOrEmptied) {
     const QStringList files = makeSongs(4);
     lengths = {{files[0], 6000}, {files[1], 61234}, {files[2], 8000}};
     state.PSongLenL = 4321;
-    const struct { const char* name; int menu; QList<int> unmeasured; int ticks; QList<qint32> lengthsMs; } cases[] = {
-        {"quick over a measured list", 1, {}, 1, {1000, 1000, 1000, 1000}},
-        {"quick", 1, {1, 3}, 3, {1000, 61234, 1000, 4321}},
-        {"complete", 2, {1, 3}, 5, {6000, 61234, 8000, 4321}},
-    };
+    const struct { const char* name; int menu; QList<int> unmeasured; int loaded; int ticks; QList<qint32> lengthsMs; }
+        cases[] = {
+            {"quick over a measured list", 1, {}, 3, 1, {1000, 1000, 1000, 1000}},
+            {"quick", 1, {1, 3}, 3, 3, {1000, 61234, 1000, 4321}},
+            {"complete", 2, {1, 3}, 3, 5, {6000, 61234, 8000, 4321}},
+            {"complete, s1 loaded", 2, {}, 0, 5, {6000, 61234, 8000, 0}},
+        };
     for (const auto& c : cases) {
+        state.PSongLink = files[c.loaded];
         playlist.entries().clear();
         addEntries(files, 1000);
         for (int i : c.unmeasured) playlist.entries().setLength(i, 0);
