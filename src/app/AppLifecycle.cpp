@@ -106,7 +106,11 @@ void AppLifecycle::saveOpenPlaylist() {
 }
 
 void AppLifecycle::Form_Resize() {
-    if (window_.isMinimized()) return;
+    const bool minimized = window_.isMinimized();
+    const bool unchanged = !minimized && !wasMinimized_ && window_.size() == resizedTo_;
+    wasMinimized_ = minimized;
+    resizedTo_ = window_.size();
+    if (minimized || unchanged) return;
     if (seams_.appearance.topMostChecked()) window_.makeTopMost();
     if (!state_.options.optCheck[OptCheck::RefreshWhenRestored]) return;
     seams_.playlist.mnuRefresh(kRefreshWithoutLengthTest);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -41,6 +42,9 @@ public:
     bool Form_Load(const QString& commandLine);
     // Sets `cancel` when the user keeps the program running.
     void Form_Unload(bool& cancel);
+    // A resize or a change of the window's state. Coming back from the
+    // minimised state brings both; the second, which changes nothing,
+    // is skipped.
     void Form_Resize();
     // "強行關閉此程式(不儲存任何東西)"
     void mnuForceEnd_Click();
@@ -61,6 +65,9 @@ private:
     LifecycleWindow& window_;
     Seams seams_;
     QString loadError_;
+    // The window as the last Form_Resize found it.
+    QSize resizedTo_;
+    bool wasMinimized_ = false;
     // Set once the program is ending, so a late close event saves nothing.
     bool ending_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 // What start-up and shut-down do to the main window itself. The Qt main
@@ -10,6 +11,7 @@ public:
     virtual void maximize() = 0;
     virtual void minimize() = 0;
     virtual bool isMinimized() const = 0;
+    virtual QSize size() const = 0;
     virtual void setCaption(const QString& caption) = 0;
     // The path box txtFileLink, which greets the user after the start.
     virtual void setWelcomeLine(const QString& text) = 0;

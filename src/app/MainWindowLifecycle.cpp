@@ -22,6 +22,8 @@ void MainWindowLifecycle::minimize() {
 
 bool MainWindowLifecycle::isMinimized() const { return window_ && window_->isMinimized(); }
 
+QSize MainWindowLifecycle::size() const { return window_ ? window_->size() : QSize(); }
+
 void MainWindowLifecycle::setCaption(const QString& caption) {
     if (window_) window_->setWindowTitle(caption);
 }

@@ -26,6 +26,7 @@ public:
     void maximize() override;
     void minimize() override;
     bool isMinimized() const override;
+    QSize size() const override;
     void setCaption(const QString& caption) override;
     void setWelcomeLine(const QString& text) override;
     void makeTopMost() override;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <stdexcept>
@@ -363,6 +364,27 @@ TEST(AppLifecycle, LoadPlaysTheCommandLineAndMaximisesAt800Pixels) {
         ASSERT_TRUE(f.lifecycle.Form_Load(QString::fromUtf8(c.commandLine))) << f.lifecycle.loadError().toStdString();
         EXPECT_EQ(f.songs.started, c.plays ? QStringList{QString::fromUtf8(c.commandLine)} : QStringList{});
         EXPECT_EQ(f.window.isMaximized(), c.maximizes);
+    }
+}
+
+// With option 8 a resize refreshes drives, folders and files, once per change: coming back from the minimised
+// state brings a state change and a resize of the same size, which refresh once together.
+TEST(AppLifecycle, EachResizeRefreshesOnceAndARestoreOnlyOnce) {
+    App f;
+    ASSERT_TRUE(f.lifecycle.Form_Load(QString())) << f.lifecycle.loadError().toStdString();
+    f.state.options.optCheck[OptCheck::RefreshWhenRestored] = true;
+    const struct { const char* step; std::function<void()> change; int refreshes; } steps[] = {
+        {"first resize", [] {}, 1},
+        {"the same size again", [] {}, 1},
+        {"wider", [&f] { f.window.resize(500, 300); }, 2},
+        {"minimised", [&f] { f.window.setWindowState(Qt::WindowMinimized); }, 2},
+        {"restored: the state change", [&f] { f.window.setWindowState(Qt::WindowNoState); }, 3},
+        {"restored: its resize", [] {}, 3},
+    };
+    for (const auto& s : steps) {
+        s.change();
+        f.lifecycle.Form_Resize();
+        EXPECT_EQ(f.playlist.calls.filter("mnuRefresh").size(), s.refreshes) << s.step;
     }
 }
 
