@@ -13,6 +13,7 @@
 #include "app/OptionFile.h"
 #include "common/DataFolder.h"
 #include "common/Twips.h"
+#include "ui/widgets/AccessibleNames.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ Frm_SaveMode::Frm_SaveMode(Dialogs& dialogs, Launcher& launcher, QWidget* mainWi
                              DataFolder::displayName() + QStringLiteral("]資料夾內。"));
     note2->setObjectName(QStringLiteral("lblNote2"));
     for (QLabel* note : {note1, note2}) {
+        AccessibleNames::nameLabel(note, QStringLiteral("說明"));
         note->setWordWrap(true);
         layout->addWidget(note);
     }
@@ -88,8 +90,12 @@ void Frm_SaveMode::buildLists() {
 QListWidget* Frm_SaveMode::makeList(const char* name, const QString& caption, int column) {
     auto* label = new QLabel(caption, this);
     label->setObjectName(QStringLiteral("lbl") + QLatin1String(name));
+    label->setAccessibleName(caption);
     auto* list = new QListWidget(this);
     list->setObjectName(QLatin1String(name));
+    // A reader would take the name from the caption above only when asked;
+    // the list carries it itself.
+    list->setAccessibleName(caption);
     label->setBuddy(list);
     grid_->addWidget(label, 0, column);
     grid_->addWidget(list, 1, column);
@@ -108,6 +114,7 @@ void Frm_SaveMode::buildButtons() {
 QPushButton* Frm_SaveMode::makeButton(const char* name, const QString& caption, void (Frm_SaveMode::*handler)()) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(caption);
     const int index = buttons_->count();
     buttons_->addWidget(button, index / 3, index % 3);
     connect(button, &QPushButton::clicked, this, handler);

@@ -9,6 +9,7 @@
 #include "app/AppState.h"
 #include "common/Twips.h"
 #include "platform/Clipboard.h"
+#include "ui/widgets/AccessibleNames.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ Frm_Version::Frm_Version(const AppState& state, Clipboard& clipboard, QWidget* m
         picture = picture.scaled(iconPx * 2 / 3, iconPx * 2 / 3, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     imgIcon_->setPixmap(picture);
     imgIcon_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    imgIcon_->setToolTip(QStringLiteral("複製至剪貼簿"));
+    AccessibleNames::setPictureTip(imgIcon_, QStringLiteral("複製至剪貼簿"));
     imgIcon_->setCursor(Qt::PointingHandCursor);
 
     lblVersion_ = new QLabel(this);
@@ -53,6 +54,7 @@ Frm_Version::Frm_Version(const AppState& state, Clipboard& clipboard, QWidget* m
     // The label breaks lines at LF; the copied text keeps CR LF.
     lblVersion_->setText(QString(text_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     lblVersion_->setTextFormat(Qt::PlainText);
+    AccessibleNames::nameLabel(lblVersion_, windowTitle());
 
     auto* layout = new QHBoxLayout(this);
     const int marginPx = Twips::toPx(kMarginTwips);

@@ -11,6 +11,7 @@
 #include "browser/BrowserTexts.h"
 #include "browser/FileListBox.h"
 #include "browser/FolderListBox.h"
+#include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/Placement.h"
 
@@ -117,7 +118,7 @@ void BrowserPanel::forwardFileSelection() {
     navigator_.setFileSelection(file1_->selectedRowNumbers(), file1_->ListIndex());
 }
 
-void BrowserPanel::drawCountText() { lblDirDetails_->setText(navigator_.countText()); }
+void BrowserPanel::drawCountText() { AccessibleNames::setLabelText(lblDirDetails_, navigator_.countText()); }
 
 void BrowserPanel::drawFilterButton() {
     cmdCancelFileFilter_->setText(navigator_.filterButtonCaption());

@@ -11,6 +11,7 @@
 #include "browser/ClipPicture.h"
 #include "browser/FileListBox.h"
 #include "browser/FolderListBox.h"
+#include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/Placement.h"
 
@@ -33,7 +34,8 @@ QFont listFont(const QWidget* canvas, int pixelSize) {
 }
 
 // Names for screen readers. The pictures and the open button show no text,
-// and the lists' tooltips change with the fitting, so all get fixed names.
+// and the lists' tooltips change with the fitting, so all get fixed names;
+// the count label's name carries its count as well.
 const QString kDrive1Name = QStringLiteral("磁碟機清單");
 const QString kDir1Name = QStringLiteral("資料夾清單");
 const QString kFile1Name = QStringLiteral("檔案清單");
@@ -85,7 +87,7 @@ void BrowserPanel::nameWidgets() {
     drive1_->setAccessibleName(kDrive1Name);
     dir1_->setAccessibleName(kDir1Name);
     file1_->setAccessibleName(kFile1Name);
-    lblDirDetails_->setAccessibleName(kDirDetailsName);
+    AccessibleNames::nameLabel(lblDirDetails_, kDirDetailsName);
     cmdCancelFileFilter_->setAccessibleName(kCancelFilterName);
     for (int i = 0; i < 2; ++i) imgClipFileLink_[i]->setAccessibleName(kClipNames[i]);
     cmdPlaySpecificSong_->setAccessibleName(kPlaySpecificSongName);

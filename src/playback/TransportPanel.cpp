@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "common/Twips.h"
+#include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/LineControl.h"
 #include "ui/widgets/Placement.h"
 #include "playback/TransportController.h"
@@ -49,9 +50,23 @@ const QString kMenuCaptions[8] = {
     QStringLiteral("歌曲時間跳至"),     QStringLiteral("調整歌曲播放速度"),
 };
 
-QFrame* makeMarker(QWidget* parent, const char* name) {
+// Names for screen readers: the lines and markers show no text, and the
+// labels' names say what their changing texts are.
+const QString kPanelName = QStringLiteral("播放控制");
+const QString kFrameName = QStringLiteral("播放控制外框");
+const QString kTimeLineName = QStringLiteral("播放進度");
+const QString kTimeMarkerName = QStringLiteral("播放位置");
+const QString kVolumeLineName = QStringLiteral("調整音量");
+const QString kVolumeMarkerName = QStringLiteral("音量位置");
+const QString kStateShows = QStringLiteral("播放狀態");
+const QString kTimeShows = QStringLiteral("播放時間");
+const QString kBitRateShows = QStringLiteral("位元率");
+const QString kVolumeShows = QStringLiteral("音量");
+
+QFrame* makeMarker(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* marker = new QFrame(parent);
     marker->setObjectName(QLatin1String(name));
+    marker->setAccessibleName(accessibleName);
     marker->setFrameShape(QFrame::Box);
     marker->setAutoFillBackground(true);
     marker->setBackgroundRole(QPalette::Highlight);
@@ -65,9 +80,11 @@ QFrame* makeMarker(QWidget* parent, const char* name) {
 TransportPanel::TransportPanel(TransportController& controller, TransportModel& model, QWidget* parent)
     : QWidget(parent), controller_(controller), model_(model) {
     setObjectName(QStringLiteral("TransportPanel"));
+    setAccessibleName(kPanelName);
     setGeometry(Twips::rectToPx(kLeftTwips, kTopTwips, kWidthTwips, kHeightTwips));
     rFrame0_ = new QFrame(this);
     rFrame0_->setObjectName(QStringLiteral("rFrame0"));
+    rFrame0_->setAccessibleName(kFrameName);
     rFrame0_->setFrameShape(QFrame::StyledPanel);
     rFrame0_->setFrameShadow(QFrame::Sunken);
     place(rFrame0_, {kLeftTwips, kTopTwips, kWidthTwips, kHeightTwips});
@@ -90,7 +107,7 @@ void TransportPanel::buildButtons() {
         button->setObjectName(QStringLiteral("cmdMMControl(%1)").arg(i));
         button->setIcon(QIcon::fromTheme(QLatin1String(look.themeIcon), style()->standardIcon(look.fallback)));
         button->setIconSize(QSize(20, 20));
-        button->setToolTip(look.toolTip);
+        AccessibleNames::setPictureTip(button, look.toolTip);
         place(button, {kButtonsLeft + i * kButtonStep, kButtonsTop, 660, 450});
         connect(button, &QToolButton::clicked, this, [this, i] { controller_.cmdMMControl_Click(i); });
         cmdMMControl_[static_cast<size_t>(i)] = button;
@@ -100,31 +117,37 @@ void TransportPanel::buildButtons() {
 void TransportPanel::buildLabels() {
     lblMMState_ = new QLabel(this);
     lblMMState_->setObjectName(QStringLiteral("lblMMState"));
+    AccessibleNames::nameLabel(lblMMState_, kStateShows);
     place(lblMMState_, {kButtonsLeft, kRow2Top, 1440, kRowHeight});
 
     lblVolSwt_ = new QToolButton(this);
     lblVolSwt_->setObjectName(QStringLiteral("lblVolSwt"));
     lblVolSwt_->setText(QStringLiteral("音量"));
     lblVolSwt_->setToolTip(QStringLiteral("顯示/隱藏音量"));
+    // "音量" alone would read like the volume line; the tooltip says what the switch does.
+    lblVolSwt_->setAccessibleName(lblVolSwt_->toolTip());
     lblVolSwt_->setAutoRaise(true);
     place(lblVolSwt_, {5100, kRow2Top - 15, 510, kRowHeight + 30});
     connect(lblVolSwt_, &QToolButton::clicked, this, [this] { controller_.lblVolSwt_Click(); });
 
     lblMMTime_ = new QLabel(this);
     lblMMTime_->setObjectName(QStringLiteral("lblMMTime"));
+    AccessibleNames::nameLabel(lblMMTime_, kTimeShows);
     lblMMTime_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(lblMMTime_, {kTimeLineLeft, kRow2Top, TransportModel::kTimeLineUnits, kRowHeight});
 
     lblMMQuality_ = new QLabel(this);
     lblMMQuality_->setObjectName(QStringLiteral("lblMMQuality"));
+    AccessibleNames::nameLabel(lblMMQuality_, kBitRateShows);
     place(lblMMQuality_, {kButtonsLeft, kRow3Top, 1440, kRowHeight});
 }
 
 void TransportPanel::buildLines() {
     LinMMTimeLin_ = new LineControl(this);
     LinMMTimeLin_->setObjectName(QStringLiteral("LinMMTimeLin"));
+    LinMMTimeLin_->setAccessibleName(kTimeLineName);
     place(LinMMTimeLin_, {kTimeLineLeft, kRow3Top, TransportModel::kTimeLineUnits, kRowHeight});
-    LinMMTimeBar_ = makeMarker(this, "LinMMTimeBar");
+    LinMMTimeBar_ = makeMarker(this, "LinMMTimeBar", kTimeMarkerName);
     connect(LinMMTimeLin_, &LineControl::pressed, this,
             [this](double x) { controller_.LinMMTimeLin_MouseDown(x); });
     connect(LinMMTimeLin_, &LineControl::hovered, this,
@@ -132,8 +155,9 @@ void TransportPanel::buildLines() {
 
     LinMMVolLin_ = new LineControl(this);
     LinMMVolLin_->setObjectName(QStringLiteral("LinMMVolLin"));
+    LinMMVolLin_->setAccessibleName(kVolumeLineName);
     place(LinMMVolLin_, {kButtonsLeft, kRow2Top, 1000, kRowHeight});
-    LinMMVolBar_ = makeMarker(this, "LinMMVolBar");
+    LinMMVolBar_ = makeMarker(this, "LinMMVolBar", kVolumeMarkerName);
     connect(LinMMVolLin_, &LineControl::pressed, this, [this](double x) { controller_.LinMMVolLin_MouseDown(x); });
 }
 
@@ -149,13 +173,15 @@ void TransportPanel::placeMarker(QWidget* marker, const QWidget* line, int leftT
 
 void TransportPanel::render() {
     const bool slider = model_.volumeSliderShown();
-    lblMMState_->setText(model_.stateText());
+    AccessibleNames::setLabelText(lblMMState_, model_.stateText());
     lblMMState_->setVisible(!slider);
     LinMMVolLin_->setVisible(slider);
     LinMMVolBar_->setVisible(slider);
     LinMMVolLin_->setToolTip(model_.volumeToolTip());
-    lblMMTime_->setText(model_.timeText());
-    lblMMQuality_->setText(model_.qualityText());
+    AccessibleNames::setLabelText(lblMMTime_, model_.timeText());
+    // While the slider is shown the quality label shows the volume instead.
+    AccessibleNames::nameLabel(lblMMQuality_, slider ? kVolumeShows : kBitRateShows);
+    AccessibleNames::setLabelText(lblMMQuality_, model_.qualityText());
     lblMMQuality_->setToolTip(model_.qualityToolTip());
     placeMarker(LinMMTimeBar_, LinMMTimeLin_, model_.timeMarkerLeft());
     // The volume line's left end in window twips follows the panel.

@@ -27,6 +27,9 @@ PlaylistPageLabel::PlaylistPageLabel(PlaylistViewEvents& events, QWidget* parent
 void PlaylistPageLabel::setText(const QString& text) {
     if (text == text_) return;
     text_ = text;
+    // The rows are painted, not held by a text widget, so a screen reader
+    // learns them here; its name stays what the label is.
+    setAccessibleDescription(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     update();
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/AppState.h"
 #include "app/TimerRegistry.h"
+#include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/Placement.h"
 #include "playlist/PlaylistLayout.h"
@@ -19,13 +20,22 @@ namespace {
 
 constexpr int kDetailsFontPx = 11;
 
+// Names for screen readers. The list and the page label show the same
+// entries in different window modes, so they share a name.
+const QString kEntriesName = QStringLiteral("PlayList 項目");
+const QString kInfoShows = QStringLiteral("PlayList 資訊");
+const QString kBorderName = QStringLiteral("PlayList 外框");
+const QString kMarkerName = QStringLiteral("選取項目標記");
+// Both page buttons carry the page's mouse help as their tooltip, which
+// does not tell them apart; their names say which way they turn.
+const QString kPageButtonNames[2] = {QStringLiteral("PlayList 上一頁"), QStringLiteral("PlayList 下一頁")};
 
 QToolButton* pictureButton(QWidget* canvas, const QString& name, QStyle::StandardPixmap icon,
                            const QString& toolTip) {
     auto* button = new QToolButton(canvas);
     button->setObjectName(name);
     button->setIcon(canvas->style()->standardIcon(icon));
-    button->setToolTip(toolTip);
+    AccessibleNames::setPictureTip(button, toolTip);
     button->setAutoRaise(true);
     return button;
 }
@@ -62,8 +72,10 @@ void PlaylistPanel::buildFullModeControls(QWidget* canvas) {
         details_[i]->setFont(small);
         connect(details_[i], &ClickLabel::clicked, this, [this] { playlist_.commands().lblPLDetails_Click(); });
     }
+    AccessibleNames::nameLabel(details_[0], kInfoShows);
     list_ = new PlaylistListView(playlist_.events(), canvas);
     list_->setObjectName(QStringLiteral("listPLItemName"));
+    list_->setAccessibleName(kEntriesName);
     list_->setModel(&playlist_.display().lines());
 
     const QString startTips[2] = {QStringLiteral("播放PlayList"), QStringLiteral("順序播放PlayList")};
@@ -86,12 +98,15 @@ void PlaylistPanel::buildFullModeControls(QWidget* canvas) {
 void PlaylistPanel::buildPageControls(QWidget* canvas) {
     border_ = new QFrame(canvas);
     border_->setObjectName(QStringLiteral("lblPLBorder"));
+    border_->setAccessibleName(kBorderName);
     border_->setFrameShape(QFrame::Box);
     border_->setAttribute(Qt::WA_TransparentForMouseEvents);
     pageLabel_ = new PlaylistPageLabel(playlist_.events(), canvas);
     pageLabel_->setObjectName(QStringLiteral("lblPLItemName"));
+    pageLabel_->setAccessibleName(kEntriesName);
     marker_ = new QFrame(canvas);
     marker_->setObjectName(QStringLiteral("lblPLMargin"));
+    marker_->setAccessibleName(kMarkerName);
     // A soft band under the text rather than a box across it.
     marker_->setStyleSheet(QStringLiteral("QFrame#lblPLMargin { background: rgba(48, 112, 192, 60); border: none; }"));
     marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -99,26 +114,30 @@ void PlaylistPanel::buildPageControls(QWidget* canvas) {
     const QStyle::StandardPixmap icons[2] = {QStyle::SP_ArrowUp, QStyle::SP_ArrowDown};
     for (int i = 0; i < 2; ++i) {
         pageButtons_[i] = pictureButton(canvas, QStringLiteral("cmdlblPLPage_%1").arg(i), icons[i], tip);
+        pageButtons_[i]->setAccessibleName(kPageButtonNames[i]);
         connect(pageButtons_[i], &QToolButton::clicked, this, [this, i] { playlist_.display().cmdlblPLPage_Click(i); });
     }
 }
 
 void PlaylistPanel::connectLogic() {
     PlaylistLabels& labels = playlist_.labels();
-    connect(&labels, &PlaylistLabels::infoChanged, details_[0], &QLabel::setText);
-    connect(&labels, &PlaylistLabels::nameChanged, this, [this](const QString& caption, const QString& tip) {
-        details_[1]->setText(caption);
-        details_[1]->setToolTip(tip);
-    });
-    details_[1]->setText(labels.nameCaption());
-    details_[1]->setToolTip(labels.nameToolTip());
+    connect(&labels, &PlaylistLabels::infoChanged, details_[0],
+            [this](const QString& text) { AccessibleNames::setLabelText(details_[0], text); });
+    connect(&labels, &PlaylistLabels::nameChanged, this, &PlaylistPanel::showName);
+    showName(labels.nameCaption(), labels.nameToolTip());
     playlist_.scheduler().updateInfo();
-    details_[0]->setText(labels.infoCaption());
+    AccessibleNames::setLabelText(details_[0], labels.infoCaption());
 
     PlaylistDisplay& display = playlist_.display();
     connect(&display, &PlaylistDisplay::selectionChanged, list_, &PlaylistListView::showSelection);
     connect(&display, &PlaylistDisplay::pageTextChanged, pageLabel_, &PlaylistPageLabel::setText);
     connect(&display, &PlaylistDisplay::markerMoved, this, &PlaylistPanel::placeMarker);
+}
+
+void PlaylistPanel::showName(const QString& caption, const QString& toolTip) {
+    // The caption begins with "PlayList 名稱", so it says itself what it shows.
+    AccessibleNames::setLabelText(details_[1], caption);
+    details_[1]->setToolTip(toolTip);
 }
 
 void PlaylistPanel::placeMarker(int topTwips) {

@@ -43,6 +43,7 @@ private:
     void buildFullModeControls(QWidget* canvas);
     void buildPageControls(QWidget* canvas);
     void connectLogic();
+    void showName(const QString& caption, const QString& toolTip);
     void placeMarker(int topTwips);
 
     Playlist& playlist_;

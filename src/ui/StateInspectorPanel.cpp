@@ -18,6 +18,7 @@ StateInspectorPanel::StateInspectorPanel(QWidget* canvas, const AppState& state,
     : QObject(parent), state_(state), timers_(timers), media_(media) {
     list_ = new QListWidget(canvas);
     list_->setObjectName(QStringLiteral("ListVariable"));
+    list_->setAccessibleName(QStringLiteral("程式變數"));
     // It lies over the browser column while shown.
     list_->setGeometry(Twips::rectToPx(120, 120, 3375, 7050));
     list_->hide();
