@@ -69,7 +69,8 @@ std::optional<QString> AppLifecycle::runStartSteps(const QString& commandLine) {
 
 void AppLifecycle::Form_Unload(bool& cancel) {
     if (ending_) return;
-    if (state_.options.optCheck[OptCheck::ConfirmCloseWhilePlaying] && media_.MMGetMode(QString()) == MultiMedia::kModePlaying) {
+    const bool playing = media_.MMGetMode(QString()) == MultiMedia::kModePlaying;
+    if (state_.options.optCheck[OptCheck::ConfirmCloseWhilePlaying] && playing) {
         const int answer = dialogs_.messageBox(QStringLiteral("確定要關閉程式?"), MsgButtons::YesNo, MsgIcon::Question);
         if (answer == MsgResult::No) {
             cancel = true;
@@ -77,14 +78,16 @@ void AppLifecycle::Form_Unload(bool& cancel) {
         }
     }
     ending_ = true;
-    // From here on nothing may keep the program from ending.
+    // From here on nothing may keep the program from ending; an open option
+    // checker goes with the main window.
+    window_.closeOptionChecker();
     try {
         media_.MMClose(QString(), true);
     } catch (...) {
         qWarning() << "closing the media devices failed";
     }
     QString error;
-    if (!options_.SaveOptions(&error)) {
+    if (options_.worthSaving() && !options_.SaveOptions(&error)) {
         dialogs_.messageBox(QStringLiteral("選項無法儲存至設定檔(Option.ini)，這次更改的選項將不會保留。") +
                                 QStringLiteral("\r\n") + error,
                             MsgButtons::Ok, MsgIcon::Critical);
@@ -103,6 +106,12 @@ void AppLifecycle::saveOpenPlaylist() {
     if (seams_.playlist.count() < 1) return;
     if (state_.UPlayList.isEmpty()) return;
     seams_.playlist.PLSaveFile(state_.UPlayList);
+}
+
+void AppLifecycle::optionsSavedByChecker() {
+    // A file that does not read back leaves the options as they were, so
+    // the close still does not write them unless the user changes one.
+    options_.adoptSavedFile();
 }
 
 void AppLifecycle::Form_Resize() {

@@ -46,6 +46,8 @@ public:
     // minimised state brings both; the second, which changes nothing,
     // is skipped.
     void Form_Resize();
+    // The option checker saved the option file: the options take its values.
+    void optionsSavedByChecker();
     // "強行關閉此程式(不儲存任何東西)"
     void mnuForceEnd_Click();
 

@@ -12,9 +12,9 @@
 
 AppOptions::AppOptions(AppState& state, QObject* parent) : QObject(parent), state_(state) {
     OptionState& o = state_.options;
-    mnuOptComboList0_Click(o.passEntry);
-    mnuOptComboList1_Click(o.scrollEntry);
-    mnuOptComboList2_Click(o.lyricSpeedEntry);
+    setPassEntry(o.passEntry);
+    setScrollEntry(o.scrollEntry);
+    setLyricSpeedEntry(o.lyricSpeedEntry);
     state_.ShiftConst[2] = o.optCheck[OptCheck::SpareRowWhenFitting] ? 1 : 0;
     if (state_.InitDir.isEmpty()) state_.InitDir = QDir::homePath();
 }
@@ -33,9 +33,9 @@ bool AppOptions::LoadOptions(const LoadTargets& targets, QString* error) {
     // A playlist that fails to load reports that itself; the start goes on.
     if (o.optCheck[OptCheck::LoadPlaylistAtStart]) targets.playlist.PLLoadFile(DataFolder::defaultPlaylist(), false);
     state_.ShiftConst[2] = o.optCheck[OptCheck::SpareRowWhenFitting] ? 1 : 0;
-    mnuOptComboList0_Click(v.passEntry);
-    mnuOptComboList1_Click(v.scrollEntry);
-    mnuOptComboList2_Click(v.lyricSpeedEntry);
+    setPassEntry(v.passEntry);
+    setScrollEntry(v.scrollEntry);
+    setLyricSpeedEntry(v.lyricSpeedEntry);
 
     // The checker lets the user correct a start folder that cannot be shown.
     if (!targets.browser.ChangeDirPath(state_.InitDir, true)) {
@@ -45,6 +45,26 @@ bool AppOptions::LoadOptions(const LoadTargets& targets, QString* error) {
 
     o.backgroundTag = v.backgroundTag;
     targets.appearance.SetBackground(static_cast<qint16>(o.backgroundEntry), v.backgroundPath());
+    loaded_ = true;
+    emit changed();
+    return true;
+}
+
+bool AppOptions::adoptSavedFile() {
+    const OptionFile::ParseResult file = OptionFile::read(DataFolder::optionFile());
+    if (!file.ok) return false;
+    const OptionValues& v = file.values;
+    OptionState& o = state_.options;
+    o.optCheck = v.flags;
+    state_.ShiftConst[2] = o.optCheck[OptCheck::SpareRowWhenFitting] ? 1 : 0;
+    setPassEntry(v.passEntry);
+    setScrollEntry(v.scrollEntry);
+    setLyricSpeedEntry(v.lyricSpeedEntry);
+    state_.InitDir = v.initDir;
+    o.backgroundTag = v.backgroundTag;
+    o.backgroundEntry = v.backgroundEntry();
+    loaded_ = true;
+    changedByUser_ = false;
     emit changed();
     return true;
 }
@@ -70,28 +90,19 @@ void AppOptions::mnuOptCheck_Click(int index) {
     OptionState& o = state_.options;
     o.optCheck[index] = !o.optCheck[index];
     state_.ShiftConst[2] = o.optCheck[OptCheck::SpareRowWhenFitting] ? 1 : 0;
-    emit changed();
+    changedByUser();
 }
 
 void AppOptions::mnuOptComboList0_Click(int entry) {
-    if (entry < 1 || entry > 6) return;
-    state_.options.passEntry = entry;
-    state_.TotalPLRep = entry > 5 ? qint16(-1) : qint16(entry);
-    emit changed();
+    if (setPassEntry(entry)) changedByUser();
 }
 
 void AppOptions::mnuOptComboList1_Click(int entry) {
-    if (entry < 0 || entry > 3) return;
-    state_.options.scrollEntry = entry;
-    state_.TitleDirection = static_cast<quint8>(entry);
-    emit changed();
+    if (setScrollEntry(entry)) changedByUser();
 }
 
 void AppOptions::mnuOptComboList2_Click(int entry) {
-    if (entry < 0 || entry > 7) return;
-    state_.options.lyricSpeedEntry = entry;
-    state_.DLSM = static_cast<qint16>(entry * 100 - 200);
-    emit changed();
+    if (setLyricSpeedEntry(entry)) changedByUser();
 }
 
 void AppOptions::setBackgroundTag(const QString& tag) {
@@ -99,5 +110,31 @@ void AppOptions::setBackgroundTag(const QString& tag) {
     v.backgroundTag = tag;
     state_.options.backgroundTag = tag;
     state_.options.backgroundEntry = v.backgroundEntry();
+    changedByUser();
+}
+
+void AppOptions::changedByUser() {
+    changedByUser_ = true;
     emit changed();
+}
+
+bool AppOptions::setPassEntry(int entry) {
+    if (entry < 1 || entry > 6) return false;
+    state_.options.passEntry = entry;
+    state_.TotalPLRep = entry > 5 ? qint16(-1) : qint16(entry);
+    return true;
+}
+
+bool AppOptions::setScrollEntry(int entry) {
+    if (entry < 0 || entry > 3) return false;
+    state_.options.scrollEntry = entry;
+    state_.TitleDirection = static_cast<quint8>(entry);
+    return true;
+}
+
+bool AppOptions::setLyricSpeedEntry(int entry) {
+    if (entry < 0 || entry > 7) return false;
+    state_.options.lyricSpeedEntry = entry;
+    state_.DLSM = static_cast<qint16>(entry * 100 - 200);
+    return true;
 }

@@ -38,6 +38,15 @@ public:
     bool LoadOptions(const LoadTargets& targets, QString* error = nullptr);
     // Writes the option file; false with the reason when it cannot.
     bool SaveOptions(QString* error = nullptr);
+    // Takes the values of an option file saved elsewhere (the option
+    // checker): the flags, the three lists, the start folder and the
+    // background tag; nothing is reloaded or shown. False, with nothing
+    // changed, when the file does not read back.
+    bool adoptSavedFile();
+    // Whether the close should write the option file: the options came from
+    // a file, or the user changed one since the start. Options that failed
+    // to load are defaults; writing them would replace the user's file.
+    bool worthSaving() const { return loaded_ || changedByUser_; }
 
     void mnuOptCheck_Click(int index);                // 0..8
     void mnuOptComboList0_Click(int entry) override;  // 1..6 ("1次".."5次", "∞次")
@@ -52,5 +61,13 @@ signals:
     void changed();
 
 private:
+    void changedByUser();
+    // Each sets one list's entry and its field; false for an entry the list lacks.
+    bool setPassEntry(int entry);
+    bool setScrollEntry(int entry);
+    bool setLyricSpeedEntry(int entry);
+
     AppState& state_;
+    bool loaded_ = false;
+    bool changedByUser_ = false;
 };

@@ -162,11 +162,22 @@ void Frm_SaveMode::cmdCompareOpt_Click() {
     showLists();
 }
 
-void Frm_SaveMode::cmdSaveNewOpt_Click() { checker_.cmdSaveNewOpt_Click(); }
+void Frm_SaveMode::cmdSaveNewOpt_Click() {
+    const int before = checker_.savedFiles();
+    checker_.cmdSaveNewOpt_Click();
+    announceSave(before);
+}
 
 void Frm_SaveMode::cmdAppNewOpt_Click() {
-    if (!checker_.cmdAppNewOpt_Click()) return;
-    if (endProgram) endProgram();
+    const int before = checker_.savedFiles();
+    const bool restarted = checker_.cmdAppNewOpt_Click();
+    // A restart that could not start leaves this copy running on the saved file.
+    announceSave(before);
+    if (restarted && endProgram) endProgram();
+}
+
+void Frm_SaveMode::announceSave(int savesBefore) {
+    if (checker_.savedFiles() != savesBefore) emit optionsSaved();
 }
 
 void Frm_SaveMode::cmdReloadOpt_Click() {

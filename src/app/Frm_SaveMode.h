@@ -42,6 +42,10 @@ public:
     void ListCurrent_DblClick(int row);
     void ListTMP_DblClick(int row);
 
+signals:
+    // The option file was written from the current list.
+    void optionsSaved();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -53,6 +57,7 @@ private:
     void highlight(QPushButton* button);
     void showLists();
     void showMainWindow();
+    void announceSave(int savesBefore);
 
     OptionChecker checker_;
     QPointer<QWidget> mainWindow_;

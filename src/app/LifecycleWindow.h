@@ -19,6 +19,8 @@ public:
     virtual void makeTopMost() = 0;
     // Opens the option checker without blocking.
     virtual void showOptionChecker() = 0;
+    // Closes the option checker, if open, without showing the main window.
+    virtual void closeOptionChecker() = 0;
     // Ends the program at once: no close handling, nothing saved.
     virtual void endProgram() = 0;
 };

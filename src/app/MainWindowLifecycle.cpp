@@ -8,9 +8,10 @@
 #include "app/PathBox.h"
 #include "app/SafeModeOpener.h"
 
-MainWindowLifecycle::MainWindowLifecycle(QWidget* window, PathBox& pathBox, Dialogs& dialogs, Launcher& launcher)
+MainWindowLifecycle::MainWindowLifecycle(QWidget* window, PathBox& pathBox, Dialogs& dialogs, Launcher& launcher,
+                                         OptionsSavedListener& checkerSaves)
     : onEnd([] { QCoreApplication::exit(0); }), window_(window), pathBox_(pathBox),
-      safeMode_(new SafeModeOpener(dialogs, launcher, window, *this, window)) {}
+      safeMode_(new SafeModeOpener(dialogs, launcher, window, *this, checkerSaves, window)) {}
 
 void MainWindowLifecycle::maximize() {
     if (window_) window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
@@ -39,6 +40,8 @@ void MainWindowLifecycle::makeTopMost() {
 }
 
 void MainWindowLifecycle::showOptionChecker() { safeMode_->open(); }
+
+void MainWindowLifecycle::closeOptionChecker() { safeMode_->closeWithoutMainWindow(); }
 
 void MainWindowLifecycle::endProgram() {
     if (onEnd) onEnd();

@@ -10,6 +10,7 @@
 class AppLifecycle;
 class Dialogs;
 class Launcher;
+class OptionsSavedListener;
 class PathBox;
 class QAction;
 class QObject;
@@ -21,7 +22,9 @@ class SafeModeOpener;
 // WindowControl it raises and closes the window for parts outside it.
 class MainWindowLifecycle final : public LifecycleWindow, public WindowControl {
 public:
-    MainWindowLifecycle(QWidget* window, PathBox& pathBox, Dialogs& dialogs, Launcher& launcher);
+    // `checkerSaves` hears of each option file the checker saves.
+    MainWindowLifecycle(QWidget* window, PathBox& pathBox, Dialogs& dialogs, Launcher& launcher,
+                        OptionsSavedListener& checkerSaves);
 
     void maximize() override;
     void minimize() override;
@@ -31,6 +34,7 @@ public:
     void setWelcomeLine(const QString& text) override;
     void makeTopMost() override;
     void showOptionChecker() override;
+    void closeOptionChecker() override;
     void endProgram() override;
 
     void raiseWindow() override;

@@ -126,6 +126,7 @@ bool OptionChecker::saveWithMessages(const QString& successText) {
                             MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
+    ++savedFiles_;
     dialogs_.messageBox(successText, MsgButtons::Ok, MsgIcon::Information);
     return true;
 }

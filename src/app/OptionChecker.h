@@ -44,6 +44,8 @@ public:
     const QStringList& ListTMP() const { return listTmp_; }
     const QStringList& ListDefault() const { return listDefault_; }
     const QStringList& ListCurrent() const { return listCurrent_; }
+    // How many times the buttons saved the option file.
+    int savedFiles() const { return savedFiles_; }
 
 private:
     bool countMatchesDefault();
@@ -54,4 +56,5 @@ private:
     QStringList listTmp_;
     QStringList listDefault_;
     QStringList listCurrent_;
+    int savedFiles_ = 0;
 };

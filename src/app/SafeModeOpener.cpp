@@ -4,10 +4,12 @@
 
 #include "app/Frm_SaveMode.h"
 #include "app/LifecycleWindow.h"
+#include "app/OptionsSavedListener.h"
 
 SafeModeOpener::SafeModeOpener(Dialogs& dialogs, Launcher& launcher, QWidget* mainWindow, LifecycleWindow& program,
-                               QObject* parent)
-    : QObject(parent), dialogs_(dialogs), launcher_(launcher), program_(program), mainWindow_(mainWindow) {}
+                               OptionsSavedListener& saves, QObject* parent)
+    : QObject(parent), dialogs_(dialogs), launcher_(launcher), program_(program), saves_(saves),
+      mainWindow_(mainWindow) {}
 
 SafeModeOpener::~SafeModeOpener() { delete window_.data(); }
 
@@ -26,6 +28,8 @@ QAction* SafeModeOpener::menuEntry() {
 
 Frm_SaveMode* SafeModeOpener::window() const { return window_.data(); }
 
+void SafeModeOpener::closeWithoutMainWindow() { delete window_.data(); }
+
 Frm_SaveMode* SafeModeOpener::open() {
     if (window_) {
         // Already open: its lists stand; the tag is not needed any more.
@@ -38,6 +42,7 @@ Frm_SaveMode* SafeModeOpener::open() {
     window_ = new Frm_SaveMode(dialogs_, launcher_, mainWindow_, menuEntry_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->endProgram = [this] { program_.endProgram(); };
+    connect(window_, &Frm_SaveMode::optionsSaved, this, [this] { saves_.optionsSaved(); });
     // Shown before its opening steps, so their messages never leave the
     // program without a visible window.
     window_->show();

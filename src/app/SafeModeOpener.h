@@ -7,6 +7,7 @@ class Dialogs;
 class Frm_SaveMode;
 class Launcher;
 class LifecycleWindow;
+class OptionsSavedListener;
 class QAction;
 class QWidget;
 
@@ -16,9 +17,10 @@ class QWidget;
 class SafeModeOpener : public QObject {
     Q_OBJECT
 public:
-    // `program` ends this copy after the checker started a new one.
+    // `program` ends this copy after the checker started a new one;
+    // `saves` hears of each option file the checker saves.
     SafeModeOpener(Dialogs& dialogs, Launcher& launcher, QWidget* mainWindow, LifecycleWindow& program,
-                   QObject* parent = nullptr);
+                   OptionsSavedListener& saves, QObject* parent = nullptr);
     // Closes a checker still open: it has no parent window to go with.
     ~SafeModeOpener() override;
 
@@ -27,11 +29,15 @@ public:
     // Shows the checker (made on first use) and runs its opening steps.
     Frm_SaveMode* open();
     Frm_SaveMode* window() const;
+    // The main window is going: the checker goes too, without bringing the
+    // main window back as its own close would.
+    void closeWithoutMainWindow();
 
 private:
     Dialogs& dialogs_;
     Launcher& launcher_;
     LifecycleWindow& program_;
+    OptionsSavedListener& saves_;
     QPointer<QWidget> mainWindow_;
     QPointer<QAction> menuEntry_;
     QPointer<Frm_SaveMode> window_;

@@ -38,7 +38,9 @@ Frm_Main::Frm_Main(AppServices& services, QWidget* parent) : QMainWindow(parent)
     buildFrame();
     buildMenus();
     PathBox& pathBox = *this;
-    lifecycleWindow_ = std::make_unique<MainWindowLifecycle>(this, pathBox, services.dialogs, services.launcher);
+    OptionsSavedListener& checkerSaves = *this;
+    lifecycleWindow_ =
+        std::make_unique<MainWindowLifecycle>(this, pathBox, services.dialogs, services.launcher, checkerSaves);
     assembly_ = std::make_unique<PlayerAssembly>(services, PlayerAssembly::Frame{*this, *this, pathBox, *lifecycleWindow_});
     buildPanels();
     buildAppMenus();
@@ -171,6 +173,8 @@ QString Frm_Main::status() const { return txtState_->text(); }
 QString Frm_Main::text() const { return txtFileLink_->text(); }
 
 void Frm_Main::setText(const QString& text) { txtFileLink_->setText(text); }
+
+void Frm_Main::optionsSaved() { assembly_->lifecycle().optionsSavedByChecker(); }
 
 bool Frm_Main::eventFilter(QObject* watched, QEvent* event) {
     // A double click on the status line selects all of it, ready to copy.

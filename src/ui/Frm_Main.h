@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/OptionsSavedListener.h"
 #include "app/PathBox.h"
 #include "app/StatusLine.h"
 #include "playback/WindowCaption.h"
@@ -20,7 +21,12 @@ struct AppServices;
 // the player's parts built by the assembly, and one panel per subsystem,
 // each handed the parts it draws and drives. The main window loops over
 // the panels for menus, timers and window modes; it makes no decisions.
-class Frm_Main : public QMainWindow, public MainMenus, private StatusLine, private WindowCaption, private PathBox {
+class Frm_Main : public QMainWindow,
+                 public MainMenus,
+                 private StatusLine,
+                 private WindowCaption,
+                 private PathBox,
+                 private OptionsSavedListener {
     Q_OBJECT
 public:
     explicit Frm_Main(AppServices& services, QWidget* parent = nullptr);
@@ -59,6 +65,8 @@ private:
     // PathBox (txtFileLink).
     QString text() const override;
     void setText(const QString& text) override;
+    // The option checker, which the frame owns, saved the option file.
+    void optionsSaved() override;
 
     QWidget* canvas_ = nullptr;
     QMenu* menus_[8] = {};

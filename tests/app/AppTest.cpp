@@ -28,6 +28,7 @@
 #include "app/OptionChecker.h"
 #include "app/OptionFile.h"
 #include "app/OptionMenus.h"
+#include "app/OptionsSavedListener.h"
 #include "app/SafeModeOpener.h"
 #include "app/SongStarter.h"
 #include "browser/FolderShortcuts.h"
@@ -100,7 +101,7 @@ struct ShortcutsThatMayThrow final : FolderShortcuts {
 // recorded by fakes; the default playlist always fails to load, which must not
 // stop the rest of the load. The default file loads no playlist and asks
 // nothing at a close.
-struct App {
+struct App : OptionsSavedListener {
     explicit App(const QStringList& lines = sampleOptionLines({{1, "#FALSE#"}, {7, "#FALSE#"}}),
                  bool makeFolder = true)
         : data(lines, makeFolder) {
@@ -111,7 +112,9 @@ struct App {
         playlist.loadSucceeds = false;
         appearance.topMost = true;
     }
-    ~App() { delete binding.safeMode().window(); }
+    ~App() override { delete binding.safeMode().window(); }
+    // As the main window passes the checker's saves on.
+    void optionsSaved() override { lifecycle.optionsSavedByChecker(); }
     // Asks for an orderly close, the open playlist being `file` with `entries`;
     // true when the program stays.
     bool close(bool savePlaylistOption = false, int entries = 0, const char* file = "/a.ini") {
@@ -134,7 +137,7 @@ struct App {
     AppState state;
     AppOptions options{state};
     MultiMedia media{fakes.mci};
-    MainWindowLifecycle binding{&window, pathBox, fakes.dialogs, fakes.launcher};
+    MainWindowLifecycle binding{&window, pathBox, fakes.dialogs, fakes.launcher, *this};
     RecordingSongs songs;
     FakePlaylistAccess playlist;
     FakeBrowser browser;
@@ -493,6 +496,43 @@ TEST(AppLifecycle, FailedStartPointsAtTheUpgradeAndLeavingKeepsTheFile) {
     }
 }
 
+// After a failed start the options in memory are defaults: the close writes them only when the user changed one
+// since. A save in the checker that reads back becomes the main window's options, so a later close keeps it;
+// one that does not read back leaves the options unloaded.
+TEST(AppLifecycle, AFailedStartNeverWritesDefaultsOverTheUsersFile) {
+    enum Change { None, PassThree };
+    // untouched: the close leaves the file as the checker left it; otherwise it holds the pass entry and the start
+    // folder given.
+    const struct { const char* name; QStringList lines; bool upgrade, save; Change change; bool untouched, adopted;
+                   int passEntry; } cases[] = {
+        {"left as it was", sampleOptionLines().mid(0, 12), false, false, None, true, false, 0},
+        {"a menu change after", sampleOptionLines().mid(0, 12), false, false, PassThree, false, false, 3},
+        {"upgraded and saved", sampleOptionLines().mid(0, 12), true, true, None, false, true, 6},
+        {"saved, then a menu change", sampleOptionLines().mid(0, 12), true, true, PassThree, false, true, 3},
+        {"saved but unreadable", sampleOptionLines({{2, "junk"}}), false, true, None, true, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        App f(c.lines);
+        ASSERT_FALSE(f.lifecycle.Form_Load(QString()));
+        if (c.upgrade) f.button("cmdCompareOpt")->click();
+        if (c.save) f.button("cmdSaveNewOpt")->click();
+        const QByteArray afterChecker = readWholeFile(f.data.optionFile());
+        EXPECT_EQ(f.state.InitDir, c.adopted ? QStringLiteral("/music/古典") : QDir::homePath()) << "the saved values";
+        f.button("cmdForceEntry")->click();
+        if (c.change == PassThree) f.options.mnuOptComboList0_Click(3);
+        EXPECT_FALSE(f.close());
+        if (c.untouched) {
+            EXPECT_EQ(readWholeFile(f.data.optionFile()), afterChecker) << "the close wrote the file";
+            continue;
+        }
+        const OptionFile::ParseResult r = OptionFile::read(f.data.optionFile());
+        ASSERT_TRUE(r.ok) << r.error.toStdString();
+        EXPECT_EQ(r.values.passEntry, c.passEntry);
+        EXPECT_EQ(r.values.initDir, c.adopted ? QStringLiteral("/music/古典") : QDir::homePath());
+    }
+}
+
 // Closing asks only while a song plays and the option is on; answered No,
 // nothing is closed or saved. The playlist is saved only with option 1, a
 // file and at least one entry, even when the option file cannot be written
@@ -514,6 +554,7 @@ TEST(AppLifecycle, CloseAsksAndSavesOnlyWhenItShould) {
         f.media.MMOpen(QStringLiteral("/music/song.mp3"), QStringLiteral("ZELSong"), true);
         f.fakes.mci.answer(QStringLiteral("Status ZELSong mode"), QString::fromLatin1(c.mode));
         f.fakes.mci.clear();
+        f.options.mnuOptComboList0_Click(3);  // a change the close saves
         f.fakes.dialogs.messageAnswers.push_back(c.stays ? MsgResult::No : MsgResult::Yes);
         SCOPED_TRACE(testing::Message() << c.mode << (c.ask ? ", asking, " : ", ") << c.entries << " entries in \""
                                         << c.file << "\"" << (c.folder ? ", option file a folder" : ""));
