@@ -233,7 +233,8 @@ TEST_F(RealEngine, FilesHoldingNoSongAreRefusedAtOpen) {
     const struct { const char* name; QByteArray bytes; quint32 code; } cases[] = {
         {"empty.mp3", {}, MciError::CannotPlay}, {"empty.wav", {}, MciError::CannotPlay},
         {"letter.mp3", "Dear friend,\r\nthis is not a song.\r\n", MciError::CannotPlay},
-        {"noise.mp3", noise, MciError::CannotPlay}, {"noise with two frame headers.mp3", lookalike, MciError::CannotPlay},
+        {"noise.mp3", noise, MciError::CannotPlay},
+        {"noise with two frame headers.mp3", lookalike, MciError::CannotPlay},
         {"cut.mp3", readWholeFile(s.cbrMp3).left(2000), 0},
     };
     for (const auto& c : cases) {
