@@ -52,7 +52,7 @@ void SongPlayer::SongStarted(const QString& requested) {
     }
     AppState& s = ctx_.state;
     MultiMedia& media = ctx_.media;
-    media.MMOpen(path, QLatin1String(kSongAlias), true);
+    const qint16 openCode = media.MMOpen(path, QLatin1String(kSongAlias), true);
     media.MMPlay(QString(), 0);
 
     s.DoTimeAccumulate = false;
@@ -68,13 +68,21 @@ void SongPlayer::SongStarted(const QString& requested) {
     display.setTimeBarScale(s.PSongLenL / double(TransportModel::kTimeLineUnits));
     display.setTimeText(QStringLiteral("0:00.00/") + s.PSongLenS);
     display.setQualityText(formatFixed(roundHalfEven(rate), 0) + QStringLiteral(" Kbps"));
-    ctx_.status.setStatus(QStringLiteral("播放中...(") + title + QStringLiteral(")"));
+    ctx_.status.setStatus(startText(title, openCode));
 
     s.VersionH = displayTitle(path) + QStringLiteral(" - ");
     ctx_.caption.setCaption(songCaption());
     AddToFileHist(s.PSongLink);
     if (ctx_.lyric.lyricSectionOpen()) ctx_.lyric.LoadLyricFile(0);
     ctx_.listeners.notify();
+}
+
+// A file the engine would not open is not playing, whatever else the start
+// did; the engine's own text says why. The rest of the start stands, so the
+// recent files keep the song and the playlist moves on at its next tick.
+QString SongPlayer::startText(const QString& title, qint16 openCode) const {
+    if (openCode == 0) return QStringLiteral("播放中...(") + title + QStringLiteral(")");
+    return QStringLiteral("無法播放. (") + title + QStringLiteral(") ") + ctx_.media.MMGetErrorText(openCode);
 }
 
 QString SongPlayer::displayTitle(const QString& path) const {

@@ -19,7 +19,9 @@ public:
 
     // Opens and plays the song, measures it and shows its status, caption
     // and bit rate; a blank path or a missing file only reports
-    // "檔案不存在. (title)" and leaves a playing song alone.
+    // "檔案不存在. (title)" and leaves a playing song alone. A file the
+    // engine cannot open is started all the same but reported as
+    // "無法播放. (title) " followed by the engine's reason.
     void SongStarted(const QString& path) override;
     // Stops the transport timer, closes the song and reports its end.
     void SongFinished();
@@ -35,6 +37,7 @@ public:
     double clockNowMs() const;
 
 private:
+    QString startText(const QString& title, qint16 openCode) const;
     QString displayTitle(const QString& path) const;
     QString songCaption() const;
 

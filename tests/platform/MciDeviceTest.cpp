@@ -81,6 +81,27 @@ TEST_F(MciDeviceTest, SlowPrerollFinishesTheStartWhenItArrives) {
     EXPECT_EQ(device->positionMs(), 4000) << "never past the length";
 }
 
+// A new pipeline and a paused one stand where the next play starts, so that play needs no seek; once playing they
+// have moved on, and a play from the same place (the start button, a click at the line's start) goes back there.
+TEST_F(MciDeviceTest, APlayFromWhereThePlayingSongStartedGoesBackThere) {
+    const struct { const char* name; qint64 fromMs; bool resumed; } cases[] = {
+        {"new", 0, false}, {"resumed", 1500, true}};
+    for (const auto& c : cases) {
+        script = PipelineScript{};
+        device = makeDevice(MediaKind::Wave);
+        device->play(c.fromMs, std::nullopt, budget);
+        if (c.resumed) {
+            device->pause();
+            device->play(std::nullopt, std::nullopt, budget);
+        }
+        EXPECT_EQ(script.calls.last(), "play") << c.name;
+        script.position = c.fromMs + 700;
+        device->play(c.fromMs, std::nullopt, budget);
+        const QStringList seekAndPlay{QStringLiteral("seek %1 1 -1").arg(c.fromMs), "play"};
+        EXPECT_EQ(script.calls.mid(script.calls.size() - 2), seekAndPlay) << c.name << ": played on from there";
+    }
+}
+
 TEST_F(MciDeviceTest, PauseDuringAPendingStartKeepsTheTarget) {
     script.prerollsWhenWaitedFor = false;
     device->play(2000, 3000, budget);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
@@ -141,20 +142,18 @@ TEST(SongStarted, OpensPlaysAndFilesTheSongOrOnlyReportsAMissingOne) {
 }
 
 // What a start shows of each file. The bit rate rounds half to even (257 bytes over 16 ms are 128.5 bits a ms), a
-// huge file does not overflow a 32-bit product, and a file the engine cannot open plays on without a length. The
-// caption names an MP3 by its tag, any other file by its name.
+// huge file does not overflow a 32-bit product, and a song without a length has no rate. The caption names an MP3
+// by its tag, any other file by its name.
 TEST(SongStarted, BitRateLengthAndCaptionOfEachFile) {
     PlaybackRig rig;
-    const struct { const char* name; qint64 bytes; qint32 lengthMs; int openError; const char *quality, *length; }
-    cases[] = {
-        {"broken.wav", 9, 0, 296, "0 Kbps", "0:00.00"},  // first, while the timer is still off
-        {"x.wav", 257, 16, 0, "128 Kbps", "0:00.01"},
-        {"huge.wav", 300000000, 1000, 0, "2400000 Kbps", "0:01.00"},
+    const struct { const char* name; qint64 bytes; qint32 lengthMs; const char *quality, *length; } cases[] = {
+        {"unmeasured.wav", 9, 0, "0 Kbps", "0:00.00"},  // first, while the timer is still off
+        {"x.wav", 257, 16, "128 Kbps", "0:00.01"},
+        {"huge.wav", 300000000, 1000, "2400000 Kbps", "0:01.00"},
     };
     for (const auto& c : cases) {
         const QString path = rig.dir.writeFile(QString::fromUtf8(c.name), QByteArray());
         ASSERT_TRUE(QFile(path).resize(c.bytes)) << c.name;
-        rig.fakes.mci.answer(u"Open \""_s + path + u"\" Alias ZELSong"_s, QString(), c.openError);
         rig.fakes.mci.answer(u"Status ZELSong length"_s, QString::number(c.lengthMs));
         rig.player.SongStarted(path);
         EXPECT_EQ(rig.display.qualityText(), QString::fromUtf8(c.quality)) << c.name;
@@ -176,6 +175,36 @@ TEST(SongStarted, BitRateLengthAndCaptionOfEachFile) {
         EXPECT_EQ(rig.caption.text, c.caption) << c.path.toStdString() << " direction " << int(c.direction);
     }
     EXPECT_TRUE(rig.fakes.dialogs.messages.isEmpty());
+}
+
+// A file the engine will not open is started like any other (the same commands, the recent files, the transport
+// timer, so the playlist moves on at its next tick), but the status line says it cannot be played, with the first
+// line of the engine's reason; a song the engine opens plays.
+TEST(SongStarted, AFileTheEngineCannotOpenIsReportedWithTheEnginesReason) {
+    PlaybackRig rig;
+    rig.fakes.mci.errorTexts.insert(MciError::CannotPlay, u" 無法播放這個檔案。\r\n請檢查格式。"_s);
+    QByteArray noise(4096, '\0');
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    const QString cannotPlay = u") 無法播放這個檔案。"_s;
+    const struct { const char* name; QByteArray bytes; quint32 openCode; QString status; } cases[] = {
+        {"empty.mp3", {}, MciError::CannotPlay, u"無法播放. (empty"_s + cannotPlay},
+        {"letter.mp3", "Dear friend,\r\nthis is not a song.\r\n", MciError::CannotPlay,
+         u"無法播放. (letter"_s + cannotPlay},
+        {"noise.mp3", noise, MciError::CannotPlay, u"無法播放. (noise"_s + cannotPlay},
+        {"song.wav", MediaGen::makeWave({1000}), 0, u"播放中...(song)"_s},
+    };
+    for (const auto& c : cases) {
+        const QString path = rig.dir.writeFile(QString::fromUtf8(c.name), c.bytes);
+        rig.fakes.mci.answer(u"Open \""_s + path + u"\" Alias ZELSong"_s, QString(), c.openCode);
+        rig.fakes.mci.clear();
+        rig.player.SongStarted(path);
+        EXPECT_EQ(rig.status.status(), c.status) << c.name;
+        EXPECT_EQ(rig.actions(), u"Close ZELSong | Open \""_s + path +
+                                     u"\" Alias ZELSong | Set ZELSong time format milliseconds | Play ZELSong from 0"_s)
+            << c.name;
+        EXPECT_EQ(rig.state.FileHist[1], path) << c.name;
+        EXPECT_TRUE(rig.timer.isEnabled()) << c.name;
+    }
 }
 
 struct TransportControls : ::testing::Test {

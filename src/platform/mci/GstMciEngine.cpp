@@ -44,6 +44,24 @@ const QStringList kStatusItems{QStringLiteral("mode"),  QStringLiteral("length")
                                QStringLiteral("speed"), QStringLiteral("time format"), QStringLiteral("ready"),
                                QStringLiteral("volume")};
 
+// The cheap part of opening: the file exists and holds something playbin can
+// play. A file of another kind is refused here, with the code that says so,
+// rather than opened and then failing in a pipeline where no command hears of it.
+quint32 checkSong(const QString& path, MediaKind& kind) {
+    if (path.isEmpty() || !QFileInfo::exists(path)) return MciError::FileNotFound;
+    FileByteSource source;
+    if (!source.open(path)) return MciError::CannotPlay;  // a folder, device or unreadable file
+    kind = MediaSniffer::sniff(source);
+    // MPEG audio has no signature of its own, and two frame headers in a row
+    // turn up by chance in any large file of noise; GStreamer's type finder,
+    // which decides what playbin makes of the file, must agree.
+    if (kind == MediaKind::Unknown || kind == MediaKind::MpegAudio) {
+        if (!gstLooksPlayable(source)) return MciError::CannotPlay;
+        if (kind == MediaKind::Unknown) kind = MediaKind::OtherAudio;
+    }
+    return 0;
+}
+
 }  // namespace
 
 const std::vector<GstMciEngine::Command>& GstMciEngine::commands() {
@@ -153,15 +171,8 @@ MciReply GstMciEngine::open(const MciCommand& command, const Deadline&) {
     if (isAll(name)) return fail(MciError::CannotUseAll);
     if (find(name)) return fail(MciError::DuplicateAlias);
 
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) return fail(MciError::FileNotFound);
-    FileByteSource source;
-    if (!source.open(path)) return fail(MciError::CannotPlay);  // a folder, device or unreadable file
-    MediaKind kind = MediaSniffer::sniff(source);
-    if (kind == MediaKind::Unknown) {
-        if (!gstLooksPlayable(source)) return fail(MciError::CannotPlay);
-        kind = MediaKind::OtherAudio;
-    }
+    MediaKind kind = MediaKind::Unknown;
+    if (const quint32 code = checkSong(path, kind)) return fail(code);
 
     const int id = nextDeviceId_++;
     PipelineFactory factory = [this](const QString& file) -> std::unique_ptr<MediaPipeline> {

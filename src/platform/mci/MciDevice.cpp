@@ -197,6 +197,7 @@ quint32 MciDevice::play(std::optional<qint64> fromMs, std::optional<qint64> toMs
     const double rate = speed_ / 1000.0;
     if (pipelineAtMs_ == start && pipelineRate_ == rate && pipelineStopMs_ == toMs) {
         pipeline_->play();  // a new pipeline from the start, or a resume
+        pipelineAtMs_.reset();  // it moves from here on, so a play from this place must seek again
         return 0;
     }
     startAt(start, deadline);

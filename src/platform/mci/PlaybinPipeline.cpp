@@ -79,7 +79,9 @@ MediaPipeline::Event PlaybinPipeline::nextEvent() {
     while (GstMessage* message = gst_bus_pop(bus_)) {
         Event event = Event::None;
         switch (GST_MESSAGE_TYPE(message)) {
-        case GST_MESSAGE_EOS: event = Event::EndOfStream; break;
+        case GST_MESSAGE_EOS:
+            if (!endsSegmentBeforeLastSeek(message)) event = Event::EndOfStream;
+            break;
         case GST_MESSAGE_ERROR: event = Event::Error; break;
         case GST_MESSAGE_ASYNC_DONE: event = Event::Prerolled; break;
         default: break;
@@ -118,9 +120,24 @@ std::optional<qint64> PlaybinPipeline::durationMs() {
 bool PlaybinPipeline::seek(qint64 startMs, double rate, std::optional<qint64> stopMs) {
     // A stop of "none" with SET clears the stop of an earlier segment.
     const gint64 stop = stopMs ? *stopMs * GST_MSECOND : static_cast<gint64>(GST_CLOCK_TIME_NONE);
-    return gst_element_seek(playbin_, rate, GST_FORMAT_TIME,
-                            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
-                            GST_SEEK_TYPE_SET, startMs * GST_MSECOND, GST_SEEK_TYPE_SET, stop) == TRUE;
+    GstEvent* seek = gst_event_new_seek(rate, GST_FORMAT_TIME,
+                                        static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                                        GST_SEEK_TYPE_SET, startMs * GST_MSECOND, GST_SEEK_TYPE_SET, stop);
+    const guint32 seqnum = gst_event_get_seqnum(seek);
+    if (!gst_element_send_event(playbin_, seek)) return false;  // the old segment, and its end, still stand
+    lastSeekSeqnum_ = seqnum;
+    return true;
+}
+
+// A flushing seek does not take back what the bus already holds: an end the
+// sinks reached just before the seek (a click at a song's very end) would
+// otherwise finish the song that has just started again. The end of the new
+// segment carries the seek's number, or a later one where an element makes
+// its own; an older number belongs to a segment the seek replaced.
+bool PlaybinPipeline::endsSegmentBeforeLastSeek(GstMessage* message) const {
+    if (!lastSeekSeqnum_) return false;
+    const guint32 seqnum = gst_message_get_seqnum(message);
+    return gst_util_seqnum_compare(seqnum, *lastSeekSeqnum_) < 0;
 }
 
 void PlaybinPipeline::setLevel(double gain, double balance) {
