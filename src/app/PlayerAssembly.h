@@ -9,6 +9,7 @@
 #include "browser/InfoArea.h"
 #include "browser/OpenDispatch.h"
 #include "browser/OpenGroupHandler.h"
+#include "browser/PlaylistGroupOpener.h"
 #include "common/IntervalTimer.h"
 #include "playback/LyricHook.h"
 #include "playback/MultiMedia.h"
@@ -34,10 +35,11 @@ struct AppServices;
 // tests build it with fakes.
 //
 // The playlist and the browser use each other (the playlist refreshes the
-// browser and adds its files; Alt+click in the browser adds to the
-// playlist). The playlist is built first, so it reaches the browser through
-// this class, which passes each call on to the browser built after it.
-class PlayerAssembly final : private BrowserNavigation {
+// browser, adds its files and opens its entries by type; the browser adds
+// to the playlist and opens playlist files into it). The playlist is built
+// first, so it reaches the browser and the opener through this class, which
+// passes each call on to the part built after it.
+class PlayerAssembly final : private BrowserNavigation, private FileOpener {
 public:
     // What the main window's frame provides to the parts.
     struct Frame {
@@ -78,6 +80,8 @@ private:
         return browser_.filePathsWithExtensions(extensions);
     }
     QStringList selectedFilePaths() const override { return browser_.selectedFilePaths(); }
+    // FileOpener, passed on to opener_.
+    void openByType(const QString& path) override { opener_.openByType(path); }
 
     AppServices& services_;
     AppState state_;
@@ -97,8 +101,9 @@ private:
     PlaybackContext playback_;
     SongPlayer songPlayer_;
     AppOptions options_;
-    OpenDispatch opener_;
     Playlist playlist_;
+    PlaylistGroupOpener playlistFiles_;
+    OpenDispatch opener_;
     BrowserNavigator browser_;
     TransportController transport_;
     AppLifecycle lifecycle_;

@@ -11,7 +11,7 @@ OpenGroup OpenByType::groupOfExtension(const QString& extLower) {
         QStringList extensions;
     } groups[] = {
         {OpenGroup::Media, {"mp3", "wav", "mid", "midi", "wma"}},
-        {OpenGroup::Playlist, {"m3u", "pls", "ini", ""}},
+        {OpenGroup::Playlist, {"m3u", "m3u8", "pls", "ini", ""}},
         {OpenGroup::Picture, {"bmp", "jpg", "gif", "tif", "jpeg"}},
         {OpenGroup::Text, {"txt", "lyr"}},
         {OpenGroup::Program, {"exe"}},

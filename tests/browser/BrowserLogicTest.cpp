@@ -17,7 +17,10 @@
 #include "browser/OpenByType.h"
 #include "browser/OpenDispatch.h"
 #include "browser/OpenGroupHandler.h"
+#include "browser/PlaylistGroupOpener.h"
 #include "browser/SystemDriveSource.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePlaylistAccess.h"
 #include "support/RecordingStatusLine.h"
 #include "support/TempDir.h"
 
@@ -200,7 +203,8 @@ TEST(OpenDispatchTest, EachKindOfPathGoesToItsPlace) {
     using enum OpenGroup;
     const struct { const char* name; bool file; OpenGroup group; } cases[] = {
         {"", false, Missing}, {"album.mp3", false, Missing}, {"gone.mp3", false, Missing},
-        {"a.mp3", true, Media}, {"b.WAV", true, Media}, {"list.m3u", true, Playlist}, {"read.txt", true, Text},
+        {"a.mp3", true, Media}, {"b.WAV", true, Media}, {"list.m3u", true, Playlist}, {"list.M3U8", true, Playlist},
+        {"$BackUp1", true, Playlist}, {"read.txt", true, Text},
         {"cover.jpg", true, Picture}, {"setup.exe", true, Program}, {"song.ogg", true, Other},
     };
     dir.makeDir(u"album.mp3"_s);
@@ -216,6 +220,30 @@ TEST(OpenDispatchTest, EachKindOfPathGoesToItsPlace) {
         EXPECT_EQ(songs.started, c.group == Media ? QStringList{path} : QStringList{}) << c.name;
         const QList<std::pair<QString, OpenGroup>> toOthers{{path, c.group}};
         EXPECT_EQ(others.opened, c.group == Missing || c.group == Media ? decltype(toOthers){} : toOthers) << c.name;
+    }
+}
+
+// A playlist file loads into the playlist after a yes, replacing the open one; any other file goes on.
+TEST(PlaylistGroupOpenerTest, AsksBeforeLoadingAPlaylistAndPassesOtherFilesOn) {
+    using enum OpenGroup;
+    const struct { OpenGroup group; int answer; QStringList loads; bool passedOn; } cases[] = {
+        {Playlist, MsgResult::Yes, {u"PLLoadFile /d/$BackUp1 0"_s}, false},
+        {Playlist, MsgResult::No, {}, false},
+        {Picture, MsgResult::Yes, {}, true},
+        {Other, MsgResult::Yes, {}, true},
+    };
+    for (const auto& c : cases) {
+        FakeDialogs dialogs;
+        FakePlaylistAccess playlist;
+        RecordingOpenGroupHandler others;
+        dialogs.messageAnswers = {c.answer};
+        PlaylistGroupOpener opener(dialogs, playlist, others);
+        opener.openFile(u"/d/$BackUp1"_s, c.group);
+        const std::string name = std::to_string(int(c.group)) + " answered " + std::to_string(c.answer);
+        EXPECT_EQ(playlist.calls, c.loads) << name;
+        EXPECT_EQ(others.opened.size(), c.passedOn ? 1 : 0) << name;
+        EXPECT_EQ(dialogs.messageTexts(), c.group == Playlist ? QStringList{u"要載入PlayList?\r\n/d/$BackUp1"_s} : QStringList{})
+            << name;
     }
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
+#include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
@@ -157,6 +159,32 @@ TEST(MainWindowStartup, TheDefaultPlaylistLoadsAtStartAndAConfirmedCloseSavesItA
     ASSERT_TRUE(TextFile::readLines(DataFolder::defaultPlaylist(), saved));
     EXPECT_EQ(saved, (QStringList{a, b, b}));
     QFile::remove(DataFolder::defaultPlaylist());
+}
+
+// "回復已備份的PlayList" shows the backups; opening one asks, then loads it as the playlist.
+TEST(MainWindowStartup, ARestoredBackupOpensIntoThePlaylist) {
+    OptionFileScope scope;
+    TempDir music;
+    OptionValues values;
+    values.initDir = music.path();
+    scope.write(values);
+    const QString backup = DataFolder::root() + QStringLiteral("$BackUp1");
+    ASSERT_TRUE(TextFile::writeLines(backup, {music.writeFile(QStringLiteral("a.wav"), "RIFF"), QStringLiteral("/b.mp3")}));
+    FakeServices fakes;
+    Frm_Main window(fakes.services);
+    ASSERT_TRUE(window.Form_Load(QString())) << window.assembly().lifecycle().loadError().toStdString();
+    window.findChild<QAction*>(QStringLiteral("mnuRestorePlayList"))->trigger();
+    BrowserNavigator& browser = window.assembly().browser();
+    EXPECT_EQ(browser.currentFolder(), QDir::cleanPath(DataFolder::root()));
+    const int row = static_cast<int>(browser.fileNames().indexOf(QStringLiteral("$BackUp1")));
+    ASSERT_GE(row, 0);
+    browser.setFileSelection({row}, row);
+    browser.File1_Click();
+    fakes.dialogs.messageAnswers = {MsgResult::Yes};
+    browser.File1_DblClick();
+    EXPECT_EQ(fakes.dialogs.messageTexts().value(1), QStringLiteral("要載入PlayList?\r\n") + backup);
+    EXPECT_EQ(window.assembly().playlist().count(), 2);
+    QFile::remove(backup);
 }
 
 }  // namespace
