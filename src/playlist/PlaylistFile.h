@@ -3,22 +3,38 @@
 #include <QString>
 #include <QStringList>
 
-// The playlist file: one song path per line, nothing else (no header, no
-// lengths, no quoting). Written in the player's code page with CR LF after
-// every line; read with any line end, each line trimmed of spaces and blank
-// lines skipped. The reader accepts any text as a path: whether the songs
-// exist is the display's business.
+#include "common/TextLineReader.h"
+#include "playlist/PlaylistFormat.h"
+
+class PlaylistEntries;
+
+// Reading and writing playlist files in the format their extension names
+// (PlaylistFormat). A read takes the file line by line and stops once it has
+// one entry more than the playlist has room for, so the size of the file
+// never matters; a file that is not text (TextLineReader) is refused before
+// any entry is read. Writes replace the file only once the new content is
+// complete, every line ended by CR LF.
 namespace PlaylistFile {
 
 struct ReadResult {
     bool ok = false;
-    QStringList paths;
-    QString error;  // why the file could not be read; empty when ok
+    QStringList paths;      // at most `room` entries
+    bool leftOut = false;   // the file holds more entries than `room`; the rest were not read
+    TextLineReader::Failure failure = TextLineReader::Failure::None;
+    QString error;          // why the file was refused or unreadable; empty when ok
+
+    // The file was read but is no text (error says why), as opposed to one
+    // that could not be opened or read.
+    bool refused() const {
+        return failure != TextLineReader::Failure::None && failure != TextLineReader::Failure::Unreadable;
+    }
 };
 
-QStringList parse(const QString& text);
-ReadResult read(const QString& path);
-// Replaces the file only once the new content is complete.
-bool write(const QString& path, const QStringList& paths, QString* error = nullptr);
+ReadResult read(const QString& path, int room);
+ReadResult read(const QString& path, PlaylistFormat::Kind kind, int room);
+// Writes the playlist in the format of the path's extension.
+bool write(const QString& path, const PlaylistEntries& entries, QString* error = nullptr);
+// Writes paths in the own format (backups).
+bool writeOwn(const QString& path, const QStringList& paths, QString* error = nullptr);
 
 }  // namespace PlaylistFile

@@ -19,8 +19,10 @@ bool PlaylistLineBuilder::hasLyric(const QString& songTitle) const {
     return lyricFiles_.contains(songTitle + QStringLiteral(".lyr"));
 }
 
+QString PlaylistLineBuilder::displayTitle(const QString& path) { return GetFileTitle(path); }
+
 QString PlaylistLineBuilder::line(int index, const PlaylistEntry& entry) const {
-    const QString title = GetFileTitle(entry.path);
+    const QString title = displayTitle(entry.path);
     QString text = QString::number(index + 1) + QStringLiteral(". ") + title;
     if (songFiles_.isFile(entry.path))
         text += QStringLiteral(" [") + PositionToTime(entry.lengthMs, true) + u']';

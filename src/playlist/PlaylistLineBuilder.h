@@ -22,6 +22,9 @@ public:
     // " [檔案不存在]", and " [歌詞]" when the title has a lyric file.
     QString line(int index, const PlaylistEntry& entry) const;
     bool hasLyric(const QString& songTitle) const;
+    // What the playlist shows as the entry's title (the file title); the
+    // playlist formats that store titles write this.
+    static QString displayTitle(const QString& path);
 
     // The page label's text: every line behind two spaces, joined by CR LF.
     static QString pageText(const QStringList& lines);

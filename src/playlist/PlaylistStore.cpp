@@ -45,6 +45,17 @@ bool copyOver(const QString& source, const QString& target) {
     return out.commit();
 }
 
+// A backup is always in the own format, so that opening it (it has no
+// extension) loads the same entries: an M3U or PLS file is converted, an own
+// file copied as it is. A file that reads as no playlist at all is copied
+// too, so the backup still holds what the save replaces.
+bool backUp(const QString& path, const QString& backup) {
+    const PlaylistFormat::Kind kind = PlaylistFormat::forPath(path);
+    if (kind == PlaylistFormat::Kind::Own) return copyOver(path, backup);
+    const PlaylistFile::ReadResult old = PlaylistFile::read(path, kind, PlaylistEntries::kMaxEntries);
+    return old.ok ? PlaylistFile::writeOwn(backup, old.paths) : copyOver(path, backup);
+}
+
 }  // namespace
 
 PlaylistStore::PlaylistStore(PlaylistEntries& entries, PlaylistLabels& labels, AppState& state,
@@ -55,8 +66,11 @@ QString PlaylistStore::stamped(const QString& text, const QString& path) const {
     return text + QStringLiteral(" (") + path + QStringLiteral(") [") + clock_.timeOfDayText() + u']';
 }
 
-void PlaylistStore::loadFailed(const QString& path) {
-    dialogs_.messageBox(QStringLiteral("PlayList 載入失敗!檔案不存在!(") + path + u')', MsgButtons::Ok,
+void PlaylistStore::loadFailed(const QString& path, const PlaylistFile::ReadResult& file) {
+    // A file that cannot be opened or read keeps the spec's message; a file
+    // that is no text says why it was refused.
+    const QString reason = file.refused() ? file.error : QStringLiteral("檔案不存在!");
+    dialogs_.messageBox(QStringLiteral("PlayList 載入失敗!") + reason + u'(' + path + u')', MsgButtons::Ok,
                         MsgIcon::Critical);
 }
 
@@ -76,15 +90,17 @@ bool PlaylistStore::PLLoadFile(QString& path, bool insert) {
         loadFailed(path);
         return false;
     }
-    // The file is read whole before the playlist changes, so an unreadable
-    // file leaves the open playlist intact.
-    const PlaylistFile::ReadResult file = PlaylistFile::read(path);
+    // The file is read before the playlist changes, so a file that cannot be
+    // read or is refused leaves the open playlist intact; the read stops at
+    // the entries the playlist has room for.
+    const int room = PlaylistEntries::kMaxEntries - (insert ? entries_.count() : 0);
+    const PlaylistFile::ReadResult file = PlaylistFile::read(path, room);
     if (!file.ok) {
-        loadFailed(path);
+        loadFailed(path, file);
         return false;
     }
     if (!insert) entries_.clear();
-    const int left = entries_.appendAll(file.paths);
+    entries_.appendAll(file.paths);
     if (insert) {
         status_.setStatus(stamped(QStringLiteral("PlayList 插入成功"), path));
     } else {
@@ -92,10 +108,10 @@ bool PlaylistStore::PLLoadFile(QString& path, bool insert) {
         status_.setStatus(stamped(QStringLiteral("PlayList 載入成功"), path));
         state_.UPlayList = path;
     }
-    if (left > 0)
+    // The entries past the room were never read, so their number is unknown.
+    if (file.leftOut)
         dialogs_.messageBox(QStringLiteral("PlayList 最多只能有 ") + QString::number(PlaylistEntries::kMaxEntries) +
-                                QStringLiteral(" 首歌曲, 其餘 ") + QString::number(left) +
-                                QStringLiteral(" 首歌曲沒有被載入.\r\n") + path,
+                                QStringLiteral(" 首歌曲, 其餘的歌曲沒有被載入.\r\n") + path,
                             MsgButtons::Ok, MsgIcon::Exclamation);
     if (onLoaded) onLoaded();
     return true;
@@ -109,7 +125,7 @@ bool PlaylistStore::PLSaveFile(const QString& path) {
     }
     // The new file replaces the old one only once it is completely written;
     // a failed write leaves the old playlist file as it was.
-    if (!PlaylistFile::write(path, entries_.paths())) {
+    if (!PlaylistFile::write(path, entries_)) {
         saveFailed(path);
         return false;
     }
@@ -124,7 +140,7 @@ bool PlaylistStore::PLBackUpFile(const QString& path) {
     const QString backup = DataFolder::backupFile(state_.PLBackUpNo);
     // Copying the file onto itself is refused: the backup of this slot is
     // the very file being saved.
-    if (samePath(path, backup) || !copyOver(path, backup)) {
+    if (samePath(path, backup) || !backUp(path, backup)) {
         dialogs_.messageBox(QStringLiteral("不能備份檔案,因要儲存的PlayList名稱和將要備份的檔案名一樣!"),
                             MsgButtons::Ok, MsgIcon::Critical);
         return false;
