@@ -8,40 +8,56 @@ namespace {
 constexpr char kCodePageName[] = "windows-950";
 const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
 
-// Strict UTF-8 check; also tells whether any multi-byte sequence occurs.
-bool isValidUtf8(const QByteArray& bytes, bool& hasMultiByte) {
-    hasMultiByte = false;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char c = p[i];
-        int follow = 0;
-        unsigned int codePoint = 0;
-        if (c < 0x80) { ++i; continue; }
-        if (c >= 0xC2 && c <= 0xDF) { follow = 1; codePoint = c & 0x1F; }
-        else if (c >= 0xE0 && c <= 0xEF) { follow = 2; codePoint = c & 0x0F; }
-        else if (c >= 0xF0 && c <= 0xF4) { follow = 3; codePoint = c & 0x07; }
-        else return false;
-        if (i + follow >= n) return false;  // truncated sequence
-        for (int k = 1; k <= follow; ++k) {
-            const unsigned char cc = p[i + k];
-            if ((cc & 0xC0) != 0x80) return false;
-            codePoint = (codePoint << 6) | (cc & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-        if ((follow == 2 && codePoint < 0x800) || (follow == 3 && codePoint < 0x10000) ||
-            (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
-            return false;
-        hasMultiByte = true;
-        i += follow + 1;
+// Length of the UTF-8 sequence that starts with `lead`, 0 when no sequence
+// starts with it; `low`/`high` bound the byte after it (no overlong forms,
+// surrogates or values past U+10FFFF).
+int utf8SequenceLength(unsigned char lead, unsigned char& low, unsigned char& high) {
+    low = 0x80;
+    high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+        return 3;
     }
-    return true;
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+        return 4;
+    }
+    return 0;
 }
 
 }  // namespace
 
 namespace CodePage {
+
+const char* name() { return kCodePageName; }
+
+const QByteArray& utf8Bom() { return kUtf8Bom; }
+
+bool isStrictUtf8(const QByteArray& bytes, bool complete, bool* hasMultiByte) {
+    if (hasMultiByte) *hasMultiByte = false;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        unsigned char low = 0, high = 0;
+        const int length = utf8SequenceLength(p[i], low, high);
+        if (length == 0) return false;
+        for (int k = 1; k < length; ++k) {
+            if (i + k == n) return !complete;
+            const unsigned char c = p[i + k];
+            if (k == 1 ? (c < low || c > high) : (c & 0xC0) != 0x80) return false;
+        }
+        if (hasMultiByte) *hasMultiByte = true;
+        i += length;
+    }
+    return true;
+}
 
 bool fitsCp950(const QString& text) {
     QStringEncoder encoder(kCodePageName);
@@ -70,7 +86,7 @@ QByteArray encodeForFile(const QString& text) {
 QString decodeFile(const QByteArray& bytes) {
     if (bytes.startsWith(kUtf8Bom)) return QString::fromUtf8(bytes.mid(kUtf8Bom.size()));
     bool hasMultiByte = false;
-    if (isValidUtf8(bytes, hasMultiByte) && hasMultiByte) return QString::fromUtf8(bytes);
+    if (isStrictUtf8(bytes, true, &hasMultiByte) && hasMultiByte) return QString::fromUtf8(bytes);
     return fromCp950(bytes);
 }
 

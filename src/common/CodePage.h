@@ -10,6 +10,16 @@
 // and UTF-8 without a mark when the bytes are plainly UTF-8.
 namespace CodePage {
 
+// Qt's name of code page 950.
+const char* name();
+const QByteArray& utf8Bom();
+// Strict UTF-8: no overlong forms, surrogates or values past U+10FFFF (Qt's
+// decoder lets some of these through). `complete`: the bytes end where the
+// text ends, so a sequence cut off at their end is an error too; otherwise
+// it may go on past them. `hasMultiByte` tells whether any sequence of more
+// than one byte occurs.
+bool isStrictUtf8(const QByteArray& bytes, bool complete = true, bool* hasMultiByte = nullptr);
+
 // True when every character survives a round trip through code page 950.
 bool fitsCp950(const QString& text);
 // Code page 950 bytes; characters the code page cannot hold become "?".

@@ -10,7 +10,7 @@
 class PlaylistEntries;
 
 // The playlist file formats, chosen by the file's extension (in any case):
-//   Own   one path per line, nothing else (Part 3.1); every other extension,
+//   Own   one path per line, nothing else; every other extension,
 //         none, and always the backups $BackUp1..$BackUp5.
 //   M3u   ".m3u": "#EXTM3U", then "#EXTINF:<seconds>,<title>" and the path
 //         of every entry; lines starting with "#" are comments to a reader.

@@ -67,7 +67,7 @@ QString PlaylistStore::stamped(const QString& text, const QString& path) const {
 }
 
 void PlaylistStore::loadFailed(const QString& path, const PlaylistFile::ReadResult& file) {
-    // A file that cannot be opened or read keeps the spec's message; a file
+    // A file that cannot be opened or read keeps the old message; a file
     // that is no text says why it was refused.
     const QString reason = file.refused() ? file.error : QStringLiteral("檔案不存在!");
     dialogs_.messageBox(QStringLiteral("PlayList 載入失敗!") + reason + u'(' + path + u')', MsgButtons::Ok,
