@@ -6,7 +6,9 @@ BUILD_RELEASE := build/release
 JOBS          ?= $(shell nproc)
 CMAKE_COMMON  := -G Ninja -S .
 
-.PHONY: deps run test bench screenshots debug release clean
+PREFIX        ?= /usr/local
+
+.PHONY: deps run test bench screenshots debug release install clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -32,6 +34,9 @@ run: release
 
 bench: release
 	./scripts/run-benchmarks.sh $(BUILD_RELEASE)
+
+install: release
+	cmake --install $(BUILD_RELEASE) --prefix $(PREFIX)
 
 screenshots: release
 	./scripts/take-screenshots.sh $(BUILD_RELEASE) build/screenshots

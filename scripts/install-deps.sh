@@ -25,6 +25,11 @@ libbenchmark-dev
 xvfb
 xauth
 fonts-noto-cjk
+librsvg2-bin
+desktop-file-utils
+appstream
+dbus-daemon
+playerctl
 "
 
 missing=""

@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "app/PlayerAssembly.h"
+#include "desktop/MprisService.h"
 #include "ui/Frm_Main.h"
 #include "ui/RealServices.h"
 
@@ -43,6 +45,10 @@ int main(int argc, char* argv[]) {
 
     Frm_Main window(real.services());
     real.dialogs().setParent(&window);
+    // Media keys and the desktop's media widget, where a session bus exists.
+    PlayerAssembly& parts = window.assembly();
+    const std::unique_ptr<MprisService> mpris = MprisService::startOnSessionBus(
+        parts.transport(), parts.playlist(), window.windowControl(), parts.songPlayer());
     window.setEchoStatus(commandLine.echoStatus);
     window.show();
     window.Form_Load(commandLine.path);

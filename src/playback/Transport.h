@@ -27,6 +27,7 @@ public:
     virtual void seekTo(qint32 positionMs) = 0;
     // Thousandths of normal speed (1000 normal).
     virtual void setSpeed(int thousandths) = 0;
+    virtual int speed() = 0;
     // 0..1000, both channels.
     virtual void setVolume(int units) = 0;
     virtual int volume() const = 0;

@@ -279,7 +279,10 @@ void TransportController::lblVolSwt_Click() {
     d.setQualityText(VolumeScale::percentText(v));
 }
 
-void TransportController::LinMMVolLin_MouseDown(double xUnits) { showVolume(VolumeScale::unitsFromClick(xUnits)); }
+void TransportController::LinMMVolLin_MouseDown(double xUnits) {
+    showVolume(VolumeScale::unitsFromClick(xUnits));
+    ctx_.listeners.notify();
+}
 
 void TransportController::showVolume(int units) {
     TransportModel& d = ctx_.display;
@@ -303,6 +306,12 @@ void TransportController::setSpeed(int thousandths) {
     if (thousandths <= 0) return;
     ctx_.display.setSpeedTag(QString::number(thousandths));
     cmdMMControl_Click(ApplySpeed);
+}
+
+int TransportController::speed() {
+    // No song device answers no speed: normal is what a new song gets.
+    const int current = ctx_.media.MMGetSpeed(QString());
+    return current > 0 ? current : 1000;
 }
 
 void TransportController::setVolume(int units) {

@@ -50,6 +50,7 @@ public:
     void stop() override { cmdMMControl_Click(Stop); }
     void seekTo(qint32 positionMs) override;
     void setSpeed(int thousandths) override;
+    int speed() override;
     void setVolume(int units) override;
     int volume() const override;
     Mode mode() override;

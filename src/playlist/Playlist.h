@@ -61,6 +61,7 @@ public:
     bool PLSaveFile(const QString& path) override { return store_.PLSaveFile(path); }
     void Start(int order) override { scheduler_.Start(order); }
     void Stop() override { scheduler_.Stop(); }
+    bool isPlaying() const override { return scheduler_.isRunning(); }
     void next() override { scheduler_.mnuPLSequence(PlaylistScheduler::NextNow); }
     void previous() override { scheduler_.mnuPLSequence(PlaylistScheduler::PreviousNow); }
     int count() const override { return entries_.count(); }

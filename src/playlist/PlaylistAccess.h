@@ -15,6 +15,8 @@ public:
     // 0 plays (shuffled first when that option is on), 1 plays in order.
     virtual void Start(int order) = 0;
     virtual void Stop() = 0;
+    // The scheduler plays the list (between Start and Stop).
+    virtual bool isPlaying() const = 0;
     // The next and the previous entry, at once.
     virtual void next() = 0;
     virtual void previous() = 0;

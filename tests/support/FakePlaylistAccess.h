@@ -12,6 +12,7 @@ public:
     QStringList calls;
     QStringList entries;
     bool loadSucceeds = true;
+    bool playing = false;
 
     bool PLLoadFile(const QString& path, bool insert) override {
         calls << QStringLiteral("PLLoadFile %1 %2").arg(path).arg(int(insert));
@@ -23,6 +24,7 @@ public:
     }
     void Start(int order) override { calls << QStringLiteral("Start %1").arg(order); }
     void Stop() override { calls << QStringLiteral("Stop"); }
+    bool isPlaying() const override { return playing; }
     void next() override { calls << QStringLiteral("next"); }
     void previous() override { calls << QStringLiteral("previous"); }
     int count() const override { return static_cast<int>(entries.size()); }

@@ -36,6 +36,7 @@ public:
     bool PLSaveFile(const QString&) override { return false; }
     void Start(int) override {}
     void Stop() override {}
+    bool isPlaying() const override { return false; }
     void next() override {}
     void previous() override {}
     int count() const override { return 0; }
