@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -146,6 +147,8 @@ void Frm_ID3Tag::buildAutoFill() {
             L::kPresetsCaption);
     listAutoFill2_ = make<QListWidget>(this, QStringLiteral("listAutoFill2"), QStringLiteral("預設資料"),
                                        L::kListAutoFill2);
+    // The presets' names are padded with spaces to line up their values.
+    listAutoFill2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     for (int i = 0; i < TagPresets::kItemCount; ++i) {
         auto* item = new QListWidgetItem(listAutoFill2_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);

@@ -22,7 +22,7 @@ namespace TagAutoFill {
 
 QStringList items() {
     const auto item = [](const QString& pattern, const QString& example) {
-        return pattern + QStringLiteral("          \t\t[") + example + QStringLiteral("]");
+        return pattern + QStringLiteral("  \t[") + example + QStringLiteral("]");
     };
     return {
         item(QStringLiteral("演出者/歌名"), QStringLiteral("/music/演出者/歌名.mp3")),

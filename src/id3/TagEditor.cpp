@@ -72,7 +72,12 @@ void TagEditor::Form_Activate() {
     for (int i = 0; i < playlist.count(); ++i) links << playlist.entryPath(i);
     model_.setSongs(playlist.lines(), links);
     if (model_.songRow() >= links.size()) model_.setSongRow(-1);
-    model_.setUseSongList(names.isEmpty());
+    // The window is activated again after every message box, so the list
+    // the user steps through stays chosen while both lists have entries.
+    if (names.isEmpty())
+        model_.setUseSongList(true);
+    else if (links.isEmpty())
+        model_.setUseSongList(false);
 }
 
 bool TagEditor::LoadTagFields(const QString& path) {

@@ -113,6 +113,13 @@ TEST(TagEditorOpen, LoadsTheSongOrTheBrowsersChoiceAndRefreshesOnActivation) {
     EXPECT_EQ(rig.model.fileNames().size(), 3);
     EXPECT_EQ(rig.model.fileRow(), 2) << "b.mp3 stays chosen after a new file sorts before it";
     EXPECT_EQ(rig.model.songLinks(), (QStringList{a, b}));
+    rig.editor.listSongName_Click(1);
+    rig.editor.Form_Activate();
+    EXPECT_TRUE(rig.model.useSongList()) << "stepping stays on the playlist copy";
+    rig.playlist.entries.clear();
+    rig.editor.Form_Activate();
+    EXPECT_FALSE(rig.model.useSongList()) << "an empty playlist copy: back to the files";
+    EXPECT_EQ(rig.model.songRow(), -1);
 
     TagEditorRig other;
     other.browser.folder = other.dir.path(QStringLiteral("empty"));

@@ -234,6 +234,32 @@ TEST(TagEditor, PresetItemsAreEditedByRightClickAndUsedByLeftClick) {
     EXPECT_EQ(rig.fakes.dialogs.inputs.size(), 2) << "the overwrite switch holds no value";
 }
 
+// A command's click runs the ticked presets after it, except when command 1
+// stopped early; command 7 shows Pop and its number.
+TEST(TagEditor, AutoFillClicksRunThePresetsAfterTheCommand) {
+    const struct { int command; const char* path; const char* title; const char* artist; } cases[] = {
+        {0, "/d/Pop/Ann/Blue Sky.mp3", "P", "Ann"}, {1, "Blue Sky.mp3", "Blue Sky", ""},
+        {7, "/d/Blue Sky.mp3", "P", ""},
+    };
+    for (const auto& c : cases) {
+        TagEditorRig rig;
+        TagPresets presets;
+        presets.setValue(Title, QStringLiteral("P"));
+        presets.setTicked(Title, true);
+        presets.setTicked(TagPresets::kOverwriteItem, true);
+        rig.model.setPresets(presets);
+        rig.model.setCurrentLink(QString::fromUtf8(c.path));
+        rig.editor.listAutoFill_Click(c.command);
+        EXPECT_EQ(rig.model.field(Title), QString::fromUtf8(c.title)) << "command " << c.command;
+        EXPECT_EQ(rig.model.field(Artist), QString::fromUtf8(c.artist)) << "command " << c.command;
+        EXPECT_EQ(rig.model.byteCount(Title), rig.model.field(Title).size()) << "command " << c.command;
+    }
+    TagEditorRig rig;
+    rig.editor.listAutoFill_Click(7);
+    EXPECT_EQ(rig.model.genreItem(), 13);
+    EXPECT_EQ(rig.model.genreNumberText(), QStringLiteral("13"));
+}
+
 TEST(TagEditor, ClipboardPicturesCopyAndPasteOneField) {
     TagEditorRig rig;
     rig.editor.txtInput_Change(Album, QStringLiteral("藍天"));
