@@ -45,7 +45,6 @@ TagEditor::TagEditor(TagEditorModel& model, Services services, Seams seams)
     : model_(model), svc_(services), seams_(seams) {}
 
 void TagEditor::Form_Load() {
-    model_.setTitle(QString::fromUtf8(kTitleText));
     Form_Activate();
     const QString song = seams_.transport.songPath();
     if (!song.isEmpty()) {

@@ -66,6 +66,7 @@ TEST(Frm_ID3Tag, KeysSaveCloseOrStepAndCountersTurnRed) {
 
 TEST(Frm_ID3Tag, GenreListAndCaptionClicks) {
     WindowRig rig;
+    EXPECT_EQ(rig.window.windowTitle(), QStringLiteral("MP3 ID3 TAG 1 標籤修改器")) << "nothing loaded yet";
     auto* genres = child<QComboBox>(rig.window, QStringLiteral("ComGender"));
     auto* number = child<QLabel>(rig.window, QStringLiteral("lblGenderNo"));
     ASSERT_EQ(genres->count(), 149);
@@ -124,6 +125,8 @@ TEST(RealEngine, SavingThePlayingSongResumesItWhereItStood) {
         QTest::keyClick(child<QLineEdit>(window, QStringLiteral("txtInput(0)")), Qt::Key_Return);
         EXPECT_EQ(transport.mode(), Transport::Playing);
         EXPECT_NEAR(transport.positionMs(), before, 300);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return transport.positionMs() >= before + 400; }, 3000))
+            << "plays on: " << transport.positionMs() << " after " << before;
     }
     EXPECT_EQ(ReadID3Tag(fakes.dialogs, song, 123), QStringLiteral("藍天|Ann|Sky"));
     EXPECT_EQ(caption.text, QStringLiteral("藍天 ~ Ann ~ Sky - ") + state.VersionB + state.VersionT);
