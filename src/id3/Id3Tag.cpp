@@ -1,10 +1,10 @@
 #include "id3/Id3Tag.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "common/CodePage.h"
 #include "common/PathText.h"
+#include "id3/TagFile.h"
 #include "id3/TagText.h"
 #include "platform/Dialogs.h"
 
@@ -55,15 +55,39 @@ QByteArray fieldBytes(const QString& text, int width) {
     return CodePage::toCp950Lossy(cut);
 }
 
-// Copies the first `count` bytes of `source` into `target` in blocks.
-bool copyPrefix(QFile& source, QSaveFile& target, qint64 count) {
-    constexpr qint64 kBlock = 1 << 20;
-    while (count > 0) {
-        const QByteArray block = source.read(qMin(kBlock, count));
-        if (block.isEmpty() || target.write(block) != block.size()) return false;
-        count -= block.size();
+QByteArray recordBody(const QString& title, const QString& artist, const QString& album, const QString& year,
+                      const QString& comment, quint8 genre) {
+    QByteArray body;
+    body += fieldBytes(title, Id3::kTextWidth);
+    body += fieldBytes(artist, Id3::kTextWidth);
+    body += fieldBytes(album, Id3::kTextWidth);
+    body += fieldBytes(year, Id3::kYearWidth);
+    body += fieldBytes(comment, Id3::kTextWidth);
+    body += static_cast<char>(genre >= Id3::kGenreCount ? Id3::kNoGenre : genre);
+    return body;
+}
+
+// Writes the record into the open file: the 125 bytes after an existing
+// marker, or a whole record behind the last byte. The size and the marker
+// are read again here, on the open file, so the decision matches the bytes
+// being written. An append that fails half way is cut back off, so the
+// audio is never followed by a broken record.
+bool writeRecord(TagFile& file, quint8 mode, const QByteArray& body) {
+    const qint64 length = file.size();
+    if (length < 0) return false;
+    if (mode == Id3::Detect || mode == Id3::Overwrite) {
+        if (length < Id3::kRecordSize) return false;
+        if (mode == Id3::Detect) {
+            const QByteArray marker = file.read(length - Id3::kRecordSize, 3);
+            if (marker.isEmpty()) return false;
+            mode = BytesToText(marker) == QLatin1String(kMarker) ? Id3::Overwrite : Id3::Append;
+        }
     }
-    return true;
+    if (mode == Id3::Overwrite)
+        return file.write(length - Id3::kBodyAndGenreSize, body) && file.flush();
+    if (file.write(length, kMarker + body) && file.flush()) return true;
+    file.truncate(length);
+    return false;
 }
 
 }  // namespace
@@ -101,56 +125,38 @@ QString selectFields(const Fields& f, quint8 selector) {
 
 }  // namespace Id3
 
-QString ReadID3Tag(Dialogs& dialogs, const QString& path, quint8 selector) {
+std::optional<Id3::Fields> ReadID3Fields(Dialogs& dialogs, const QString& path) {
     const std::optional<QByteArray> record = readTail(path, Id3::kRecordSize);
     if (!record) {
         dialogs.messageBox(readFailureText(), MsgButtons::Ok, MsgIcon::Critical);
-        return {};
+        return std::nullopt;
     }
-    const std::optional<Id3::Fields> fields = Id3::parseRecord(*record);
+    return Id3::parseRecord(*record);
+}
+
+QString ReadID3Tag(Dialogs& dialogs, const QString& path, quint8 selector) {
+    const std::optional<Id3::Fields> fields = ReadID3Fields(dialogs, path);
     return fields ? Id3::selectFields(*fields, selector) : QString();
+}
+
+bool WriteID3Tag(Dialogs& dialogs, TagFile& file, quint8 mode, const QString& path, const QString& title,
+                 const QString& artist, const QString& album, const QString& year, const QString& comment,
+                 quint8 genre) {
+    bool written = false;
+    bool fits = true;
+    for (const QString* text : {&title, &artist, &album, &year, &comment})
+        if (CheckInvalidChars(dialogs, *text) > 255) fits = false;
+    if (fits && file.open(path)) {
+        written = writeRecord(file, mode, recordBody(title, artist, album, year, comment, genre));
+        file.close();
+    }
+    if (!written) dialogs.messageBox(writeFailureText(path), MsgButtons::Ok, MsgIcon::Critical);
+    return written;
 }
 
 bool WriteID3Tag(Dialogs& dialogs, quint8 mode, const QString& path, const QString& title,
                  const QString& artist, const QString& album, const QString& year,
                  const QString& comment, quint8 genre) {
-    const auto fail = [&] {
-        dialogs.messageBox(writeFailureText(path), MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    };
-    for (const QString* text : {&title, &artist, &album, &year, &comment})
-        if (CheckInvalidChars(dialogs, *text) > 255) return fail();
-
-    QByteArray body;
-    body += fieldBytes(title, Id3::kTextWidth);
-    body += fieldBytes(artist, Id3::kTextWidth);
-    body += fieldBytes(album, Id3::kTextWidth);
-    body += fieldBytes(year, Id3::kYearWidth);
-    body += fieldBytes(comment, Id3::kTextWidth);
-    body += static_cast<char>(genre >= Id3::kGenreCount ? Id3::kNoGenre : genre);
-
-    if (mode == Id3::Detect || mode == Id3::Overwrite) {
-        const std::optional<QByteArray> tail = readTail(path, Id3::kRecordSize);
-        if (!tail) return fail();
-        if (mode == Id3::Detect)
-            mode = BytesToText(tail->left(3)) == QLatin1String(kMarker) ? Id3::Overwrite : Id3::Append;
-    }
-
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) return fail();
-    const qint64 length = source.size();
-    // Overwrite keeps the marker and replaces the 125 bytes after it;
-    // append adds a whole record behind the last byte.
-    const qint64 keep = mode == Id3::Overwrite ? length - Id3::kBodyAndGenreSize : length;
-    const QByteArray record = mode == Id3::Overwrite ? body : kMarker + body;
-
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly)) return fail();
-    if (!copyPrefix(source, target, keep) || target.write(record) != record.size()) {
-        target.cancelWriting();
-        return fail();
-    }
-    source.close();
-    if (!target.commit()) return fail();
-    return true;
+    DiskTagFile file;
+    return WriteID3Tag(dialogs, file, mode, path, title, artist, album, year, comment, genre);
 }

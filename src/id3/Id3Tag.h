@@ -7,6 +7,7 @@
 #include <optional>
 
 class Dialogs;
+class TagFile;
 
 // The ID3 version 1 record: the last 128 bytes of an MP3 file.
 //   offset 0 "TAG", 3 title (30), 33 artist (30), 63 album (30),
@@ -46,12 +47,21 @@ QString selectFields(const Fields& fields, quint8 selector);
 // has no tag. A file that is missing, shorter than 128 bytes or unreadable
 // is reported in a message box and gives an empty text.
 QString ReadID3Tag(Dialogs& dialogs, const QString& path, quint8 selector);
+// The same tag as separate fields (nothing when the file has no tag), for
+// callers that must not split a joined text: a field may hold a "|".
+std::optional<Id3::Fields> ReadID3Fields(Dialogs& dialogs, const QString& path);
 
-// Writes a tag: mode 0 appends a record, 1 replaces the record the file has,
-// 2 looks for one and does 0 or 1. Fields longer than their width are cut at
-// a character boundary so the record keeps its size. The file is replaced
-// only when the whole new content is written, so a failure (reported in a
-// message box) leaves it as it was. Returns whether the tag was written.
+// Writes a tag in place: mode 0 appends a record, 1 replaces the record the
+// file has, 2 looks for one and does 0 or 1. Only the last 128 bytes are
+// written (or 128 appended), so the file keeps its links, owner and
+// attributes and the audio is never rewritten. Fields longer than their
+// width are cut at a character boundary so the record keeps its size. A
+// failure is reported in a message box; an append that failed is undone.
+// Returns whether the tag was written.
+bool WriteID3Tag(Dialogs& dialogs, TagFile& file, quint8 mode, const QString& path, const QString& title,
+                 const QString& artist, const QString& album, const QString& year, const QString& comment,
+                 quint8 genre);
+// The same on the file on disk.
 bool WriteID3Tag(Dialogs& dialogs, quint8 mode, const QString& path, const QString& title,
                  const QString& artist, const QString& album, const QString& year,
                  const QString& comment, quint8 genre);

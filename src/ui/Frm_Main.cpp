@@ -16,6 +16,7 @@
 #include "app/SafeModeOpener.h"
 #include "browser/BrowserPanel.h"
 #include "browser/PathBoxKeys.h"
+#include "id3/Frm_ID3Tag.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
 #include "playlist/PlaylistPanel.h"
@@ -117,6 +118,21 @@ void Frm_Main::buildPanels() {
 void Frm_Main::buildAppMenus() {
     PlayerAssembly& a = *assembly_;
     new OptionMenus(a.options(), a.appearance(), menu(MainMenu::Options));
+    auto* tagEditor = menu(MainMenu::Tools)->addAction(QStringLiteral("MP3 ID3 Tag 1 修改器"));
+    tagEditor->setObjectName(QStringLiteral("mnuTools(0)"));
+    connect(tagEditor, &QAction::triggered, this, [this] {
+        // One editor at a time: the entry brings the open one forward.
+        Frm_ID3Tag* editor = findChild<Frm_ID3Tag*>();
+        if (!editor) {
+            PlayerAssembly& a = *assembly_;
+            AppServices& s = a.services();
+            editor = new Frm_ID3Tag({s.dialogs, s.clipboard, s.clock, a.state()},
+                                    {a.browser(), a.playlist(), a.transport(), a.media(), *this, *this}, this);
+            editor->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        editor->show();
+        editor->activateWindow();
+    });
     menu(MainMenu::Tools)->addAction(lifecycleWindow_->safeMode().menuEntry());
     menu(MainMenu::File)->addSeparator();
     menu(MainMenu::File)->addAction(MainWindowLifecycle::createForceEndAction(a.lifecycle(), this));

@@ -3,8 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "common/CodePage.h"
 #include "id3/Id3Tag.h"
+#include "id3/TagFile.h"
 #include "id3/TagText.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
@@ -113,6 +117,79 @@ TEST(Id3Tag, FailedReadsAndWritesAreReported) {
         ASSERT_EQ(dialogs.messages.size(), 1);
         EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("目標檔案可能正在使用中，不能儲存ID3 TAG\r\n") + c.path);
         EXPECT_EQ(readWholeFile(c.path), before);
+    }
+}
+
+// The file on disk, failing at one named step ("open", "size", "read",
+// "write", "flush") as a full disk or a file held by another program would.
+class FailingTagFile final : public TagFile {
+public:
+    explicit FailingTagFile(QString failAt) : failAt_(std::move(failAt)) {}
+    bool open(const QString& path) override { return failAt_ != "open" && disk_.open(path); }
+    qint64 size() override { return failAt_ == "size" ? -1 : disk_.size(); }
+    QByteArray read(qint64 offset, qint64 count) override {
+        return failAt_ == "read" ? QByteArray() : disk_.read(offset, count);
+    }
+    bool write(qint64 offset, const QByteArray& bytes) override {
+        if (failAt_ != "write") return disk_.write(offset, bytes);
+        disk_.write(offset, bytes.left(bytes.size() / 2));  // the disk filled up half way
+        return false;
+    }
+    bool flush() override { return failAt_ != "flush" && disk_.flush(); }
+    bool truncate(qint64 length) override { return disk_.truncate(length); }
+    void close() override { disk_.close(); }
+
+private:
+    QString failAt_;
+    DiskTagFile disk_;
+};
+
+// Every failed step is reported with the path; an append that failed is cut
+// back off, so the file is its audio alone again, and the audio before a
+// record is never touched.
+TEST(Id3Tag, FailedStepsAreReportedAndLeaveTheAudioAlone) {
+    TempDir dir;
+    const QByteArray song = audio(5000);
+    const struct { const char* failAt; bool tagged; } cases[] = {
+        {"open", false}, {"size", false}, {"read", true}, {"write", false}, {"write", true}, {"flush", false},
+        {"flush", true},
+    };
+    for (const auto& c : cases) {
+        const std::string where = std::string(c.failAt) + (c.tagged ? ", tagged" : ", untagged");
+        const QByteArray before = c.tagged ? song + kBlueSky : song;
+        const QString path = dir.writeFile(QStringLiteral("a.mp3"), before);
+        FakeDialogs dialogs;
+        FailingTagFile file{QString::fromLatin1(c.failAt)};
+        EXPECT_FALSE(WriteID3Tag(dialogs, file, Id3::Detect, path, QStringLiteral("New"), QString(), QString(),
+                                 QString(), QString(), 1))
+            << where;
+        EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("目標檔案可能正在使用中，不能儲存ID3 TAG\r\n") + path})
+            << where;
+        const QByteArray after = readWholeFile(path);
+        EXPECT_EQ(after.left(song.size()), song) << where << ": the audio";
+        if (!c.tagged) {
+            EXPECT_EQ(after.size(), song.size()) << where << ": no half record left behind";
+        }
+    }
+}
+
+// The tag is written into the file itself: a second name of the same file
+// (a hard link) sees it, and the file keeps its inode.
+TEST(Id3Tag, WritesInPlaceKeepingTheFilesIdentity) {
+    TempDir dir;
+    const QString path = dir.writeFile(QStringLiteral("a.mp3"), audio(3000));
+    const QString link = dir.path(QStringLiteral("link.mp3"));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+    FakeDialogs dialogs;
+    for (int round = 0; round < 2; ++round) {  // append, then overwrite
+        ASSERT_TRUE(writeBlueSky(dialogs, Id3::Detect, path, static_cast<quint8>(13 + round))) << round;
+        struct stat after {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << round;
+        EXPECT_EQ(ReadID3Tag(dialogs, link, 6), QString::number(13 + round)) << round;
+        EXPECT_EQ(QFileInfo(link).size(), 3000 + 128) << round;
     }
 }
 

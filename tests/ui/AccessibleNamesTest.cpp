@@ -12,6 +12,7 @@
 #include "app/Frm_Version.h"
 #include "app/PlayerAssembly.h"
 #include "app/SafeModeOpener.h"
+#include "id3/Frm_ID3Tag.h"
 #include "playback/TransportController.h"
 #include "support/FakeServices.h"
 #include "support/QStringPrinter.h"
@@ -91,9 +92,9 @@ TEST(AccessibleNames, EveryControlOfTheMainWindowHasANameInEveryWindowMode) {
     }
 }
 
-// The option checker (opened from the tools menu) and the version box (from
-// the help menu) are windows of their own.
-TEST(AccessibleNames, EveryControlOfTheOptionCheckerAndTheVersionBoxHasAName) {
+// The option checker and the tag editor (opened from the tools menu) and
+// the version box (from the help menu) are windows of their own.
+TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
     StartedWindow started;
     Frm_Main& window = started.window;
     const struct {
@@ -106,6 +107,14 @@ TEST(AccessibleNames, EveryControlOfTheOptionCheckerAndTheVersionBoxHasAName) {
              if (!opener) return static_cast<QWidget*>(nullptr);
              opener->menuEntry()->trigger();
              return static_cast<QWidget*>(opener->window());
+         }},
+        {"tag editor",
+         [&] {
+             // The tools menu's first entry.
+             QAction* entry = window.menu(MainMenu::Tools)->actions().value(0);
+             if (!entry || entry->text() != QStringLiteral("MP3 ID3 Tag 1 修改器")) return static_cast<QWidget*>(nullptr);
+             entry->trigger();
+             return static_cast<QWidget*>(window.findChild<Frm_ID3Tag*>());
          }},
         {"version box",
          [&] {
