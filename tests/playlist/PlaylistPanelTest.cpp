@@ -116,7 +116,7 @@ TEST_F(RealEnginePlaylistTest, PlaysTheListInOrderTwiceThenStops) {
     MultiMedia engineMedia(engine);
     EngineStarter engineStarter(engineMedia);
     Playlist playlist{state, fakes.dialogs, clock, status, engineMedia,
-                      {engineStarter, browser, opener, pathBox, info, passCount}};
+                      {engineStarter, browser, opener, pathBox, info, passCount, fakes.clipboard}};
     QWidget window;
     new PlaylistPanel(&window, playlist, state);
     window.show();
