@@ -124,8 +124,10 @@ void PlaylistEditing::mnuEditPLItemLink() {
     // The box's own event loop lets timers run; the entry may be gone.
     if (TrimSpaces(answer).isEmpty() || !entries_.contains(row)) return;
     entries_.setPath(row, answer);
-    status_.setStatus(QStringLiteral("路徑已更新! (") + answer + u')');
     refreshRange(row, row);
+    // After the rebuild, whose length test announces itself on the same
+    // line: the edit is what the user wants confirmed.
+    status_.setStatus(QStringLiteral("路徑已更新! (") + answer + u')');
 }
 
 void PlaylistEditing::mnuRemoveInvalidPLItem() {
