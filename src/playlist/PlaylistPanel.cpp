@@ -11,6 +11,7 @@
 #include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/Placement.h"
+#include "playlist/CopySongPicture.h"
 #include "playlist/PlaylistLayout.h"
 #include "playlist/PlaylistListView.h"
 #include "playlist/PlaylistMenus.h"
@@ -112,7 +113,7 @@ void PlaylistPanel::buildEditControls(QWidget* canvas) {
     AccessibleNames::setPictureTip(copySongLink_, QStringLiteral("複製選取項目的路徑至剪貼薄"));
     copySongLink_->setCursor(Qt::PointingHandCursor);
     placeAt(copySongLink_, PlaylistLayout::kCopySongLink);
-    copySongLink_->setPixmap(canvas->style()->standardIcon(QStyle::SP_FileLinkIcon).pixmap(copySongLink_->size()));
+    copySongLink_->setPixmap(CopySongPicture::draw(copySongLink_->size()));
     connect(copySongLink_, &ClickLabel::clicked, this, [&editing] { editing.imgCopySongLink_Click(); });
 }
 
