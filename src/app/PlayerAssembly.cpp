@@ -10,7 +10,7 @@ PlayerAssembly::PlayerAssembly(AppServices& services, Frame frame)
       songPlayer_(playback_),
       options_(state_),
       playlist_(state_, services.dialogs, services.clock, frame.status, media_,
-                {songPlayer_, *this, *this, frame.pathBox, info_, options_}),
+                {songPlayer_, *this, *this, frame.pathBox, info_, options_, services.clipboard}),
       playlistFiles_(services.dialogs, playlist_, otherFiles_),
       opener_(frame.status, songPlayer_, playlistFiles_),
       browser_(state_, frame.status, services.dialogs, services.clipboard, frame.pathBox, opener_, playlist_, info_),

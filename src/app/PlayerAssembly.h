@@ -80,6 +80,7 @@ private:
         return browser_.filePathsWithExtensions(extensions);
     }
     QStringList selectedFilePaths() const override { return browser_.selectedFilePaths(); }
+    QString currentFilePath() const override { return browser_.currentFilePath(); }
     // FileOpener, passed on to opener_.
     void openByType(const QString& path) override { opener_.openByType(path); }
 

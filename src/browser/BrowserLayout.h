@@ -14,8 +14,9 @@ inline constexpr TwipsRect kDrive1{kColumnLeft, 30, kColumnWidth, 300};
 // Below the information sections, beside the file list.
 inline constexpr TwipsRect kCancelFileFilter{3600, 6300, 2100, 540};
 inline constexpr TwipsRect kDirDetails{3600, 6930, 4300, 270};
-// Between the path box (120..5595) and the open button (6120).
-inline constexpr TwipsRect kClipFileLink[2]{{5640, 7335, 225, 270}, {5880, 7335, 225, 270}};
+// Between the path box (120..5355) and the open button (6120); the
+// playlist's copy picture follows them at 5880.
+inline constexpr TwipsRect kClipFileLink[2]{{5400, 7335, 225, 270}, {5640, 7335, 225, 270}};
 inline constexpr TwipsRect kPlaySpecificSong{6120, 7320, 270, 300};
 // The destination pair is placed by the move-and-copy panel when it opens.
 inline constexpr TwipsRect kDrive2{3660, 1560, 3000, 300};

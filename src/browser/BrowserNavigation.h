@@ -24,4 +24,6 @@ public:
     virtual QStringList filePathsWithExtensions(const QStringList& extensions) const = 0;
     // Full paths of the selected files, in list order.
     virtual QStringList selectedFilePaths() const = 0;
+    // Full path of the file list's current file; empty when there is none.
+    virtual QString currentFilePath() const = 0;
 };

@@ -90,6 +90,11 @@ QStringList BrowserNavigator::selectedFilePaths() const {
     return paths;
 }
 
+QString BrowserNavigator::currentFilePath() const {
+    const int row = files_.ListIndex();
+    return row >= 0 && row < files_.ListCount() ? GetFullFileLink(row) : QString();
+}
+
 QString BrowserNavigator::GetFullFileLink(int FileIndex) const {
     QString folder = fileFolder_;
     return AddBackslash(folder) + files_.name(FileIndex);

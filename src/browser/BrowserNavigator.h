@@ -44,6 +44,7 @@ public:
     QStringList fileNames() const override { return files_.names(); }
     QStringList filePathsWithExtensions(const QStringList& extensions) const override;
     QStringList selectedFilePaths() const override;
+    QString currentFilePath() const override;
 
     // The file list's folder with one final separator, then the row's name.
     QString GetFullFileLink(int FileIndex) const;

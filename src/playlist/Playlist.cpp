@@ -15,9 +15,10 @@ Playlist::Playlist(AppState& state, Dialogs& dialogs, Clock& clock, StatusLine& 
     : QObject(parent), state_(state), clock_(clock), media_(media), starter_(seams.starter), labels_(this),
       lengthTest_(entries_, state, status, media, this), display_(entries_, labels_, lengthTest_, state, this),
       store_(entries_, labels_, state, status, dialogs, clock),
-      events_(entries_, display_, state, seams.starter, seams.pathBox, seams.opener, seams.info),
+      editing_(entries_, display_, state, status, dialogs, seams.clipboard, seams.browser, seams.pathBox),
+      events_(entries_, display_, editing_, state, seams.starter, seams.pathBox, seams.opener, seams.info),
       scheduler_(entries_, labels_, state, status, dialogs, *this, this),
-      commands_(entries_, display_, store_, labels_, lengthTest_, state, status, dialogs, seams.browser,
+      commands_(entries_, display_, store_, labels_, lengthTest_, editing_, state, status, dialogs, seams.browser,
                 seams.passCount) {
     lengthTest_.onEnded = [this] { display_.PLRefreshItems(false, kAll, false); };
     store_.onLoaded = [this] { display_.PLRefreshItems(true, kAll, false); };

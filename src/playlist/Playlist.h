@@ -4,6 +4,7 @@
 
 #include "playlist/PlaylistCommands.h"
 #include "playlist/PlaylistDisplay.h"
+#include "playlist/PlaylistEditing.h"
 #include "playlist/PlaylistEntries.h"
 #include "playlist/PlaylistAccess.h"
 #include "playlist/PlaylistLabels.h"
@@ -14,6 +15,7 @@
 #include "playlist/SongLengthTest.h"
 
 class BrowserNavigation;
+class Clipboard;
 class Clock;
 class Dialogs;
 class FileOpener;
@@ -40,6 +42,9 @@ public:
         PathBox& pathBox;
         InfoArea& info;
         PassCountChoice& passCount;
+        // A platform service, carried here so the callers that build the
+        // playlist name every outside thing it uses in one place.
+        Clipboard& clipboard;
     };
 
     Playlist(AppState& state, Dialogs& dialogs, Clock& clock, StatusLine& status, MultiMedia& media, Seams seams,
@@ -52,6 +57,7 @@ public:
     PlaylistViewEvents& events() { return events_; }
     PlaylistScheduler& scheduler() { return scheduler_; }
     PlaylistCommands& commands() { return commands_; }
+    PlaylistEditing& editing() { return editing_; }
 
     // The shuffle menu (mnuRandomizePL); seeded from the time of day.
     void mnuRandomizePL();
@@ -67,7 +73,7 @@ public:
     int count() const override { return entries_.count(); }
     QString entryPath(int index) const override { return entries_.path(index); }
     QStringList lines() const override;
-    void addPaths(const QStringList& paths) override { commands_.addPaths(paths); }
+    void addPaths(const QStringList& paths) override { editing_.addPaths(paths); }
     void mnuRefresh(int index) override { commands_.mnuRefresh(index); }
 
 private:
@@ -87,6 +93,7 @@ private:
     SongLengthTest lengthTest_;
     PlaylistDisplay display_;
     PlaylistStore store_;
+    PlaylistEditing editing_;
     PlaylistViewEvents events_;
     PlaylistScheduler scheduler_;
     PlaylistCommands commands_;

@@ -8,6 +8,7 @@
 #include "common/PathText.h"
 #include "platform/Dialogs.h"
 #include "playlist/PlaylistDisplay.h"
+#include "playlist/PlaylistEditing.h"
 #include "playlist/PlaylistEntries.h"
 #include "playlist/PlaylistLabels.h"
 #include "playlist/PlaylistStore.h"
@@ -23,11 +24,11 @@ constexpr int kEndlessPassEntry = 6;
 }  // namespace
 
 PlaylistCommands::PlaylistCommands(PlaylistEntries& entries, PlaylistDisplay& display, PlaylistStore& store,
-                                   PlaylistLabels& labels, SongLengthTest& lengthTest, AppState& state,
-                                   StatusLine& status, Dialogs& dialogs, BrowserNavigation& browser,
+                                   PlaylistLabels& labels, SongLengthTest& lengthTest, PlaylistEditing& editing,
+                                   AppState& state, StatusLine& status, Dialogs& dialogs, BrowserNavigation& browser,
                                    PassCountChoice& passCount)
     : entries_(entries), display_(display), store_(store), labels_(labels), lengthTest_(lengthTest),
-      state_(state), status_(status), dialogs_(dialogs), browser_(browser), passCount_(passCount) {}
+      editing_(editing), state_(state), status_(status), dialogs_(dialogs), browser_(browser), passCount_(passCount) {}
 
 QStringList PlaylistCommands::mnuPLEventsCaptions() {
     const QString any = DataFolder::root() + QStringLiteral("...");
@@ -92,18 +93,7 @@ void PlaylistCommands::mnuOpenNewPL(int index) {
     display_.clear();
     labels_.PLShowDetails(QString(), QString());
     state_.UPlayList.clear();
-    if (index == 1) cmdAddItem1();
-}
-
-void PlaylistCommands::addPaths(const QStringList& paths) {
-    const int old = entries_.count();
-    entries_.appendAll(paths);
-    if (entries_.count() != old)
-        display_.PLRefreshItems(true, QString::number(old) + u'%' + QString::number(entries_.count() - 1), false);
-}
-
-void PlaylistCommands::cmdAddItem1() {
-    addPaths(browser_.filePathsWithExtensions({QStringLiteral("mp3"), QStringLiteral("wav")}));
+    if (index == 1) editing_.cmdAddItem(PlaylistEditing::AddFolderSongs);
 }
 
 void PlaylistCommands::mnuRestorePlayList() {

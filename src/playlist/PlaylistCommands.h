@@ -7,6 +7,7 @@ class BrowserNavigation;
 class Dialogs;
 class PassCountChoice;
 class PlaylistDisplay;
+class PlaylistEditing;
 class PlaylistEntries;
 class PlaylistLabels;
 class PlaylistStore;
@@ -15,8 +16,7 @@ class StatusLine;
 struct AppState;
 
 // The playlist menu's file commands (mnuPLEvents 0..7, new playlist,
-// restore), the refresh menu, the add-folder button and the details label
-// click: each one a short step over the store, the display, the browser
+// restore), the refresh menu and the details label click: each one a short step over the store, the display, the browser
 // and the pass option.
 class PlaylistCommands {
 public:
@@ -41,8 +41,8 @@ public:
     };
 
     PlaylistCommands(PlaylistEntries& entries, PlaylistDisplay& display, PlaylistStore& store,
-                     PlaylistLabels& labels, SongLengthTest& lengthTest, AppState& state, StatusLine& status,
-                     Dialogs& dialogs, BrowserNavigation& browser, PassCountChoice& passCount);
+                     PlaylistLabels& labels, SongLengthTest& lengthTest, PlaylistEditing& editing, AppState& state,
+                     StatusLine& status, Dialogs& dialogs, BrowserNavigation& browser, PassCountChoice& passCount);
 
     // Captions, with the real data folder where the commands name it.
     static QStringList mnuPLEventsCaptions();
@@ -52,11 +52,6 @@ public:
     // 0: an empty unnamed playlist; 1: the same, then every song of the
     // folder the browser shows.
     void mnuOpenNewPL(int index);
-    // Appends paths (the browser's selected files, Alt+click) and rebuilds
-    // and measures only the new entries.
-    void addPaths(const QStringList& paths);
-    // cmdAddItem(1): appends the browser's mp3 and wav files in list order.
-    void cmdAddItem1();
     void mnuRestorePlayList();
     // Steps the pass option: 1, 2, 3, 4, 5, endless, 1, ...
     void lblPLDetails_Click();
@@ -72,6 +67,7 @@ private:
     PlaylistStore& store_;
     PlaylistLabels& labels_;
     SongLengthTest& lengthTest_;
+    PlaylistEditing& editing_;
     AppState& state_;
     StatusLine& status_;
     Dialogs& dialogs_;

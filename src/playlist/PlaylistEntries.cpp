@@ -1,6 +1,7 @@
 #include "playlist/PlaylistEntries.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -41,6 +42,13 @@ void PlaylistEntries::setPath(int index, const QString& path) {
 
 void PlaylistEntries::remove(int index) {
     if (contains(index)) entries_.erase(entries_.begin() + index);
+}
+
+int PlaylistEntries::removeIf(const std::function<bool(const PlaylistEntry&)>& picked) {
+    const auto kept = std::remove_if(entries_.begin(), entries_.end(), picked);
+    const auto removed = static_cast<int>(std::distance(kept, entries_.end()));
+    entries_.erase(kept, entries_.end());
+    return removed;
 }
 
 void PlaylistEntries::clear() { entries_.clear(); }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <vector>
 
 // One playlist entry: a song path and its measured length (0 = not yet).
@@ -39,6 +40,8 @@ public:
     void setLength(int index, qint32 lengthMs);
     void setPath(int index, const QString& path);
     void remove(int index);
+    // Removes every entry the test picks, in one pass; returns how many.
+    int removeIf(const std::function<bool(const PlaylistEntry&)>& picked);
     void clear();
     void swap(int a, int b);
     // Moves the entry at `from` to `to` by adjacent swaps; the entries in

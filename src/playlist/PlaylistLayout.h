@@ -18,8 +18,15 @@ inline constexpr TwipsRect kLoadPicture{11670, 7050, 300, 300};            // im
 inline constexpr int kButtonRowTop = 405;
 inline constexpr int kStartLeft[2] = {8040, 8400};                    // cmdStartPlayList(0), (1)
 inline constexpr int kStopLeft = 8760;                                // cmdStopPlayList
-inline constexpr int kAddFolderLeft = 11565;                          // cmdAddItem(1), right end
-inline constexpr TwipsRect kList{8040, 795, 3855, 6225};                   // listPLItemName
+inline constexpr TwipsRect kList{8040, 795, 3855, 5895};                   // listPLItemName
+// The editing row under the list: the add buttons from the left, the
+// remove buttons at the right end, apart so a slip does not remove.
+inline constexpr int kEditRowTop = 6720;
+inline constexpr int kAddLeft[4] = {8040, 8400, 8760, 9120};          // cmdAddItem(0..3)
+inline constexpr int kDeleteLeft[2] = {11205, 11565};                 // cmdDeleteItem(0), (1)
+// imgCopySongLink stands with the browser's two clipboard pictures after
+// the path box (5400, 5640), before the open button (6120).
+inline constexpr TwipsRect kCopySongLink{5880, 7335, 225, 270};
 
 // Compact modes (WindowMode 1 lyric view, 2 simple); index 0 is mode 1.
 struct PageView {

@@ -30,6 +30,23 @@ const QStringList& sequenceCaptions() {
     return captions;
 }
 
+// Adding from a dialog, path editing, clearing missing files and the
+// clipboard exports.
+QList<QAction*> addEditing(QMenu* menu, PlaylistEditing& editing) {
+    QList<QAction*> actions;
+    actions << addCommand(menu, QStringLiteral("mnuAddPLItemFromCMDG"), QStringLiteral("新增檔案至PlayList"),
+                          [&editing] { editing.mnuAddPLItemFromCMDG(); });
+    actions << addCommand(menu, QStringLiteral("mnuEditPLItemLink"), QStringLiteral("修改路徑(From PlayList)"),
+                          [&editing] { editing.mnuEditPLItemLink(); });
+    actions << addCommand(menu, QStringLiteral("mnuRemoveInvalidPLItem"),
+                          QStringLiteral("移除所有檔案不存在的PlayList項目"),
+                          [&editing] { editing.mnuRemoveInvalidPLItem(); });
+    for (int i = 0; i < 3; ++i)
+        actions << addCommand(menu, QStringLiteral("mnuOutputNL_%1").arg(i), PlaylistEditing::mnuOutputNLCaption(i),
+                              [&editing, i] { editing.mnuOutputNL(i); });
+    return actions;
+}
+
 }  // namespace
 
 namespace PlaylistMenus {
@@ -51,6 +68,8 @@ QList<QAction*> fill(QMenu* menu, Playlist& playlist) {
     }
     actions << addCommand(menu, QStringLiteral("mnuRestorePlayList"), QStringLiteral("回復已備份的PlayList"),
                           [&commands] { commands.mnuRestorePlayList(); });
+    menu->addSeparator();
+    actions << addEditing(menu, playlist.editing());
     menu->addSeparator();
     PlaylistScheduler& scheduler = playlist.scheduler();
     for (int i = 0; i < sequenceCaptions().size(); ++i)

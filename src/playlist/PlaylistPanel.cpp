@@ -11,6 +11,7 @@
 #include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/Placement.h"
+#include "playlist/CopySongPicture.h"
 #include "playlist/PlaylistLayout.h"
 #include "playlist/PlaylistListView.h"
 #include "playlist/PlaylistMenus.h"
@@ -45,12 +46,10 @@ QToolButton* pictureButton(QWidget* canvas, const QString& name, QStyle::Standar
 PlaylistPanel::PlaylistPanel(QWidget* canvas, Playlist& playlist, AppState& state)
     : QObject(canvas), playlist_(playlist), state_(state) {
     buildFullModeControls(canvas);
+    buildEditControls(canvas);
     buildPageControls(canvas);
     connectLogic();
-    for (QWidget* w : std::initializer_list<QWidget*>{list_, pageLabel_, details_[0], details_[1], border_, marker_,
-                                                      startButtons_[0], startButtons_[1], stopButton_, loadPicture_,
-                                                      addFolderButton_, pageButtons_[0], pageButtons_[1]})
-        widgets_.append(w);
+    for (QWidget* w : fullModeOnly() + pageViewOnly() + QList<QWidget*>{details_[0], details_[1]}) widgets_.append(w);
     applyWindowMode(static_cast<WindowMode>(state_.WindowMode));
 }
 
@@ -90,9 +89,32 @@ void PlaylistPanel::buildFullModeControls(QWidget* canvas) {
     loadPicture_ = pictureButton(canvas, QStringLiteral("imgLoadSPPL"), QStyle::SP_DialogOpenButton,
                                  QStringLiteral("載入PlayList"));
     connect(loadPicture_, &QToolButton::clicked, this, [this] { playlist_.commands().mnuPLEvents(PlaylistCommands::Open); });
-    addFolderButton_ = pictureButton(canvas, QStringLiteral("cmdAddItem_1"), QStyle::SP_FileDialogNewFolder,
-                                     QStringLiteral("新增資料夾內的歌曲 (mp3, wav)"));
-    connect(addFolderButton_, &QToolButton::clicked, this, [this] { playlist_.commands().cmdAddItem1(); });
+}
+
+void PlaylistPanel::buildEditControls(QWidget* canvas) {
+    PlaylistEditing& editing = playlist_.editing();
+    const QString addTips[4] = {QStringLiteral("新增選取的檔案"), QStringLiteral("新增資料夾內的歌曲 (mp3, wav)"),
+                                QStringLiteral("新增路徑欄的路徑"), QStringLiteral("以目前的檔案取代選取項目的路徑")};
+    const QStyle::StandardPixmap addIcons[4] = {QStyle::SP_FileIcon, QStyle::SP_FileDialogNewFolder,
+                                                QStyle::SP_FileLinkIcon, QStyle::SP_BrowserReload};
+    for (int i = 0; i < 4; ++i) {
+        addButtons_[i] = pictureButton(canvas, QStringLiteral("cmdAddItem_%1").arg(i), addIcons[i], addTips[i]);
+        connect(addButtons_[i], &QToolButton::clicked, this, [&editing, i] { editing.cmdAddItem(i); });
+    }
+    const QString deleteTips[2] = {QStringLiteral("移除選取的PlayList項目"), QStringLiteral("移除所有PlayList項目")};
+    const QStyle::StandardPixmap deleteIcons[2] = {QStyle::SP_DialogDiscardButton, QStyle::SP_TrashIcon};
+    for (int i = 0; i < 2; ++i) {
+        deleteButtons_[i] =
+            pictureButton(canvas, QStringLiteral("cmdDeleteItem_%1").arg(i), deleteIcons[i], deleteTips[i]);
+        connect(deleteButtons_[i], &QToolButton::clicked, this, [&editing, i] { editing.cmdDeleteItem(i); });
+    }
+    copySongLink_ = new ClickLabel(canvas);
+    copySongLink_->setObjectName(QStringLiteral("imgCopySongLink"));
+    AccessibleNames::setPictureTip(copySongLink_, QStringLiteral("複製選取項目的路徑至剪貼薄"));
+    copySongLink_->setCursor(Qt::PointingHandCursor);
+    placeAt(copySongLink_, PlaylistLayout::kCopySongLink);
+    copySongLink_->setPixmap(CopySongPicture::draw(copySongLink_->size()));
+    connect(copySongLink_, &ClickLabel::clicked, this, [&editing] { editing.imgCopySongLink_Click(); });
 }
 
 void PlaylistPanel::buildPageControls(QWidget* canvas) {
@@ -156,17 +178,22 @@ void PlaylistPanel::registerTimers(TimerRegistry& timers) {
     timers.add(QStringLiteral("SongLenTimer"), &playlist_.lengthTest().SongLenTimer());
 }
 
+QList<QWidget*> PlaylistPanel::fullModeOnly() const {
+    QList<QWidget*> widgets{list_, startButtons_[0], startButtons_[1], stopButton_, loadPicture_, copySongLink_};
+    for (QToolButton* b : addButtons_) widgets.append(b);
+    for (QToolButton* b : deleteButtons_) widgets.append(b);
+    return widgets;
+}
+
+QList<QWidget*> PlaylistPanel::pageViewOnly() const {
+    return {pageLabel_, border_, marker_, pageButtons_[0], pageButtons_[1]};
+}
+
 void PlaylistPanel::applyWindowMode(WindowMode mode) {
     using namespace PlaylistLayout;
     const bool page = isCompact(mode);
-    for (QWidget* w : {static_cast<QWidget*>(list_), static_cast<QWidget*>(startButtons_[0]),
-                       static_cast<QWidget*>(startButtons_[1]), static_cast<QWidget*>(stopButton_),
-                       static_cast<QWidget*>(loadPicture_), static_cast<QWidget*>(addFolderButton_)})
-        w->setVisible(!page);
-    for (QWidget* w : {static_cast<QWidget*>(pageLabel_), static_cast<QWidget*>(border_),
-                       static_cast<QWidget*>(marker_), static_cast<QWidget*>(pageButtons_[0]),
-                       static_cast<QWidget*>(pageButtons_[1])})
-        w->setVisible(page);
+    for (QWidget* w : fullModeOnly()) w->setVisible(!page);
+    for (QWidget* w : pageViewOnly()) w->setVisible(page);
     if (!page) {
         placeAt(details_[0], kInfoLabel);
         placeAt(details_[1], kNameLabel);
@@ -174,7 +201,9 @@ void PlaylistPanel::applyWindowMode(WindowMode mode) {
         placeAt(loadPicture_, kLoadPicture);
         for (int i = 0; i < 2; ++i) placeAt(startButtons_[i], {kStartLeft[i], kButtonRowTop, kButtonSize, kButtonSize});
         placeAt(stopButton_, {kStopLeft, kButtonRowTop, kButtonSize, kButtonSize});
-        placeAt(addFolderButton_, {kAddFolderLeft, kButtonRowTop, kButtonSize, kButtonSize});
+        for (int i = 0; i < 4; ++i) placeAt(addButtons_[i], {kAddLeft[i], kEditRowTop, kButtonSize, kButtonSize});
+        for (int i = 0; i < 2; ++i)
+            placeAt(deleteButtons_[i], {kDeleteLeft[i], kEditRowTop, kButtonSize, kButtonSize});
         return;
     }
     const PageView& view = kPageViews[mode == WindowMode::LyricView ? 0 : 1];

@@ -73,6 +73,12 @@ void PlaylistScheduler::tick() {
     if (!isRunning() || askingNumber_) return;
     const quint8 mode = host_.songMode();
     if (mode == 1 || mode == 3) return;
+    // Every entry was removed while a song played: there is no pass left to
+    // count, and endless play would otherwise restart an empty list forever.
+    if (entries_.isEmpty()) {
+        Stop();
+        return;
+    }
     // "Previous" on the first entry, or a jump to a number below 1, points
     // before the list: play the first entry again.
     if (state_.PlayNextNo < 0) state_.PlayNextNo = 0;

@@ -6,11 +6,13 @@
 #include "browser/FileOpener.h"
 #include "browser/InfoArea.h"
 #include "playlist/PlaylistDisplay.h"
+#include "playlist/PlaylistEditing.h"
 #include "playlist/PlaylistEntries.h"
 
-PlaylistViewEvents::PlaylistViewEvents(PlaylistEntries& entries, PlaylistDisplay& display, AppState& state,
-                                       SongStarter& starter, PathBox& pathBox, FileOpener& opener, InfoArea& info)
-    : entries_(entries), display_(display), state_(state), starter_(starter), pathBox_(pathBox), opener_(opener),
+PlaylistViewEvents::PlaylistViewEvents(PlaylistEntries& entries, PlaylistDisplay& display, PlaylistEditing& editing,
+                                       AppState& state, SongStarter& starter, PathBox& pathBox, FileOpener& opener,
+                                       InfoArea& info)
+    : entries_(entries), display_(display), editing_(editing), state_(state), starter_(starter), pathBox_(pathBox), opener_(opener),
       info_(info) {}
 
 void PlaylistViewEvents::setFileLink(const QString& path) { pathBox_.setText(path); }
@@ -38,7 +40,7 @@ void PlaylistViewEvents::listKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         const int row = display_.selectedRow();
         if (entries_.contains(row)) starter_.SongStarted(entries_.path(row));
     } else if (key == Qt::Key_Delete) {
-        removeSelected();
+        editing_.cmdDeleteItem(PlaylistEditing::RemoveSelected);
     }
 }
 
@@ -53,16 +55,6 @@ void PlaylistViewEvents::listMouseUp() {
     // The press is used up: a later release (after a right click, which
     // records no press) must not move the same entry again.
     state_.PLPressed = -1;
-}
-
-void PlaylistViewEvents::removeSelected() {
-    if (display_.lines().count() != entries_.count()) display_.PLRefreshItems(false, QStringLiteral("-1"), false);
-    const int row = display_.selectedRow();
-    if (!entries_.contains(row)) return;
-    const int next = row == entries_.count() - 1 ? row - 1 : row;
-    entries_.remove(row);
-    display_.PLRefreshItems(false, QStringLiteral("-1"), false);
-    display_.selectRow(next);
 }
 
 void PlaylistViewEvents::pageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double yTwips) {

@@ -7,6 +7,7 @@ class FileOpener;
 class InfoArea;
 class PathBox;
 class PlaylistDisplay;
+class PlaylistEditing;
 class PlaylistEntries;
 class SongStarter;
 struct AppState;
@@ -17,8 +18,8 @@ struct AppState;
 // releasing on another moves the entry there.
 class PlaylistViewEvents {
 public:
-    PlaylistViewEvents(PlaylistEntries& entries, PlaylistDisplay& display, AppState& state, SongStarter& starter,
-                       PathBox& pathBox, FileOpener& opener, InfoArea& info);
+    PlaylistViewEvents(PlaylistEntries& entries, PlaylistDisplay& display, PlaylistEditing& editing, AppState& state,
+                       SongStarter& starter, PathBox& pathBox, FileOpener& opener, InfoArea& info);
 
     // List box (listPLItemName).
     void listClick(int row);
@@ -26,9 +27,6 @@ public:
     void listKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void listMouseDown(Qt::MouseButton button);
     void listMouseUp();
-    // The remove button 0 and the Delete key: removes the selected entry and
-    // selects the one now in its place (or the new last one).
-    void removeSelected();
 
     // Page label (lblPLItemName).
     void pageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double yTwips);
@@ -42,6 +40,7 @@ private:
 
     PlaylistEntries& entries_;
     PlaylistDisplay& display_;
+    PlaylistEditing& editing_;
     AppState& state_;
     SongStarter& starter_;
     PathBox& pathBox_;

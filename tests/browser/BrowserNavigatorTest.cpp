@@ -148,7 +148,10 @@ TEST_F(BrowserNavigatorTest, FilterFromTheRightButtonUntilCancelled) {
 TEST_F(BrowserNavigatorTest, TheSelectMenuAndAltClickChooseWhatIsAdded) {
     navigator.mnuFileSelect_Click(0);
     EXPECT_EQ(navigator.fileRows().selectedRows(), (QList<int>{0, 1, 2, 3, 4, 5})) << "select all";
+    navigator.setFileSelection({0}, -1);
+    EXPECT_EQ(navigator.currentFilePath(), QString()) << "selected rows but no current file";
     navigator.setFileSelection({0, 2, 3, 5}, 3);
+    EXPECT_EQ(navigator.currentFilePath(), music + u'/' + navigator.fileNames().value(3)) << "the current file: row 3";
     navigator.mnuFileSelect_Click(1);
     EXPECT_EQ(navigator.fileRows().selectedRows(), (QList<int>{1, 4})) << "invert";
     EXPECT_EQ(navigator.selectedFilePaths(), (QStringList{inMusic("b.mp3"), inMusic("track2.mp3")}));

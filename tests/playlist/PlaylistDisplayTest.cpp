@@ -41,7 +41,7 @@ TEST_F(PlaylistDisplayTest, TheFullListShowsPlaysRefreshesAndRemovesEntries) {
     EXPECT_EQ(entryPaths(), (QStringList{songs.path("a.mp3"), songs.path("b.wav")}));
     EXPECT_EQ(playlist.display().selectedRow(), 1) << "the new last line";
     EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: 未命名  [61:01.23]") << "every entry measured: no ＞";
-    for (int i = 0; i < 3; ++i) playlist.events().removeSelected();  // the last finds nothing selected
+    for (int i = 0; i < 3; ++i) playlist.editing().cmdDeleteItem(PlaylistEditing::RemoveSelected);  // the last finds nothing selected
     playlist.commands().mnuRefresh(0);
     EXPECT_TRUE(playlist.entries().isEmpty() && playlist.display().selectedRow() == -1);
     addEntries(QStringList(1000, "/long.mp3"), 3'600'000);

@@ -52,7 +52,7 @@ struct PlaylistWorld {
     AppState state;
     MultiMedia media;
 
-    Playlist::Seams seams() { return {starter, browser, opener, pathBox, info, passCount}; }
+    Playlist::Seams seams() { return {starter, browser, opener, pathBox, info, passCount, fakes.clipboard}; }
 };
 
 class PlaylistFixture : public ::testing::Test, protected PlaylistWorld {

@@ -41,7 +41,7 @@ protected:
                             caption, display,       transportTimer, lyric,         listeners};
     SongPlayer player{context};
     Playlist playlist{state, fakes.dialogs, clock, status, engineMedia,
-                      {player, browser, opener, pathBox, info, passCount}};
+                      {player, browser, opener, pathBox, info, passCount, fakes.clipboard}};
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "playlist/PlaylistListView.h"
 #include "playlist/PlaylistPageLabel.h"
 #include "playlist/PlaylistPanel.h"
+#include "ui/widgets/ClickLabel.h"
 
 namespace {
 
@@ -93,6 +94,72 @@ TEST_F(PlaylistPanelTest, MenuListDragsAndPageLabelPressesReachThePlaylist) {
         << "the full mode keeps no line of a removed entry";
 }
 
+// Real clicks on the editing row and the copy picture reach their commands; the menu holds the editing group, in
+// order, between the file commands and the sequence commands. The row stands under the list and above the name
+// label without touching either or itself, and the compact modes hide it with the copy picture.
+TEST_F(PlaylistPanelTest, EditingButtonsAndMenusReachTheirCommands) {
+    Playlist playlist{state, fakes.dialogs, fakes.clock, status, media, seams()};
+    QWidget canvas;
+    canvas.resize(Twips::toPx(QSize(12000, 8385)));
+    auto* panel = new PlaylistPanel(&canvas, playlist, state);
+    canvas.show();
+    const auto click = [](QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        const QPoint centre = w->rect().center();
+        sendMouse(w, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(w, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+    };
+    browser.selected = {"/f/sel.mp3"};
+    browser.names = {"a.mp3", "n.txt"};
+    browser.current = "/f/cur.mp3";
+    pathBox.value = "/typed.mp3";
+    for (int i = 0; i < 3; ++i) click(panel->cmdAddItem(i));
+    EXPECT_EQ(playlist.entries().paths(), (QStringList{"/f/sel.mp3", "/f/a.mp3", "/typed.mp3"})) << "add 0, 1, 2";
+    playlist.display().selectRow(0);
+    click(panel->cmdAddItem(3));
+    EXPECT_EQ(playlist.entries().path(0), "/f/cur.mp3") << "replace";
+    playlist.display().selectRow(1);
+    click(panel->imgCopySongLink());
+    EXPECT_EQ(fakes.clipboard.text(), "/f/a.mp3") << "copy picture";
+    click(panel->cmdDeleteItem(0));
+    EXPECT_EQ(playlist.entries().paths(), (QStringList{"/f/cur.mp3", "/typed.mp3"})) << "remove selected";
+    click(panel->cmdDeleteItem(1));
+    EXPECT_TRUE(playlist.entries().isEmpty()) << "remove all";
+
+    OneMenu menus;
+    panel->addMenuEntries(menus);
+    QStringList names;
+    for (QAction* a : menus.only.actions()) names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    const QStringList group = {"mnuRestorePlayList", "-", "mnuAddPLItemFromCMDG", "mnuEditPLItemLink",
+                               "mnuRemoveInvalidPLItem", "mnuOutputNL_0", "mnuOutputNL_1", "mnuOutputNL_2", "-",
+                               "mnuPLSequence_0"};
+    const qsizetype at = names.indexOf("mnuRestorePlayList");
+    EXPECT_EQ(names.mid(at, group.size()), group);
+    const auto action = [&](const char* name) { return menus.only.findChild<QAction*>(QString::fromLatin1(name)); };
+    ASSERT_TRUE(action("mnuOutputNL_1") && action("mnuRemoveInvalidPLItem"));
+    EXPECT_EQ(action("mnuOutputNL_1")->text(), "輸出PlayList歌曲路徑至剪貼薄");
+    playlist.entries().append("/gone.mp3");
+    action("mnuOutputNL_1")->trigger();
+    EXPECT_EQ(fakes.clipboard.text(), "/gone.mp3") << "the export menu";
+    action("mnuRemoveInvalidPLItem")->trigger();
+    EXPECT_TRUE(playlist.entries().isEmpty()) << "the clearing menu";
+
+    QList<QWidget*> row;
+    for (int i = 0; i < 4; ++i) row << panel->cmdAddItem(i);
+    for (int i = 0; i < 2; ++i) row << panel->cmdDeleteItem(i);
+    for (int i = 0; i < row.size(); ++i) {
+        SCOPED_TRACE(row[i]->objectName().toStdString());
+        EXPECT_TRUE(row[i]->isVisible());
+        EXPECT_FALSE(row[i]->geometry().intersects(panel->listPLItemName()->geometry()));
+        EXPECT_FALSE(row[i]->geometry().intersects(panel->lblPLDetails(1)->geometry()));
+        for (int j = i + 1; j < row.size(); ++j) EXPECT_FALSE(row[i]->geometry().intersects(row[j]->geometry()));
+    }
+    enterPageView(1);
+    panel->applyWindowMode(WindowMode::LyricView);
+    for (QWidget* w : row + QList<QWidget*>{panel->imgCopySongLink()})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString() << " in the lyric view";
+}
+
 // Starts songs as the player does: open under "ZELSong", play from 0. The scheduler notices by itself that the
 // device stopped at a song's end.
 struct EngineStarter final : SongStarter {
@@ -116,7 +183,7 @@ TEST_F(RealEnginePlaylistTest, PlaysTheListInOrderTwiceThenStops) {
     MultiMedia engineMedia(engine);
     EngineStarter engineStarter(engineMedia);
     Playlist playlist{state, fakes.dialogs, clock, status, engineMedia,
-                      {engineStarter, browser, opener, pathBox, info, passCount}};
+                      {engineStarter, browser, opener, pathBox, info, passCount, fakes.clipboard}};
     QWidget window;
     new PlaylistPanel(&window, playlist, state);
     window.show();

@@ -131,7 +131,7 @@ TEST_F(PlaylistStoreTest, FileMenuCommandsInOneSession) {
     browser.names = {"a.MP3", "b.wav", "c.txt", "d.mp3.bak"};
     playlist.commands().mnuOpenNewPL(1);
     EXPECT_TRUE(entryPaths() == (QStringList{"/f/a.MP3", "/f/b.wav"}) && state.UPlayList.isEmpty()) << "replaced";
-    playlist.commands().cmdAddItem1();
+    playlist.editing().cmdAddItem(PlaylistEditing::AddFolderSongs);
     EXPECT_EQ(entryPaths(), (QStringList{"/f/a.MP3", "/f/b.wav", "/f/a.MP3", "/f/b.wav"}));
     EXPECT_EQ(playlist.display().lines().line(2), "3. a [檔案不存在]");
     EXPECT_TRUE(state.ChkSongLen == 2 && state.ChkSongLenEND == 3) << state.ChkSongLen << "%" << state.ChkSongLenEND;

@@ -57,11 +57,13 @@ public:
         return paths;
     }
     QStringList selectedFilePaths() const override { return selected; }
+    QString currentFilePath() const override { return current; }
 
     QStringList calls;
     QString folder = QStringLiteral("/f");
     QStringList names;
     QStringList selected;
+    QString current;
     bool canShow = true;
 };
 

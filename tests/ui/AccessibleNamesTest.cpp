@@ -151,7 +151,12 @@ TEST(AccessibleNames, PictureButtonsAreNamedAfterWhatTheyDo) {
         {"cmdStartPlayList_1", QStringLiteral("順序播放PlayList")},
         {"cmdStopPlayList", QStringLiteral("停止播放PlayList")},
         {"imgLoadSPPL", QStringLiteral("載入PlayList")},
+        {"cmdAddItem_0", QStringLiteral("新增選取的檔案")},
         {"cmdAddItem_1", QStringLiteral("新增資料夾內的歌曲 (mp3, wav)")},
+        {"cmdAddItem_2", QStringLiteral("新增路徑欄的路徑")},
+        {"cmdAddItem_3", QStringLiteral("以目前的檔案取代選取項目的路徑")},
+        {"cmdDeleteItem_0", QStringLiteral("移除選取的PlayList項目")},
+        {"cmdDeleteItem_1", QStringLiteral("移除所有PlayList項目")},
         {"cmdlblPLPage_0", QStringLiteral("PlayList 上一頁")},
         {"cmdlblPLPage_1", QStringLiteral("PlayList 下一頁")},
     };

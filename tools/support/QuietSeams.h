@@ -9,6 +9,7 @@
 #include "browser/BrowserNavigation.h"
 #include "browser/FileOpener.h"
 #include "browser/InfoArea.h"
+#include "platform/Clipboard.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistAccess.h"
 
@@ -28,6 +29,7 @@ public:
     QStringList fileNames() const override { return {}; }
     QStringList filePathsWithExtensions(const QStringList&) const override { return {}; }
     QStringList selectedFilePaths() const override { return {}; }
+    QString currentFilePath() const override { return {}; }
     void openByType(const QString&) override {}
     QString text() const override { return pathBox_; }
     void setText(const QString& text) override { pathBox_ = text; }
@@ -46,9 +48,18 @@ public:
     void mnuRefresh(int) override {}
     InfoArea& info() { return info_; }
 
-    Playlist::Seams forPlaylist() { return {*this, *this, *this, *this, info_, *this}; }
+    Playlist::Seams forPlaylist() { return {*this, *this, *this, *this, info_, *this, clipboard_}; }
 
 private:
+    // Keeps what it is given, for the whole run only.
+    struct QuietClipboard final : Clipboard {
+        void clear() override { text_.clear(); }
+        void setText(const QString& text) override { text_ = text; }
+        QString text() const override { return text_; }
+        QString text_;
+    };
+
     QString pathBox_;
+    QuietClipboard clipboard_;
     NullInfoArea info_;
 };
