@@ -28,12 +28,14 @@ public:
     QString currentFolder() const override { return folder_; }
     QStringList fileNames() const override { return {}; }
     QStringList filePathsWithExtensions(const QStringList&) const override { return {}; }
+    QString currentFilePath() const override { return {}; }
     QStringList selectedFilePaths() const override { return {}; }
     void play() override {}
     void pause() override {}
     void stop() override {}
     void seekTo(qint32) override {}
     void setSpeed(int) override {}
+    int speed() override { return 1000; }
     void setVolume(int) override {}
     int volume() const override { return 1000; }
     Mode mode() override { return NoSong; }

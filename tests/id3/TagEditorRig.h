@@ -25,6 +25,7 @@ public:
     void stop() override { calls << QStringLiteral("stop"); }
     void seekTo(qint32 ms) override { calls << QStringLiteral("seekTo %1").arg(ms); }
     void setSpeed(int thousandths) override { calls << QStringLiteral("setSpeed %1").arg(thousandths); }
+    int speed() override { return 1000; }
     void setVolume(int units) override { calls << QStringLiteral("setVolume %1").arg(units); }
     int volume() const override { return 500; }
     Mode mode() override { return songMode; }

@@ -31,11 +31,13 @@ public:
     QString currentFolder() const override { return folder_; }
     QStringList fileNames() const override { return {}; }
     QStringList filePathsWithExtensions(const QStringList&) const override { return {}; }
+    QString currentFilePath() const override { return {}; }
     QStringList selectedFilePaths() const override { return {folder_ + QStringLiteral("/藍天 - 安.mp3")}; }
     bool PLLoadFile(const QString&, bool) override { return false; }
     bool PLSaveFile(const QString&) override { return false; }
     void Start(int) override {}
     void Stop() override {}
+    bool isPlaying() const override { return false; }
     void next() override {}
     void previous() override {}
     int count() const override { return 2; }
@@ -48,6 +50,7 @@ public:
     void stop() override {}
     void seekTo(qint32) override {}
     void setSpeed(int) override {}
+    int speed() override { return 1000; }
     void setVolume(int) override {}
     int volume() const override { return 1000; }
     Mode mode() override { return NoSong; }
