@@ -10,7 +10,7 @@ public:
     void skipped(const char* step) const {
         if (logged_) return;
         logged_ = true;
-        qInfo().noquote() << QStringLiteral("%1 is not built yet; skipped: %2").arg(QLatin1String(part_), QLatin1String(step));
+        qInfo().noquote() << QStringLiteral("not built yet (%1): skipped %2").arg(QLatin1String(part_), QLatin1String(step));
     }
     bool logged() const { return logged_; }
 
