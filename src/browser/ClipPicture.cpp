@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "ui/widgets/ClipboardBoard.h"
+
 QPixmap ClipPicture::draw(int index, QSize sizePx) {
     QPixmap pixmap(sizePx);
     pixmap.fill(Qt::transparent);
@@ -12,15 +14,8 @@ QPixmap ClipPicture::draw(int index, QSize sizePx) {
     const qreal w = sizePx.width();
     const qreal h = sizePx.height();
 
-    // The board with its clip.
-    const QRectF board(w * 0.08, h * 0.14, w * 0.62, h * 0.80);
-    p.setPen(QPen(QColor(90, 60, 30), 1));
-    p.setBrush(QColor(205, 160, 100));
-    p.drawRoundedRect(board, 1.5, 1.5);
-    p.setBrush(QColor(250, 250, 245));
-    p.drawRect(board.adjusted(w * 0.10, h * 0.14, -w * 0.10, -h * 0.08));
-    p.setBrush(QColor(150, 150, 160));
-    p.drawRect(QRectF(w * 0.24, h * 0.06, w * 0.30, h * 0.16));
+    drawClipboardBoard(p, QRectF(w * 0.08, h * 0.14, w * 0.62, h * 0.80), QRectF(w * 0.24, h * 0.06, w * 0.30, h * 0.16),
+                       w, h);
 
     // The arrow: into the board for copying, out of it for pasting.
     const QColor arrowColor = index == 0 ? QColor(30, 110, 200) : QColor(30, 150, 60);

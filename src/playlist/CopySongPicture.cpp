@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ui/widgets/ClipboardBoard.h"
+
 namespace CopySongPicture {
 
 QPixmap draw(QSize sizePx) {
@@ -14,15 +16,9 @@ QPixmap draw(QSize sizePx) {
     const qreal w = sizePx.width();
     const qreal h = sizePx.height();
 
-    // The board with its paper and clip, in the colours of the path box's pictures.
-    const QRectF board(w * 0.10, h * 0.14, w * 0.80, h * 0.80);
-    p.setPen(QPen(QColor(90, 60, 30), 1));
-    p.setBrush(QColor(205, 160, 100));
-    p.drawRoundedRect(board, 1.5, 1.5);
-    p.setBrush(QColor(250, 250, 245));
-    p.drawRect(board.adjusted(w * 0.10, h * 0.14, -w * 0.10, -h * 0.08));
-    p.setBrush(QColor(150, 150, 160));
-    p.drawRect(QRectF(w * 0.32, h * 0.06, w * 0.36, h * 0.16));
+    // A wider board than the path box's pictures, to hold the note.
+    drawClipboardBoard(p, QRectF(w * 0.10, h * 0.14, w * 0.80, h * 0.80), QRectF(w * 0.32, h * 0.06, w * 0.36, h * 0.16),
+                       w, h);
 
     // A note: its head low on the paper, the stem and flag up to the right.
     const QColor note(170, 40, 120);

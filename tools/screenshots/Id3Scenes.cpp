@@ -14,59 +14,9 @@
 #include "playback/Transport.h"
 #include "playback/WindowCaption.h"
 #include "playlist/PlaylistAccess.h"
+#include "support/QuietSeams.h"
 
 namespace {
-
-// The player around the editor: a folder of three songs, a playlist of two
-// and no song playing.
-class SceneSeams final : public BrowserNavigation,
-                         public PlaylistAccess,
-                         public Transport,
-                         public WindowCaption,
-                         public StatusLine {
-public:
-    explicit SceneSeams(QString folder) : folder_(std::move(folder)) {}
-    bool ChangeDirPath(const QString&, bool) override { return true; }
-    void refresh() override {}
-    QString currentFolder() const override { return folder_; }
-    QStringList fileNames() const override { return {}; }
-    QStringList filePathsWithExtensions(const QStringList&) const override { return {}; }
-    QString currentFilePath() const override { return {}; }
-    QStringList selectedFilePaths() const override { return {folder_ + QStringLiteral("/藍天 - 安.mp3")}; }
-    bool PLLoadFile(const QString&, bool) override { return false; }
-    bool PLSaveFile(const QString&) override { return false; }
-    void Start(int) override {}
-    void Stop() override {}
-    bool isPlaying() const override { return false; }
-    void next() override {}
-    void previous() override {}
-    int count() const override { return 2; }
-    QString entryPath(int index) const override { return folder_ + u'/' + lines().value(index); }
-    QStringList lines() const override { return {QStringLiteral("Ann - Blue Sky.mp3"), QStringLiteral("藍天 - 安.mp3")}; }
-    void addPaths(const QStringList&) override {}
-    void mnuRefresh(int) override {}
-    void play() override {}
-    void pause() override {}
-    void stop() override {}
-    void seekTo(qint32) override {}
-    void setSpeed(int) override {}
-    int speed() override { return 1000; }
-    void setVolume(int) override {}
-    int volume() const override { return 1000; }
-    Mode mode() override { return NoSong; }
-    qint32 positionMs() override { return 0; }
-    qint32 lengthMs() const override { return 0; }
-    QString songPath() const override { return {}; }
-    void addListener(TransportListener*) override {}
-    void removeListener(TransportListener*) override {}
-    QString caption() const override { return {}; }
-    void setCaption(const QString&) override {}
-    void setStatus(const QString&) override {}
-    QString status() const override { return {}; }
-
-private:
-    QString folder_;
-};
 
 // The editor reads only the last 128 bytes, so the audio can be anything.
 void makeSong(Dialogs& dialogs, const QString& path, const QStringList& fields, quint8 genre) {
@@ -88,7 +38,12 @@ SceneRegistrar scenes{{
          makeSong(services.dialogs, root + QStringLiteral("藍天 - 安.mp3"),
                   {QStringLiteral("藍天"), QStringLiteral("安"), QStringLiteral("夏天的歌"), QStringLiteral("2004")}, 13);
          makeSong(services.dialogs, root + QStringLiteral("Rain.mp3"), {}, 0);
-         static SceneSeams seams(folder.path());
+         // The player around the editor: a folder of three songs, a playlist
+         // of two and no song playing.
+         static QuietSeams seams;
+         seams.folder = folder.path();
+         seams.selected = {root + QStringLiteral("藍天 - 安.mp3")};
+         seams.entries = {root + QStringLiteral("Ann - Blue Sky.mp3"), root + QStringLiteral("藍天 - 安.mp3")};
          static AppState state;
          static MultiMedia media(services.mci);
          auto* window = new Frm_ID3Tag({services.dialogs, services.clipboard, services.clock, state},
