@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kWidthTwips = 9000;
-constexpr int kHeightTwips = 6700;
+constexpr int kHeightTwips = 7000;
 
 constexpr TwipsRect kHeading{120, 120, 8700, 255};
 constexpr TwipsRect kListBefore{120, 400, 4300, 3000};
@@ -34,10 +34,10 @@ constexpr TwipsRect kCodeLabel{120, 4920, 1200, 255};
 constexpr TwipsRect kCodeRange{2900, 4880, 900, 300};
 constexpr TwipsRect kCodeHint{120, 5250, 4300, 255};
 constexpr TwipsRect kFunctionLabel{4500, 4180, 900, 255};
-constexpr TwipsRect kFunctions{5400, 4180, 3400, 1950};
+constexpr TwipsRect kFunctions{5400, 4180, 3400, 2250};
 constexpr TwipsRect kDirectCopy{120, 5620, 2000, 420};
 constexpr TwipsRect kExecute{2220, 5620, 2200, 420};
-constexpr TwipsRect kStatus[2] = {{120, 6250, 4300, 255}, {4500, 6250, 4300, 255}};
+constexpr TwipsRect kStatus[2] = {{120, 6600, 4300, 255}, {4500, 6600, 4300, 255}};
 
 const char* const kRangeNames[4] = {"txtRange0", "txtRange1", "txtRange2", "txtRange3"};
 
