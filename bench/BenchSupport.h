@@ -15,6 +15,7 @@
 #include "platform/ProcessWaveOut.h"
 #include "platform/SilentDialogs.h"
 #include "platform/mci/OfflineMciEngine.h"
+#include "platform/qt/QtFileOperations.h"
 #include "platform/qt/QtPlatform.h"
 #include "playback/MultiMedia.h"
 
@@ -38,7 +39,8 @@ struct BenchServices {
     QtScreen screen;
     OfflineMciEngine mci;
     ProcessWaveOut waveOut;
-    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
+    QtFileOperations files;
+    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut, files};
     MultiMedia media{mci};
     QuietStatus quiet;
     AppState state;

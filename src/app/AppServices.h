@@ -3,6 +3,7 @@
 class Clipboard;
 class Clock;
 class Dialogs;
+class FileOperations;
 class Launcher;
 class MciEngine;
 class Screen;
@@ -18,4 +19,5 @@ struct AppServices {
     Screen& screen;
     MciEngine& mci;
     WaveOut& waveOut;
+    FileOperations& files;
 };

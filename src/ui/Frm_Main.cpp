@@ -20,6 +20,7 @@
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
 #include "playlist/PlaylistPanel.h"
+#include "rename/Frm_Rename.h"
 #include "ui/StateInspectorPanel.h"
 #include "ui/widgets/Placement.h"
 
@@ -135,6 +136,8 @@ void Frm_Main::buildAppMenus() {
         editor->activateWindow();
     });
     menu(MainMenu::Tools)->addAction(lifecycleWindow_->safeMode().menuEntry());
+    AppServices& services = a.services();
+    Frm_Rename::addMenuEntry(menu(MainMenu::File), a.browser(), services.dialogs, services.files, this);
     menu(MainMenu::File)->addSeparator();
     menu(MainMenu::File)->addAction(MainWindowLifecycle::createForceEndAction(a.lifecycle(), this));
     auto* about = menu(MainMenu::Help)->addAction(QStringLiteral("版本資訊"));

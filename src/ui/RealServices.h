@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/ProcessWaveOut.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtFileOperations.h"
 #include "platform/mci/MciEngine.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -30,6 +31,7 @@ private:
     SystemClock clock_;
     QtScreen screen_;
     ProcessWaveOut waveOut_;
+    QtFileOperations files_;
     std::unique_ptr<MciEngine> mci_;
     std::unique_ptr<AppServices> services_;
 };

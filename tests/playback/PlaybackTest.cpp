@@ -392,7 +392,7 @@ TEST(RealEngine, DoubleSpeedPauseResumeAndTheSongEndsByItself) {
     FakeServices fakes;
     SystemClock clock;
     GstMciEngine engine{fakes.waveOut};
-    AppServices services{fakes.dialogs, fakes.clipboard, fakes.launcher, clock, fakes.screen, engine, fakes.waveOut};
+    AppServices services{fakes.dialogs, fakes.clipboard, fakes.launcher, clock, fakes.screen, engine, fakes.waveOut, fakes.files};
     PlaybackRig rig{&services};
     QWidget window;  // destroyed before the rig its panel draws
     const QString song = rig.dir.path(QStringLiteral("song.wav"));

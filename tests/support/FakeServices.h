@@ -5,6 +5,7 @@
 #include "support/FakeClipboard.h"
 #include "support/FakeClock.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeFileOperations.h"
 #include "support/FakeLauncher.h"
 #include "support/FakeMciEngine.h"
 #include "support/FakeScreen.h"
@@ -18,5 +19,6 @@ struct FakeServices {
     FakeScreen screen;
     FakeMciEngine mci;
     ProcessWaveOut waveOut;
-    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut};
+    FakeFileOperations files;
+    AppServices services{dialogs, clipboard, launcher, clock, screen, mci, waveOut, files};
 };

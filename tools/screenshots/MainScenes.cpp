@@ -48,7 +48,7 @@ QWidget* playingWindow(AppServices& services, bool withInspector) {
     static StillSongEngine engine;
     static SilentDialogs dialogs;
     static AppServices playing{dialogs, services.clipboard, services.launcher, services.clock,
-                               services.screen, engine, services.waveOut};
+                               services.screen, engine, services.waveOut, services.files};
     auto* window = new Frm_Main(playing);
     window->Form_Load(makeSongFile());
     window->assembly().transport().MMTimer_Timer();
