@@ -22,6 +22,7 @@ public:
     QStringList fileNames() const override { return QDir(folder_).entryList(QDir::Files, QDir::Name); }
     QStringList filePathsWithExtensions(const QStringList&) const override { return {}; }
     QStringList selectedFilePaths() const override { return {}; }
+    QString currentFilePath() const override { return {}; }
 
 private:
     QString folder_;
