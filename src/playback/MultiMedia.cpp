@@ -24,10 +24,11 @@ QString MultiMedia::resolve(const QString& alias) const {
     return alias.trimmed().isEmpty() ? defaultAlias_ : alias;
 }
 
-QString MultiMedia::send(const QString& command, int replySize) {
+QString MultiMedia::send(const QString& command, int replySize, quint32* resultCode) {
     // A failed command leaves its reply buffer empty, so it reads as 0 and
     // never as a stale or partial answer.
     const MciReply reply = engine_.sendString(command, replySize);
+    if (resultCode) *resultCode = reply.code;
     return reply.code == 0 ? reply.text : QString();
 }
 
@@ -124,8 +125,8 @@ QString MultiMedia::MMGetErrorText(qint32 code) {
     return TrimFirstLine(text.left(kTextReply - 1));
 }
 
-qint32 MultiMedia::MMSendCommand(const QString& command, quint8 replySize) {
-    const QString reply = send(command, replySize);
+qint32 MultiMedia::MMSendCommand(const QString& command, quint8 replySize, quint32* resultCode) {
+    const QString reply = send(command, replySize, resultCode);
     if (replySize == 0) return 0;
     return replyToInt32(reply);
 }

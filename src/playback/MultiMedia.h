@@ -49,15 +49,16 @@ public:
     quint8 MMGetMode(const QString& alias);                   // never gives up
     // The engine's explanation, first line trimmed; "沒有相關解釋" on failure.
     QString MMGetErrorText(qint32 code);
-    // Sends the command unchanged; returns the reply's leading number.
-    qint32 MMSendCommand(const QString& command, quint8 replySize);
+    // Sends the command unchanged; returns the reply's leading number. The
+    // engine's result code (0 success) goes to resultCode when asked for.
+    qint32 MMSendCommand(const QString& command, quint8 replySize, quint32* resultCode = nullptr);
 
     const QString& MMDefaultAlias() const { return defaultAlias_; }
 
 private:
     // Empty after trimming: the default alias.
     QString resolve(const QString& alias) const;
-    QString send(const QString& command, int replySize);
+    QString send(const QString& command, int replySize, quint32* resultCode = nullptr);
     // Sends verb + device + rest to the resolved device and gives the reply;
     // nothing is sent (std::nullopt) when not even a default device exists.
     std::optional<QString> sendToDevice(const QString& verb, const QString& alias, const QString& rest = {},
