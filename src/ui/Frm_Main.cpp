@@ -16,6 +16,7 @@
 #include "app/SafeModeOpener.h"
 #include "browser/BrowserPanel.h"
 #include "browser/PathBoxKeys.h"
+#include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
@@ -137,6 +138,8 @@ void Frm_Main::buildAppMenus() {
     });
     menu(MainMenu::Tools)->addAction(lifecycleWindow_->safeMode().menuEntry());
     AppServices& services = a.services();
+    Frm_Command::addMenuEntry(menu(MainMenu::Tools), {a.media(), a.state(), a.transport(), services.clock, *lifecycleWindow_},
+                              this);
     Frm_Rename::addMenuEntry(menu(MainMenu::File), a.browser(), services.dialogs, services.files, this);
     menu(MainMenu::File)->addSeparator();
     menu(MainMenu::File)->addAction(MainWindowLifecycle::createForceEndAction(a.lifecycle(), this));

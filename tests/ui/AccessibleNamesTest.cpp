@@ -12,6 +12,7 @@
 #include "app/Frm_Version.h"
 #include "app/PlayerAssembly.h"
 #include "app/SafeModeOpener.h"
+#include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
 #include "playback/TransportController.h"
 #include "support/FakeServices.h"
@@ -92,7 +93,7 @@ TEST(AccessibleNames, EveryControlOfTheMainWindowHasANameInEveryWindowMode) {
     }
 }
 
-// The option checker and the tag editor (opened from the tools menu) and
+// The option checker, the tag editor and the command console (opened from the tools menu) and
 // the version box (from the help menu) are windows of their own.
 TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
     StartedWindow started;
@@ -115,6 +116,12 @@ TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
              if (!entry || entry->text() != QStringLiteral("MP3 ID3 Tag 1 修改器")) return static_cast<QWidget*>(nullptr);
              entry->trigger();
              return static_cast<QWidget*>(window.findChild<Frm_ID3Tag*>());
+         }},
+        {"command console",
+         [&] {
+             auto* entry = window.findChild<QAction*>(QStringLiteral("mnuTools(4)"));
+             if (entry) entry->trigger();
+             return static_cast<QWidget*>(window.findChild<Frm_Command*>());
          }},
         {"version box",
          [&] {
