@@ -15,15 +15,15 @@ namespace {
 constexpr int kWidthTwips = 8000;
 constexpr int kHeightTwips = 6400;
 
-constexpr TwipsRect kCommandLabel{120, 160, 1300, 255};
-constexpr TwipsRect kCommand{1450, 120, 6400, 300};
+constexpr TwipsRect kCommandLabel{120, 160, 1600, 255};
+constexpr TwipsRect kCommand{1750, 120, 6100, 300};
 constexpr TwipsRect kPartLabels[4] = {{120, 540, 600, 255}, {1950, 540, 600, 255}, {3900, 540, 600, 255},
                                       {5700, 540, 600, 255}};
 constexpr TwipsRect kParts[4] = {{720, 500, 1150, 300}, {2550, 500, 1270, 300}, {4500, 500, 1120, 300},
                                  {6300, 500, 1550, 300}};
-constexpr TwipsRect kReplySizeLabel{120, 940, 1300, 255};
-constexpr TwipsRect kReplySize{1450, 900, 700, 300};
-constexpr TwipsRect kAutoAdjust{2300, 900, 1500, 300};
+constexpr TwipsRect kReplySizeLabel{120, 940, 1600, 255};
+constexpr TwipsRect kReplySize{1750, 900, 700, 300};
+constexpr TwipsRect kAutoAdjust{2600, 900, 1500, 300};
 constexpr TwipsRect kOpenHint{120, 1300, 7730, 480};
 constexpr TwipsRect kDeclaration{120, 1820, 7730, 480};
 constexpr TwipsRect kLog{120, 2400, 7730, 3880};

@@ -9,7 +9,8 @@ namespace {
 // gives the last proposal.
 QString typeKeys(CommandConsole& console, const QString& text) {
     QString proposal;
-    for (qsizetype n = 1; n <= text.size(); ++n) proposal = console.txtCommand_Change(console.command().left(n - 1) + text.at(n - 1));
+    for (qsizetype n = 1; n <= text.size(); ++n)
+        proposal = console.txtCommand_Change(console.command().left(n - 1) + text.at(n - 1));
     return proposal;
 }
 
@@ -66,14 +67,15 @@ TEST(CommandConsole, EnterSendsTheLineAndLogsTheReplyAboveTheCommand) {
     ASSERT_EQ(rig.fakes.mci.sent.size(), 1);
     EXPECT_EQ(rig.fakes.mci.sent[0].command, QStringLiteral("status ZELSong position"));
     EXPECT_EQ(rig.fakes.mci.sent[0].replyCapacity, 255);
-    EXPECT_EQ(console.log(), QStringLiteral("13:30:00   傳回值是: 5000   解釋: \n13:30:00   已傳送指令: status ZELSong position\n"))
+    EXPECT_EQ(console.log(), QStringLiteral("13:30:00   傳回值是: 5000   解釋: \n"
+                                            "13:30:00   已傳送指令: status ZELSong position\n"))
         << "a position has no explanation of its own";
 
     rig.fakes.clock.advanceMs(2000);
     console.txtCommand_Change(QStringLiteral("pause ZELSong"));
     console.txtCommand_Enter();
-    EXPECT_EQ(console.log().section(u'\n', 0, 1),
-              QStringLiteral("13:30:02   傳回值是: 0   解釋: 指令已執行。\n13:30:02   已傳送指令: pause ZELSong"));
+    EXPECT_EQ(console.log().section(u'\n', 0, 1), QStringLiteral("13:30:02   傳回值是: 0   解釋: 指令已執行。\n"
+                                                              "13:30:02   已傳送指令: pause ZELSong"));
     EXPECT_EQ(console.log().section(u'\n', 2, 2), QStringLiteral("13:30:00   傳回值是: 5000   解釋: "))
         << "the older entry below";
     console.clearLog();
