@@ -138,8 +138,8 @@ void Frm_Main::buildAppMenus() {
     });
     menu(MainMenu::Tools)->addAction(lifecycleWindow_->safeMode().menuEntry());
     AppServices& services = a.services();
-    Frm_Command::addMenuEntry(menu(MainMenu::Tools), {a.media(), a.state(), a.transport(), services.clock, *lifecycleWindow_},
-                              this);
+    Frm_Command::addMenuEntry(menu(MainMenu::Tools),
+                              {a.media(), a.state(), a.transport(), services.clock, *lifecycleWindow_}, this);
     Frm_Rename::addMenuEntry(menu(MainMenu::File), a.browser(), services.dialogs, services.files, this);
     menu(MainMenu::File)->addSeparator();
     menu(MainMenu::File)->addAction(MainWindowLifecycle::createForceEndAction(a.lifecycle(), this));
