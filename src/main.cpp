@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 
 #include <cstdio>
@@ -54,9 +53,7 @@ int main(int argc, char* argv[]) {
     window.setEchoStatus(commandLine.echoStatus);
     window.show();
     window.Form_Load(commandLine.path);
-    if (commandLine.listenPort &&
-        !Frm_Remote::listenAtStart(window.findChild<QAction*>(QStringLiteral("mnuTools(5)")), *commandLine.listenPort,
-                                   commandLine.echoStatus))
+    if (commandLine.listenPort && !Frm_Remote::listenAtStart(&window, *commandLine.listenPort, commandLine.echoStatus))
         return 1;
     return QApplication::exec();
 }

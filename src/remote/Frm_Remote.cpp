@@ -58,11 +58,14 @@ QAction* Frm_Remote::addMenuEntry(QMenu* menu, const RemoteSeams& seams, Dialogs
     return entry;
 }
 
-bool Frm_Remote::listenAtStart(QAction* entry, quint16 port, bool echo) {
-    if (!entry) return false;
-    entry->trigger();
-    auto* window = entry->parent()->findChild<Frm_Remote*>();
-    if (!window) return false;
+bool Frm_Remote::listenAtStart(QWidget* mainWindow, quint16 port, bool echo) {
+    auto* entry = mainWindow->findChild<QAction*>(QStringLiteral("mnuTools(5)"));
+    if (entry) entry->trigger();
+    auto* window = mainWindow->findChild<Frm_Remote*>();
+    if (!window) {
+        std::fputs("corvane-player: the remote control window is missing\n", stderr);
+        return false;
+    }
     RemoteController& remote = window->controller_;
     remote.host().setUnknownCallers(RemoteHost::UnknownCallers::Refuse);
     if (echo) {

@@ -22,11 +22,11 @@ public:
     static QAction* addMenuEntry(QMenu* menu, const RemoteSeams& seams, Dialogs& dialogs, const Clock& clock,
                                  QWidget* mainWindow);
 
-    // Opens the window from `entry` with its host listening on `port` for a
+    // Opens the window from the main window's menu entry with its host listening on `port` for a
     // player nobody sits at: callers in neither list are refused, and a
     // port that cannot be used is told on standard error, not in a box.
     // `echo` writes the host log to standard output too.
-    static bool listenAtStart(QAction* entry, quint16 port, bool echo);
+    static bool listenAtStart(QWidget* mainWindow, quint16 port, bool echo);
 
     RemoteController& controller() { return controller_; }
     // Starts the host as the listen button does; false when it could not.
