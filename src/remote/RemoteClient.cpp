@@ -22,6 +22,7 @@ void RemoteClient::connectAndSend(const QString& host, quint16 port, const QStri
     close();
     command_ = command;
     reply_.clear();
+    returnInfo_.clear();
     sendingClosed_ = false;
     socket_.connectToHost(host, port);
     log(QStringLiteral("本機正試圖連接 [") + ownEndpoint + u']');

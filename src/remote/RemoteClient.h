@@ -22,7 +22,6 @@ public:
     // `ownEndpoint` is this machine's "address:port", for the log line.
     void connectAndSend(const QString& host, quint16 port, const QString& command, const QString& ownEndpoint);
     void close();
-    bool isWaiting() const { return WaitTimer.isActive() || socket_.state() != QAbstractSocket::UnconnectedState; }
     QString returnInfo() const { return returnInfo_; }
 
     QTimer WaitTimer;

@@ -57,6 +57,11 @@ RemoteHost::RemoteHost(RemoteCommands& commands, IpLists& lists, Dialogs& dialog
                        QObject* parent)
     : QObject(parent), commands_(commands), lists_(lists), dialogs_(dialogs), clock_(clock) {
     connect(&server_, &DescriptorServer::accepted, this, &RemoteHost::takeCall);
+    // The host stays closed after a failure until it is started again.
+    connect(&server_, &QTcpServer::acceptError, this, [this] {
+        log(server_.errorString());
+        close();
+    });
 }
 
 RemoteHost::~RemoteHost() = default;
