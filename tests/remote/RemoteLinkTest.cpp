@@ -157,6 +157,23 @@ TEST_F(RemoteLinkTest, MisbehavingCallersDoNotStopTheHost) {
     }
 }
 
+TEST_F(RemoteLinkTest, ACallerThatDoesNotTakeItsReplyIsDroppedInTime) {
+    hostSide.lists.append(IpLists::AutoAccept, kLoopback);
+    for (int i = 0; i < 100000; ++i) hostSide.playlist.entries << QStringLiteral("/music/%1").arg(i).leftJustified(80, u'x');
+    host.setLimits({200, 300, 64 * 1024});
+    QTcpSocket raw;
+    // A small window that is never read keeps the reply from draining.
+    raw.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+    raw.setReadBufferSize(1);
+    raw.connectToHost(kLoopback, host.port());
+    ASSERT_TRUE(waitUntil([&raw] { return raw.state() == QAbstractSocket::ConnectedState; }));
+    raw.write("ListItem|");
+    ASSERT_TRUE(waitUntil([this] { return served > 0; }));
+    EXPECT_EQ(lastHostLogText(), QStringLiteral("不能傳回所要求的資料。"));
+    hostSide.playlist.entries.clear();
+    EXPECT_EQ(call(QStringLiteral("echo|next")), QStringLiteral("信息已被收到")) << "the host listens again";
+}
+
 TEST_F(RemoteLinkTest, TheCommandIsReadAtMostToItsLimit) {
     hostSide.lists.append(IpLists::AutoAccept, kLoopback);
     host.setLimits({200, 5000, 16});
