@@ -13,6 +13,7 @@
 #include "common/CodePage.h"
 #include "remote/RemoteClient.h"
 #include "remote/RemoteHost.h"
+#include "remote/RemoteText.h"
 
 namespace {
 
@@ -100,6 +101,48 @@ TEST_F(RemoteLinkTest, UnknownCallerIsAskedAboutOnceUntilTheTemporaryListsAreCle
     EXPECT_EQ(hostSide.lists.list(IpLists::TempAccept), QStringList{kLoopback});
     EXPECT_TRUE(hostLog.join(u'\n').contains(QStringLiteral("127.0.0.1的連接已被接受")));
     EXPECT_EQ(hostSide.player.calls, QStringList{QStringLiteral("stop")});
+}
+
+// Answers the question only after a second caller has had time to come in.
+class SlowAnswerDialogs final : public Dialogs {
+public:
+    int messageBox(const QString&, MsgButtons, MsgIcon, const QString&) override {
+        ++asked;
+        if (whileAsking) whileAsking();
+        return MsgResult::Yes;
+    }
+    QString inputBox(const QString&, const QString&, const QString&, std::optional<QPoint>) override { return {}; }
+    QStringList openFiles(const FileDialogRequest&) override { return {}; }
+    QString saveFile(const FileDialogRequest&) override { return {}; }
+    std::function<void()> whileAsking;
+    int asked = 0;
+};
+
+TEST_F(RemoteLinkTest, NoOtherCallerIsServedWhileTheQuestionIsOpen) {
+    SlowAnswerDialogs dialogs;
+    RemoteHost asking(hostSide.commands, hostSide.lists, dialogs, hostSide.clock);
+    ASSERT_TRUE(asking.listen(QHostAddress::LocalHost, 0));
+    int servedWhileAsking = 0;
+    QObject::connect(&asking, &RemoteHost::served, [&servedWhileAsking, &dialogs] {
+        if (dialogs.asked > 0 && dialogs.whileAsking) ++servedWhileAsking;
+    });
+    QTcpSocket second;
+    dialogs.whileAsking = [&] {
+        second.connectToHost(kLoopback, asking.port());
+        second.write("echo|second");
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 600) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        dialogs.whileAsking = nullptr;
+    };
+    client.connectAndSend(kLoopback, asking.port(), QStringLiteral("echo|first"), QString());
+    ASSERT_TRUE(waitUntil([this] { return !client.returnInfo().isEmpty(); }));
+    EXPECT_EQ(client.returnInfo(), QStringLiteral("信息已被收到"));
+    EXPECT_EQ(servedWhileAsking, 0) << "a second caller was served during the question";
+    EXPECT_EQ(dialogs.asked, 1) << "the second caller was asked about over the first";
+    ASSERT_TRUE(waitUntil([&second] { return second.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(RemoteText::decode(second.readAll()), QStringLiteral("信息已被收到"))
+        << "the second caller is served after the answer, from the temporary accept list";
 }
 
 TEST_F(RemoteLinkTest, NobodyAtTheScreenRefusesUnknownCallers) {
