@@ -202,7 +202,8 @@ TEST_F(RemoteLinkTest, MisbehavingCallersDoNotStopTheHost) {
 
 TEST_F(RemoteLinkTest, ACallerThatDoesNotTakeItsReplyIsDroppedInTime) {
     hostSide.lists.append(IpLists::AutoAccept, kLoopback);
-    for (int i = 0; i < 100000; ++i) hostSide.playlist.entries << QStringLiteral("/music/%1").arg(i).leftJustified(80, u'x');
+    for (int i = 0; i < 100000; ++i)
+        hostSide.playlist.entries << QStringLiteral("/music/%1").arg(i).leftJustified(80, u'x');
     host.setLimits({200, 300, 64 * 1024});
     QTcpSocket raw;
     // A small window that is never read keeps the reply from draining.
