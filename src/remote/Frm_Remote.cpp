@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <cstdio>
@@ -38,7 +39,7 @@ Frm_Remote::Frm_Remote(const RemoteSeams& seams, Dialogs& dialogs, const Clock& 
     buildClient();
     connect(&controller_, &RemoteController::logsChanged, this, &Frm_Remote::showLogs);
     connect(&controller_, &RemoteController::listsChanged, this, &Frm_Remote::showLists);
-    connect(&controller_, &RemoteController::replyShown, txtReturnInfo_, &QLineEdit::setText);
+    connect(&controller_, &RemoteController::replyShown, txtReturnInfo_, &QPlainTextEdit::setPlainText);
     controller_.loadAutomatic();
 }
 
@@ -157,9 +158,13 @@ void Frm_Remote::buildClient() {
     auto* go = addButton("cmdConnect", QStringLiteral("立即連接並發出指令 (Connect)"), 4800, 840, 4280);
     connect(go, &QPushButton::clicked, this, &Frm_Remote::cmdConnect_Click);
     addLabel(QStringLiteral("傳回的資料:"), 4800, 1260, 4280, 280);
-    txtReturnInfo_ = addBox("txtReturnInfo", QStringLiteral("傳回的資料"), QString(), 4800, 1540, 4280);
+    // Replies such as the playlist's lines run over many lines.
+    txtReturnInfo_ = new QPlainTextEdit(this);
+    txtReturnInfo_->setObjectName(QStringLiteral("txtReturnInfo"));
+    txtReturnInfo_->setAccessibleName(QStringLiteral("傳回的資料"));
     txtReturnInfo_->setReadOnly(true);
-    listClientLog_ = addList(QStringLiteral("listClientLog"), QStringLiteral("用戶端記錄"), 4800, 1960, 4280, 2000);
+    placeAt(txtReturnInfo_, {4800, 1540, 4280, 1000});
+    listClientLog_ = addList(QStringLiteral("listClientLog"), QStringLiteral("用戶端記錄"), 4800, 2620, 4280, 1400);
     addLabel(commandSummary(), 4800, 4080, 4280, 3600);
 }
 

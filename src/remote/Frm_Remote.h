@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QMenu;
 class QPushButton;
 
@@ -56,7 +57,7 @@ private:
     QLineEdit* txtRemoteIP_ = nullptr;
     QLineEdit* txtRemotePort_ = nullptr;
     QLineEdit* txtCommand_ = nullptr;
-    QLineEdit* txtReturnInfo_ = nullptr;
+    QPlainTextEdit* txtReturnInfo_ = nullptr;
     QListWidget* listHostLog_ = nullptr;
     QListWidget* listClientLog_ = nullptr;
     QListWidget* listIP_[IpLists::kCount] = {};

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -39,10 +40,6 @@ protected:
         auto* found = window.findChild<QLineEdit*>(QLatin1String(box));
         ASSERT_NE(found, nullptr) << box;
         found->setText(text);
-    }
-    QString text(const Frm_Remote& window, const char* box) {
-        auto* found = window.findChild<QLineEdit*>(QLatin1String(box));
-        return found ? found->text() : QStringLiteral("(no %1)").arg(QLatin1String(box));
     }
 
     RemotePlayerRig rig;
@@ -113,9 +110,11 @@ TEST_F(FrmRemoteTest, OneWindowCallsAnotherOverLoopback) {
     click(callerWindow, "cmdConnect");
     QElapsedTimer timer;
     timer.start();
-    while (text(callerWindow, "txtReturnInfo").isEmpty() && timer.elapsed() < 10000)
+    auto* reply = callerWindow.findChild<QPlainTextEdit*>(QStringLiteral("txtReturnInfo"));
+    ASSERT_NE(reply, nullptr);
+    while (reply->toPlainText().isEmpty() && timer.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_EQ(text(callerWindow, "txtReturnInfo"), QStringLiteral("『停止』指令已執行"));
+    EXPECT_EQ(reply->toPlainText(), QStringLiteral("『停止』指令已執行"));
     EXPECT_EQ(rig.player.calls, QStringList{QStringLiteral("stop")});
     EXPECT_EQ(rows(list(hostWindow, IpLists::TempAccept)), QStringList{QStringLiteral("127.0.0.1")});
     EXPECT_EQ(rows(callerWindow.findChild<QListWidget*>(QStringLiteral("listClientLog"))).size(), 2);
