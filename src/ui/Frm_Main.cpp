@@ -17,6 +17,7 @@
 #include "browser/BrowserPanel.h"
 #include "browser/PathBoxKeys.h"
 #include "id3/Frm_ID3Tag.h"
+#include "remote/Frm_Remote.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
 #include "playlist/PlaylistPanel.h"
@@ -137,6 +138,8 @@ void Frm_Main::buildAppMenus() {
     });
     menu(MainMenu::Tools)->addAction(lifecycleWindow_->safeMode().menuEntry());
     AppServices& services = a.services();
+    Frm_Remote::addMenuEntry(menu(MainMenu::Tools), {a.songPlayer(), a.transport(), a.playlist(), a.browser()},
+                             services.dialogs, services.clock, this);
     Frm_Rename::addMenuEntry(menu(MainMenu::File), a.browser(), services.dialogs, services.files, this);
     menu(MainMenu::File)->addSeparator();
     menu(MainMenu::File)->addAction(MainWindowLifecycle::createForceEndAction(a.lifecycle(), this));

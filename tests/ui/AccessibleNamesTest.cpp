@@ -14,6 +14,7 @@
 #include "app/SafeModeOpener.h"
 #include "id3/Frm_ID3Tag.h"
 #include "playback/TransportController.h"
+#include "remote/Frm_Remote.h"
 #include "support/FakeServices.h"
 #include "support/QStringPrinter.h"
 #include "support/TempDir.h"
@@ -92,8 +93,9 @@ TEST(AccessibleNames, EveryControlOfTheMainWindowHasANameInEveryWindowMode) {
     }
 }
 
-// The option checker and the tag editor (opened from the tools menu) and
-// the version box (from the help menu) are windows of their own.
+// The option checker, the tag editor and the remote control (opened from
+// the tools menu) and the version box (from the help menu) are windows of
+// their own.
 TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
     StartedWindow started;
     Frm_Main& window = started.window;
@@ -115,6 +117,13 @@ TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
              if (!entry || entry->text() != QStringLiteral("MP3 ID3 Tag 1 修改器")) return static_cast<QWidget*>(nullptr);
              entry->trigger();
              return static_cast<QWidget*>(window.findChild<Frm_ID3Tag*>());
+         }},
+        {"remote control",
+         [&] {
+             auto* entry = window.findChild<QAction*>(QStringLiteral("mnuTools(5)"));
+             if (!entry || entry->text() != QStringLiteral("互聯網遙距控制")) return static_cast<QWidget*>(nullptr);
+             entry->trigger();
+             return static_cast<QWidget*>(window.findChild<Frm_Remote*>());
          }},
         {"version box",
          [&] {
