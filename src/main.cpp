@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/PlayerAssembly.h"
 #include "desktop/MprisService.h"
+#include "remote/Frm_Remote.h"
 #include "ui/Frm_Main.h"
 #include "ui/RealServices.h"
 
@@ -52,5 +53,7 @@ int main(int argc, char* argv[]) {
     window.setEchoStatus(commandLine.echoStatus);
     window.show();
     window.Form_Load(commandLine.path);
+    if (commandLine.listenPort && !Frm_Remote::listenAtStart(&window, *commandLine.listenPort, commandLine.echoStatus))
+        return 1;
     return QApplication::exec();
 }

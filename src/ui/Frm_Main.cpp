@@ -18,6 +18,7 @@
 #include "browser/PathBoxKeys.h"
 #include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
+#include "remote/Frm_Remote.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
 #include "playlist/PlaylistPanel.h"
@@ -140,6 +141,8 @@ void Frm_Main::buildAppMenus() {
     AppServices& services = a.services();
     Frm_Command::addMenuEntry(menu(MainMenu::Tools),
                               {a.media(), a.state(), a.transport(), services.clock, *lifecycleWindow_}, this);
+    Frm_Remote::addMenuEntry(menu(MainMenu::Tools), {a.songPlayer(), a.transport(), a.playlist(), a.browser()},
+                             services.dialogs, services.clock, this);
     Frm_Rename::addMenuEntry(menu(MainMenu::File), a.browser(), services.dialogs, services.files, this);
     menu(MainMenu::File)->addSeparator();
     menu(MainMenu::File)->addAction(MainWindowLifecycle::createForceEndAction(a.lifecycle(), this));

@@ -25,4 +25,23 @@ TEST(CommandLine, SwitchesComeFirstAndTheRestIsOnePath) {
     }
 }
 
+TEST(CommandLine, ListenTakesAnOptionalPort) {
+    struct Case { QStringList arguments; std::optional<quint16> port; QString path; };
+    const Case cases[] = {
+        {{"a.mp3"}, std::nullopt, "a.mp3"},
+        {{"--listen"}, 2450, ""},
+        {{"--listen", "3000"}, 3000, ""},
+        {{"--listen", "0"}, 0, ""},
+        {{"--listen", "a.mp3"}, 2450, "a.mp3"},
+        {{"--listen", "70000"}, 2450, "70000"},  // not a port: the first word of the path
+        {{"--echo-status", "--listen", "9", "b.mp3"}, 9, "b.mp3"},
+        {{"a.mp3", "--listen"}, std::nullopt, "a.mp3 --listen"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine got = CommandLine::parse(c.arguments);
+        EXPECT_EQ(got.listenPort, c.port) << c.arguments.join('|').toStdString();
+        EXPECT_EQ(got.path, c.path) << c.arguments.join('|').toStdString();
+    }
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
 #include "playback/TransportController.h"
+#include "remote/Frm_Remote.h"
 #include "support/FakeServices.h"
 #include "support/QStringPrinter.h"
 #include "support/TempDir.h"
@@ -93,8 +94,9 @@ TEST(AccessibleNames, EveryControlOfTheMainWindowHasANameInEveryWindowMode) {
     }
 }
 
-// The option checker, the tag editor and the command console (opened from the tools menu) and
-// the version box (from the help menu) are windows of their own.
+// The option checker, the tag editor, the command console and the remote
+// control (opened from the tools menu) and the version box (from the help
+// menu) are windows of their own.
 TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
     StartedWindow started;
     Frm_Main& window = started.window;
@@ -122,6 +124,13 @@ TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
              auto* entry = window.findChild<QAction*>(QStringLiteral("mnuTools(4)"));
              if (entry) entry->trigger();
              return static_cast<QWidget*>(window.findChild<Frm_Command*>());
+         }},
+        {"remote control",
+         [&] {
+             auto* entry = window.findChild<QAction*>(QStringLiteral("mnuTools(5)"));
+             if (!entry || entry->text() != QStringLiteral("互聯網遙距控制")) return static_cast<QWidget*>(nullptr);
+             entry->trigger();
+             return static_cast<QWidget*>(window.findChild<Frm_Remote*>());
          }},
         {"version box",
          [&] {
