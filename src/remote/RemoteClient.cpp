@@ -1,8 +1,7 @@
 #include "remote/RemoteClient.h"
 
-#include <sys/socket.h>
-
 #include "platform/Clock.h"
+#include "platform/RawSocket.h"
 #include "remote/RemoteText.h"
 
 RemoteClient::RemoteClient(const Clock& clock, QObject* parent) : QObject(parent), clock_(clock) {
@@ -45,7 +44,7 @@ void RemoteClient::onBytesWritten() {
     if (sendingClosed_ || socket_.bytesToWrite() > 0 || socket_.state() != QAbstractSocket::ConnectedState) return;
     // Qt offers no half-close; the host reads the command until this end.
     sendingClosed_ = true;
-    ::shutdown(static_cast<int>(socket_.socketDescriptor()), SHUT_WR);
+    RawSocket::shutdownSending(socket_.socketDescriptor());
 }
 
 void RemoteClient::onError(QAbstractSocket::SocketError error) {

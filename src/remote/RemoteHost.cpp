@@ -3,14 +3,10 @@
 #include <QSocketNotifier>
 
 #include <array>
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/RawSocket.h"
 #include "remote/IpLists.h"
 #include "remote/RemoteCommands.h"
 #include "remote/RemoteText.h"
@@ -26,7 +22,7 @@ struct RemoteHost::Call final : QObject {
         writer.setEnabled(false);
         idle.stop();
         deadline.stop();
-        if (descriptor >= 0) ::close(static_cast<int>(descriptor));
+        if (descriptor >= 0) RawSocket::close(descriptor);
         descriptor = -1;
     }
     qintptr descriptor;
@@ -39,19 +35,6 @@ struct RemoteHost::Call final : QObject {
     qsizetype sent = 0;
     QString address;
 };
-
-namespace {
-
-QHostAddress peerOf(qintptr descriptor) {
-    sockaddr_storage storage{};
-    socklen_t length = sizeof storage;
-    if (::getpeername(static_cast<int>(descriptor), reinterpret_cast<sockaddr*>(&storage), &length) != 0) return {};
-    return QHostAddress(reinterpret_cast<const sockaddr*>(&storage));
-}
-
-bool wouldBlock() { return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR; }
-
-}  // namespace
 
 RemoteHost::RemoteHost(RemoteCommands& commands, IpLists& lists, Dialogs& dialogs, const Clock& clock,
                        QObject* parent)
@@ -80,14 +63,13 @@ void RemoteHost::log(const QString& text) { emit logged(RemoteText::logLine(cloc
 
 void RemoteHost::takeCall(qintptr descriptor) {
     if (call_) {
-        ::close(static_cast<int>(descriptor));
+        RawSocket::close(descriptor);
         return;
     }
     server_.pauseAccepting();
-    const int fd = static_cast<int>(descriptor);
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    RawSocket::makeNonBlocking(descriptor);
     call_ = std::make_unique<Call>(descriptor);
-    call_->address = RemoteText::plainAddress(peerOf(descriptor));
+    call_->address = RemoteText::plainAddress(RawSocket::peerAddress(descriptor));
     call_->writer.setEnabled(false);
     connect(&call_->reader, &QSocketNotifier::activated, this, &RemoteHost::readAvailable);
     connect(&call_->writer, &QSocketNotifier::activated, this, &RemoteHost::writeMore);
@@ -103,8 +85,8 @@ void RemoteHost::readAvailable() {
     std::array<char, 16384> buffer{};
     while (call_ && call_->received.size() < limits_.maxBytes) {
         const qsizetype room = qMin<qsizetype>(buffer.size(), limits_.maxBytes - call_->received.size());
-        const ssize_t got = ::recv(static_cast<int>(call_->descriptor), buffer.data(), static_cast<size_t>(room), 0);
-        if (got < 0 && wouldBlock()) {
+        const qint64 got = RawSocket::receive(call_->descriptor, buffer.data(), room);
+        if (got == RawSocket::kWouldBlock) {
             call_->idle.start(limits_.idleMs);
             return;
         }
@@ -164,11 +146,11 @@ void RemoteHost::answer() {
 
 void RemoteHost::writeMore() {
     if (!call_) return;
-    const int fd = static_cast<int>(call_->descriptor);
+    const qintptr fd = call_->descriptor;
     while (call_->sent < call_->reply.size()) {
-        const ssize_t put = ::send(fd, call_->reply.constData() + call_->sent,
-                                   static_cast<size_t>(call_->reply.size() - call_->sent), MSG_NOSIGNAL);
-        if (put < 0 && wouldBlock()) {
+        const qint64 put =
+            RawSocket::sendSome(fd, call_->reply.constData() + call_->sent, call_->reply.size() - call_->sent);
+        if (put == RawSocket::kWouldBlock) {
             call_->writer.setEnabled(true);
             return;
         }
@@ -178,7 +160,7 @@ void RemoteHost::writeMore() {
         }
         call_->sent += put;
     }
-    ::shutdown(fd, SHUT_WR);
+    RawSocket::shutdownSending(fd);
     endCall();
 }
 
