@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "BenchSupport.h"
-#include "browser/BrowserNavigation.h"
+#include "support/QuietSeams.h"
 #include "common/PathText.h"
 #include "platform/qt/QtFileOperations.h"
 #include "rename/Frm_Rename.h"
@@ -19,21 +19,6 @@ namespace {
 
 constexpr int kFiles = 10000;
 
-// The browser as the renamer reads it: one folder, all its files, none selected.
-class FolderBrowser final : public BrowserNavigation {
-public:
-    explicit FolderBrowser(QString folder) : folder_(std::move(folder)) {}
-    bool ChangeDirPath(const QString&, bool) override { return true; }
-    void refresh() override {}
-    QString currentFolder() const override { return folder_; }
-    QStringList fileNames() const override { return QDir(folder_).entryList(QDir::Files, QDir::Name); }
-    QStringList filePathsWithExtensions(const QStringList&) const override { return {}; }
-    QStringList selectedFilePaths() const override { return {}; }
-    QString currentFilePath() const override { return {}; }
-
-private:
-    QString folder_;
-};
 
 class SilentProgress final : public RenameProgress {
 public:
@@ -56,7 +41,8 @@ QString nextTemplate(int run) { return run % 2 == 0 ? QStringLiteral("Track #.mp
 
 void BM_RenameTenThousandFiles(benchmark::State& state) {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/corvane-bench-XXXXXX"));
-    FolderBrowser browser(makeFolder(dir));
+    QuietSeams browser;  // one folder, all its files, none selected
+    browser.folder = makeFolder(dir);
     BenchServices s;
     QtFileOperations files;
     SilentProgress progress;
@@ -76,7 +62,8 @@ BENCHMARK(BM_RenameTenThousandFiles)->Unit(benchmark::kMillisecond)->Iterations(
 // pending events after every rename.
 void BM_WindowRenamesTenThousandFiles(benchmark::State& state) {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/corvane-bench-XXXXXX"));
-    FolderBrowser browser(makeFolder(dir));
+    QuietSeams browser;  // one folder, all its files, none selected
+    browser.folder = makeFolder(dir);
     BenchServices s;
     QtFileOperations files;
     int run = 0;

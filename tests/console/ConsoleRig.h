@@ -6,28 +6,7 @@
 #include "playback/MultiMedia.h"
 #include "playback/Transport.h"
 #include "support/FakeServices.h"
-
-// The transport as the console sees it: only the position it hands to the
-// software clock matters; everything else answers like a player without a song.
-class PositionOnlyTransport final : public Transport {
-public:
-    void play() override {}
-    void pause() override {}
-    void stop() override {}
-    void seekTo(qint32) override {}
-    void setSpeed(int) override {}
-    int speed() override { return 1000; }
-    void setVolume(int) override {}
-    int volume() const override { return 0; }
-    Mode mode() override { return NoSong; }
-    qint32 positionMs() override { return position; }
-    qint32 lengthMs() const override { return 0; }
-    QString songPath() const override { return {}; }
-    void addListener(TransportListener*) override {}
-    void removeListener(TransportListener*) override {}
-
-    qint32 position = 0;
-};
+#include "support/FakeTransport.h"
 
 // Counts the program's ends; the rest of the main window is not the console's business.
 class EndCountingWindow final : public LifecycleWindow {
@@ -56,7 +35,7 @@ struct ConsoleRig {
     FakeServices fakes;
     AppState state;
     MultiMedia media;
-    PositionOnlyTransport transport;
+    FakeTransport transport;
     EndCountingWindow window;
     CommandConsole::Parts parts{media, state, transport, fakes.clock, window};
 };

@@ -5,28 +5,13 @@
 #include <QLineEdit>
 
 #include "Scene.h"
-#include "browser/BrowserNavigation.h"
+#include "support/QuietSeams.h"
 #include "common/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "rename/Frm_Rename.h"
 
 namespace {
 
-// The browser showing one folder, all files, none selected.
-class AlbumBrowser final : public BrowserNavigation {
-public:
-    explicit AlbumBrowser(QString folder) : folder_(std::move(folder)) {}
-    bool ChangeDirPath(const QString&, bool) override { return true; }
-    void refresh() override {}
-    QString currentFolder() const override { return folder_; }
-    QStringList fileNames() const override { return QDir(folder_).entryList(QDir::Files, QDir::Name); }
-    QStringList filePathsWithExtensions(const QStringList&) const override { return {}; }
-    QStringList selectedFilePaths() const override { return {}; }
-    QString currentFilePath() const override { return {}; }
-
-private:
-    QString folder_;
-};
 
 QString makeAlbumFolder() {
     const QString album = DataFolder::root() + QStringLiteral("專輯");
@@ -43,7 +28,7 @@ QString makeAlbumFolder() {
 // The window holds its browser; the browser goes with it.
 class RenameSceneWindow final : public Frm_Rename {
 public:
-    RenameSceneWindow(AlbumBrowser* browser, AppServices& services)
+    RenameSceneWindow(QuietSeams* browser, AppServices& services)
         : Frm_Rename(*browser, services.dialogs, services.files), browser_(browser) {
         auto* box = findChild<QLineEdit*>(QStringLiteral("txtTemplate"));
         box->setText(QStringLiteral("Track #.mp3"));
@@ -51,12 +36,17 @@ public:
     }
 
 private:
-    std::unique_ptr<AlbumBrowser> browser_;
+    std::unique_ptr<QuietSeams> browser_;
 };
 
 SceneRegistrar scenes{{
     {QStringLiteral("rename-template"),
-     [](AppServices& s) -> QWidget* { return new RenameSceneWindow(new AlbumBrowser(makeAlbumFolder()), s); }},
+     [](AppServices& s) -> QWidget* {
+         // The browser showing the album folder, all files, none selected.
+         auto* browser = new QuietSeams;
+         browser->folder = makeAlbumFolder();
+         return new RenameSceneWindow(browser, s);
+     }},
 }};
 
 }  // namespace

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDir>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
+#include "app/LifecycleWindow.h"
 #include "app/PassCountChoice.h"
 #include "app/PathBox.h"
 #include "app/SongStarter.h"
@@ -18,8 +20,9 @@
 #include "playlist/PlaylistAccess.h"
 
 // The other parts of the player as a benchmark or a screenshot of one panel
-// needs them: present, and doing nothing. The browser shows `folder` with
-// `selected` chosen, the playlist holds `entries`, and no song is loaded.
+// needs them: present, and doing nothing. The browser shows `folder` (its
+// files as they are on disk) with `selected` chosen, the playlist holds
+// `entries`, no song is loaded, and the main window never ends.
 class QuietSeams final : public SongStarter,
                          public BrowserNavigation,
                          public FileOpener,
@@ -28,7 +31,8 @@ class QuietSeams final : public SongStarter,
                          public PlaylistAccess,
                          public Transport,
                          public WindowCaption,
-                         public StatusLine {
+                         public StatusLine,
+                         public LifecycleWindow {
 public:
     QString folder;
     QStringList selected;
@@ -38,7 +42,9 @@ public:
     bool ChangeDirPath(const QString&, bool) override { return true; }
     void refresh() override {}
     QString currentFolder() const override { return folder; }
-    QStringList fileNames() const override { return {}; }
+    QStringList fileNames() const override {
+        return folder.isEmpty() ? QStringList() : QDir(folder).entryList(QDir::Files, QDir::Name);
+    }
     QStringList filePathsWithExtensions(const QStringList&) const override { return {}; }
     QStringList selectedFilePaths() const override { return selected; }
     QString currentFilePath() const override { return {}; }
@@ -80,6 +86,15 @@ public:
     void setCaption(const QString&) override {}
     void setStatus(const QString&) override {}
     QString status() const override { return {}; }
+    void maximize() override {}
+    void minimize() override {}
+    bool isMinimized() const override { return false; }
+    QSize size() const override { return {}; }
+    void setWelcomeLine(const QString&) override {}
+    void makeTopMost() override {}
+    void showOptionChecker() override {}
+    void closeOptionChecker() override {}
+    void endProgram() override {}
     InfoArea& info() { return info_; }
 
     Playlist::Seams forPlaylist() { return {*this, *this, *this, *this, info_, *this, clipboard_}; }
