@@ -11,6 +11,7 @@
 #include "browser/OpenGroupHandler.h"
 #include "browser/PlaylistGroupOpener.h"
 #include "common/IntervalTimer.h"
+#include "lyrics/LyricEditorOpener.h"
 #include "playback/LyricHook.h"
 #include "playback/MultiMedia.h"
 #include "playback/PlaybackContext.h"
@@ -69,6 +70,7 @@ public:
     FileOpener& fileOpener() { return opener_; }
     Appearance& appearance() { return appearance_; }
     InfoArea& infoArea() { return info_; }
+    LyricEditorOpener& lyricEditor() { return lyricEditor_; }
 
 private:
     // BrowserNavigation, passed on to browser_.
@@ -98,6 +100,7 @@ private:
     NullOpenGroupHandler otherFiles_;
     NullFolderShortcuts shortcuts_;
     NullAppearance appearance_;
+    NullLyricEditorOpener lyricEditor_;
 
     PlaybackContext playback_;
     SongPlayer songPlayer_;
