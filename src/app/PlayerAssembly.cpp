@@ -16,7 +16,8 @@ PlayerAssembly::PlayerAssembly(AppServices& services, Frame frame)
       browser_(state_, frame.status, services.dialogs, services.clipboard, frame.pathBox, opener_, playlist_, info_),
       transport_(playback_, songPlayer_, playlist_),
       lifecycle_(state_, options_, media_, services.dialogs, services.screen, frame.window,
-                 {songPlayer_, playlist_, browser_, shortcuts_, appearance_}) {
+                 {songPlayer_, playlist_, browser_, shortcuts_, appearance_}),
+      lyricEditor_({services.dialogs, services.clock, lyricFiles_, state_}, frame.lyricWindows) {
     timers_.add(QStringLiteral("MMTimer"), &mmTimer_);
 }
 

@@ -11,7 +11,8 @@
 #include "browser/OpenGroupHandler.h"
 #include "browser/PlaylistGroupOpener.h"
 #include "common/IntervalTimer.h"
-#include "lyrics/LyricEditorOpener.h"
+#include "lyrics/LyricEditorWindows.h"
+#include "lyrics/LyricFiles.h"
 #include "playback/LyricHook.h"
 #include "playback/MultiMedia.h"
 #include "playback/PlaybackContext.h"
@@ -48,6 +49,8 @@ public:
         WindowCaption& caption;
         PathBox& pathBox;
         LifecycleWindow& window;
+        // Makes the lyric editor's window; none: the editor is unavailable.
+        LyricEditorWindowFactory* lyricWindows = nullptr;
     };
 
     PlayerAssembly(AppServices& services, Frame frame);
@@ -100,7 +103,6 @@ private:
     NullOpenGroupHandler otherFiles_;
     NullFolderShortcuts shortcuts_;
     NullAppearance appearance_;
-    NullLyricEditorOpener lyricEditor_;
 
     PlaybackContext playback_;
     SongPlayer songPlayer_;
@@ -111,4 +113,6 @@ private:
     BrowserNavigator browser_;
     TransportController transport_;
     AppLifecycle lifecycle_;
+    DiskLyricFiles lyricFiles_;
+    LyricEditorWindows lyricEditor_;
 };

@@ -18,6 +18,7 @@
 #include "browser/PathBoxKeys.h"
 #include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
+#include "lyrics/Frm_LyricFactory.h"
 #include "remote/Frm_Remote.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
@@ -46,7 +47,8 @@ Frm_Main::Frm_Main(AppServices& services, QWidget* parent) : QMainWindow(parent)
     OptionsSavedListener& checkerSaves = *this;
     lifecycleWindow_ =
         std::make_unique<MainWindowLifecycle>(this, pathBox, services.dialogs, services.launcher, checkerSaves);
-    assembly_ = std::make_unique<PlayerAssembly>(services, PlayerAssembly::Frame{*this, *this, pathBox, *lifecycleWindow_});
+    assembly_ = std::make_unique<PlayerAssembly>(
+        services, PlayerAssembly::Frame{*this, *this, pathBox, *lifecycleWindow_, new Frm_LyricFactory(this)});
     buildPanels();
     buildAppMenus();
     const AppState& state = assembly_->state();

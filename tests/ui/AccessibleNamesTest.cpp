@@ -14,6 +14,7 @@
 #include "app/SafeModeOpener.h"
 #include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
+#include "lyrics/Frm_Lyric.h"
 #include "playback/TransportController.h"
 #include "remote/Frm_Remote.h"
 #include "support/FakeServices.h"
@@ -94,9 +95,9 @@ TEST(AccessibleNames, EveryControlOfTheMainWindowHasANameInEveryWindowMode) {
     }
 }
 
-// The option checker, the tag editor, the command console and the remote
-// control (opened from the tools menu) and the version box (from the help
-// menu) are windows of their own.
+// The option checker, the tag editor, the lyric editor, the command console
+// and the remote control (opened from the tools menu) and the version box
+// (from the help menu) are windows of their own.
 TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
     StartedWindow started;
     Frm_Main& window = started.window;
@@ -118,6 +119,11 @@ TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
              if (!entry || entry->text() != QStringLiteral("MP3 ID3 Tag 1 修改器")) return static_cast<QWidget*>(nullptr);
              entry->trigger();
              return static_cast<QWidget*>(window.findChild<Frm_ID3Tag*>());
+         }},
+        {"lyric editor",
+         [&] {
+             window.assembly().lyricEditor().showLyricEditor();
+             return static_cast<QWidget*>(window.findChild<Frm_Lyric*>());
          }},
         {"command console",
          [&] {
