@@ -11,6 +11,8 @@ Frm_LyricFactory::~Frm_LyricFactory() {
     if (!mainWindow_) delete window_.data();
 }
 
+Frm_Lyric* Frm_LyricFactory::window() const { return window_.data(); }
+
 LyricEditor& Frm_LyricFactory::showEditorWindow(const LyricEditor::Services& services, bool& made) {
     made = !window_;
     if (made) {

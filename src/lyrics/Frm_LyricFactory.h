@@ -18,7 +18,7 @@ public:
 
     LyricEditor& showEditorWindow(const LyricEditor::Services& services, bool& made) override;
     // The open window, or none.
-    Frm_Lyric* window() const { return window_.data(); }
+    Frm_Lyric* window() const;
 
 private:
     QPointer<QWidget> mainWindow_;
