@@ -72,6 +72,15 @@ void LyricEditor::LoadLyricText(const QString& path, bool autoPath) {
 bool LyricEditor::SaveLyricText(const QString& typedPath) {
     const QString path = LyricPaths::savePath(typedPath);
     if (path.isEmpty()) return false;
+    // A song loaded as text with Ctrl+Enter keeps its own path as the
+    // target; writing the text there would destroy the song.
+    if (svc_.files.isFile(path) && svc_.files.holdsBinary(path)) {
+        showTitle(path, QStringLiteral("歌詞儲存失敗."));
+        svc_.dialogs.messageBox(QStringLiteral("目標檔案不是文字檔, 不會以歌詞覆寫!") + kCrLf + QStringLiteral("路徑: ") +
+                                    path,
+                                MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
     QString error;
     if (!svc_.files.write(path, model_.text() + kCrLf, &error)) {
         // The text stays in the editor, so the user can save it elsewhere.

@@ -12,6 +12,12 @@ QStringList DiskLyricFiles::fileNames(const QString& folder) const {
 
 TextFile::ReadResult DiskLyricFiles::read(const QString& path) { return TextFile::read(path); }
 
+bool DiskLyricFiles::holdsBinary(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    return file.read(64 * 1024).contains('\0');
+}
+
 bool DiskLyricFiles::write(const QString& path, const QString& text, QString* error) {
     return TextFile::write(path, text, error);
 }

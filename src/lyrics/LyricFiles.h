@@ -16,6 +16,9 @@ public:
     // The names of the files in `folder`, sorted.
     virtual QStringList fileNames(const QString& folder) const = 0;
     virtual TextFile::ReadResult read(const QString& path) = 0;
+    // True when the file holds bytes no text file has (a NUL within its
+    // first 64 KiB): a song or a program, never to be saved over as text.
+    virtual bool holdsBinary(const QString& path) const = 0;
     // Replaces the file with `text` in the player's code page (UTF-8 with a
     // byte-order mark when code page 950 cannot hold it); a failed write
     // leaves the old file as it was.
@@ -32,6 +35,7 @@ public:
     bool isFile(const QString& path) const override;
     QStringList fileNames(const QString& folder) const override;
     TextFile::ReadResult read(const QString& path) override;
+    bool holdsBinary(const QString& path) const override;
     bool write(const QString& path, const QString& text, QString* error) override;
     bool moveToTrash(const QString& path) override;
     bool remove(const QString& path, QString* error) override;

@@ -22,6 +22,7 @@ public:
         if (!failRead) return disk.read(path);
         return {false, QString(), QStringLiteral("read refused")};
     }
+    bool holdsBinary(const QString& path) const override { return disk.holdsBinary(path); }
     bool write(const QString& path, const QString& text, QString* error) override {
         if (!failWrite) return disk.write(path, text, error);
         if (error) *error = QStringLiteral("disk full");

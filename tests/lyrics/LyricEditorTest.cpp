@@ -141,6 +141,26 @@ TEST(LyricEditorSaving, AFailedWriteIsReportedAndTheTextStays) {
     EXPECT_EQ(readWholeFile(old), QByteArray("new words\r\n")) << "saved once the disk lets it";
 }
 
+TEST(LyricEditorSaving, ASongLoadedAsTextIsNeverSavedOver) {
+    LyricEditorRig rig;
+    static const char kSong[] = "ID3\x03\0\0\0\0\0\x0a frames";
+    const QByteArray songBytes(kSong, sizeof kSong - 1);
+    const QString song = rig.music.writeFile(QStringLiteral("Blue Sky.mp3"), songBytes);
+    rig.editor.txtLyricLink_Enter(song, true);
+    ASSERT_EQ(rig.model.finalLink(), song);
+    rig.model.setText(QStringLiteral("edited"));
+
+    EXPECT_FALSE(rig.editor.SaveLyricText(rig.model.finalLink()));
+    EXPECT_EQ(readWholeFile(song), songBytes) << "the song keeps its bytes";
+    EXPECT_EQ(rig.model.text(), QStringLiteral("edited"));
+    ASSERT_EQ(rig.fakes.dialogs.messages.size(), 1);
+    EXPECT_EQ(rig.fakes.dialogs.messages[0].text,
+              QStringLiteral("目標檔案不是文字檔, 不會以歌詞覆寫!\r\n路徑: ") + song);
+
+    const QString lyric = LyricPaths::autoPath(song);
+    EXPECT_TRUE(rig.editor.SaveLyricText(lyric)) << "the lyric path still saves";
+}
+
 TEST(LyricEditorLoading, AnUnreadableFileIsReportedAndTheTextStays) {
     LyricEditorRig rig;
     rig.model.setText(QStringLiteral("kept"));
