@@ -20,12 +20,14 @@
 #include "playback/TransportListeners.h"
 #include "playback/TransportModel.h"
 #include "playlist/Playlist.h"
-#include "ui/Appearance.h"
+#include "ui/AppearanceOptions.h"
 
+class AppearanceWindow;
 class LifecycleWindow;
 class PathBox;
 class StatusLine;
 class WindowCaption;
+class WindowLayering;
 struct AppServices;
 
 // The player's plain parts, built in dependency order and connected to each
@@ -48,6 +50,8 @@ public:
         WindowCaption& caption;
         PathBox& pathBox;
         LifecycleWindow& window;
+        AppearanceWindow& look;
+        WindowLayering& layering;
     };
 
     PlayerAssembly(AppServices& services, Frame frame);
@@ -68,7 +72,7 @@ public:
     Playlist& playlist() { return playlist_; }
     BrowserNavigator& browser() { return browser_; }
     FileOpener& fileOpener() { return opener_; }
-    Appearance& appearance() { return appearance_; }
+    AppearanceOptions& appearance() { return appearance_; }
     InfoArea& infoArea() { return info_; }
     LyricEditorOpener& lyricEditor() { return lyricEditor_; }
 
@@ -99,12 +103,12 @@ private:
     NullInfoArea info_;
     NullOpenGroupHandler otherFiles_;
     NullFolderShortcuts shortcuts_;
-    NullAppearance appearance_;
     NullLyricEditorOpener lyricEditor_;
 
     PlaybackContext playback_;
     SongPlayer songPlayer_;
     AppOptions options_;
+    AppearanceOptions appearance_;
     Playlist playlist_;
     PlaylistGroupOpener playlistFiles_;
     OpenDispatch opener_;
