@@ -2,6 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QMenu>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -12,6 +15,7 @@
 #include "app/PlayerAssembly.h"
 #include "common/DataFolder.h"
 #include "common/Twips.h"
+#include "playback/TransportModel.h"
 #include "playback/TransportPanel.h"
 #include "support/FakeServices.h"
 #include "ui/FramePanel.h"
@@ -48,6 +52,10 @@ TEST(MainWindowModes, EachModeShowsItsControlsInsideItsWindow) {
     auto* transport = window.findChild<TransportPanel*>();
     auto* menus = window.findChild<WindowMenus*>();
     ASSERT_TRUE(transport && menus);
+    // The playing song's position marker moves with its line.
+    window.assembly().transportModel().setTimeMarkerLeft(5700 + 600);
+    const auto markerOnLine = [&] { return control(window, "LinMMTimeBar")->x() - control(window, "LinMMTimeLin")->x(); };
+    const int markerOffset = markerOnLine();
     const char* fullOnly[] = {"Drive1", "Dir1", "File1", "lblDirDetails", "imgPopDirFav", "listPLItemName",
                               "imgCopySongLink", "imgLoadSPPL"};
     const char* pageOnly[] = {"lblPLItemName", "lblPLBorder", "lblPLMargin", "cmdlblPLPage_0", "cmdlblPLPage_1"};
@@ -77,13 +85,15 @@ TEST(MainWindowModes, EachModeShowsItsControlsInsideItsWindow) {
         QString enabled;
         for (int i = 0; i < 3; ++i) enabled += menus->mnuZELMode(i)->isEnabled() ? u'1' : u'0';
         EXPECT_EQ(enabled, QLatin1String(r.enabled));
+        EXPECT_EQ(markerOnLine(), markerOffset);
         EXPECT_EQ(cutOff(window), QStringList());
     }
 }
 
-// A fixed background paints its picture under the controls and colours the
-// three lists and the playlist name label.
-TEST(MainWindowModes, AFixedBackgroundColoursTheListsAndTheNameLabel) {
+// The option file's background (by the hour: 21 h is "Night.jpg") shows at
+// start: its picture under the controls, its colours on the three lists and
+// the playlist name label.
+TEST(MainWindowModes, TheStoredBackgroundShowsAtStartWithItsColours) {
     QDir().mkpath(DataFolder::backgroundFolder());
     const QString night = DataFolder::backgroundFolder() + QStringLiteral("Night.jpg");
     QImage picture(64, 48, QImage::Format_RGB32);
@@ -93,7 +103,6 @@ TEST(MainWindowModes, AFixedBackgroundColoursTheListsAndTheNameLabel) {
     fakes.clock.setTime(QTime(21, 5));
     Frm_Main window(fakes.services);
     ASSERT_TRUE(window.Form_Load(QString()));
-    window.assembly().appearance().SetBackground(0, QString());
     QFile::remove(night);
     EXPECT_EQ(window.look().backgroundPicture().size(), QSize(64, 48));
     for (const char* name : {"Dir1", "File1", "listPLItemName"}) {
@@ -104,6 +113,32 @@ TEST(MainWindowModes, AFixedBackgroundColoursTheListsAndTheNameLabel) {
     auto* name = window.findChild<QLabel*>(QStringLiteral("lblPLDetails_1"));
     EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(255, 255, 0));
     EXPECT_TRUE(name->autoFillBackground()) << "the yellow text sits on the lists' background";
+}
+
+}  // namespace
+
+namespace {
+
+// The pointer reaching the folder-shortcut picture pops up "移至(&M)", once
+// the menu has entries.
+TEST(MainWindowModes, TheFolderShortcutPicturePopsUpTheGoToMenu) {
+    FakeServices fakes;
+    Frm_Main window(fakes.services);
+    window.show();
+    QWidget* picture = control(window, "imgPopDirFav");
+    QMenu* goTo = window.menu(MainMenu::GoTo);
+    ASSERT_TRUE(picture && goTo);
+    EXPECT_EQ(picture->accessibleName(), QStringLiteral("移至"));
+    const auto hover = [&] {
+        QEnterEvent enter(QPointF(4, 4), picture->mapTo(&window, QPointF(4, 4)), picture->mapToGlobal(QPointF(4, 4)));
+        QCoreApplication::sendEvent(picture, &enter);
+    };
+    hover();
+    EXPECT_FALSE(goTo->isVisible()) << "an empty menu stays closed";
+    goTo->addAction(QStringLiteral("/music"));
+    hover();
+    EXPECT_TRUE(goTo->isVisible());
+    goTo->hide();
 }
 
 }  // namespace
