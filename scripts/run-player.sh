@@ -19,6 +19,15 @@ if [ ! -e "$CORVANE_DATA_DIR/Option.ini" ]; then
         1 0 3 "\"$start_folder\"" 0 '#FALSE#' '#FALSE#' > "$CORVANE_DATA_DIR/Option.ini"
 fi
 
+# The six background pictures the build drew, for the background chosen by
+# the hour of the day; pictures the user put there stay.
+if [ -d "$demo/backgrounds" ]; then
+    mkdir -p "$CORVANE_DATA_DIR/Back"
+    for picture in "$demo"/backgrounds/*.jpg; do
+        [ -e "$CORVANE_DATA_DIR/Back/${picture##*/}" ] || cp "$picture" "$CORVANE_DATA_DIR/Back/"
+    done
+fi
+
 set --
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "run-player: no display found; starting on the offscreen platform (status lines follow, Ctrl+C ends)"

@@ -17,6 +17,11 @@ start="$data"
 if [ -d "$build/demo/songs" ]; then start=$(cd "$build/demo/songs" && pwd); fi
 printf '%s\r\n' '#FALSE#' '#FALSE#' '#TRUE#' '#FALSE#' '#FALSE#' '#FALSE#' '#FALSE#' \
     1 0 3 "\"$start\"" 0 '#FALSE#' '#FALSE#' > "$CORVANE_DATA_DIR/Option.ini"
+# The demo background pictures, for the window mode scenes.
+if [ -d "$build/demo/backgrounds" ]; then
+    mkdir -p "$CORVANE_DATA_DIR/Back"
+    cp "$build"/demo/backgrounds/*.jpg "$CORVANE_DATA_DIR/Back/"
+fi
 "$build/tools/screenshots/corvane-screenshots" "$out"
 echo "screenshots written to $out"
 ls -1 "$out"

@@ -113,6 +113,11 @@ void AppOptions::setBackgroundTag(const QString& tag) {
     changedByUser();
 }
 
+void AppOptions::setInitDir(const QString& folder) {
+    state_.InitDir = folder;
+    changedByUser();
+}
+
 void AppOptions::changedByUser() {
     changedByUser_ = true;
     emit changed();

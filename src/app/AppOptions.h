@@ -54,6 +54,8 @@ public:
     void mnuOptComboList2_Click(int entry);           // 0..7
     // The start-up background choice (tag of mnuOptCombo(3)) and its entry.
     void setBackgroundTag(const QString& tag);
+    // The browser's start folder (InitDir), stored at exit.
+    void setInitDir(const QString& folder);
 
     AppState& state() { return state_; }
 

@@ -9,6 +9,7 @@ PlayerAssembly::PlayerAssembly(AppServices& services, Frame frame)
                 frame.caption, transportModel_,  mmTimer_,       lyric_,           listeners_},
       songPlayer_(playback_),
       options_(state_),
+      appearance_(state_, services.dialogs, services.clock, frame.status, {options_, *this, frame.look, frame.layering}),
       playlist_(state_, services.dialogs, services.clock, frame.status, media_,
                 {songPlayer_, *this, *this, frame.pathBox, info_, options_, services.clipboard}),
       playlistFiles_(services.dialogs, playlist_, otherFiles_),

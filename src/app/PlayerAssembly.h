@@ -21,12 +21,14 @@
 #include "playback/TransportListeners.h"
 #include "playback/TransportModel.h"
 #include "playlist/Playlist.h"
-#include "ui/Appearance.h"
+#include "ui/AppearanceOptions.h"
 
+class AppearanceWindow;
 class LifecycleWindow;
 class PathBox;
 class StatusLine;
 class WindowCaption;
+class WindowLayering;
 struct AppServices;
 
 // The player's plain parts, built in dependency order and connected to each
@@ -49,6 +51,8 @@ public:
         WindowCaption& caption;
         PathBox& pathBox;
         LifecycleWindow& window;
+        AppearanceWindow& look;
+        WindowLayering& layering;
         // Makes the lyric editor's window; none: the editor is unavailable.
         LyricEditorWindowFactory* lyricWindows = nullptr;
     };
@@ -71,7 +75,7 @@ public:
     Playlist& playlist() { return playlist_; }
     BrowserNavigator& browser() { return browser_; }
     FileOpener& fileOpener() { return opener_; }
-    Appearance& appearance() { return appearance_; }
+    AppearanceOptions& appearance() { return appearance_; }
     InfoArea& infoArea() { return info_; }
     LyricEditorOpener& lyricEditor() { return lyricEditor_; }
 
@@ -102,11 +106,11 @@ private:
     NullInfoArea info_;
     NullOpenGroupHandler otherFiles_;
     NullFolderShortcuts shortcuts_;
-    NullAppearance appearance_;
 
     PlaybackContext playback_;
     SongPlayer songPlayer_;
     AppOptions options_;
+    AppearanceOptions appearance_;
     Playlist playlist_;
     PlaylistGroupOpener playlistFiles_;
     OpenDispatch opener_;

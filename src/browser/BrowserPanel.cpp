@@ -8,7 +8,9 @@
 #include <QSignalBlocker>
 
 #include "browser/BrowserNavigator.h"
+#include "browser/BrowserLayout.h"
 #include "browser/BrowserTexts.h"
+#include "browser/DirFavPicture.h"
 #include "browser/FileListBox.h"
 #include "browser/FolderListBox.h"
 #include "ui/widgets/AccessibleNames.h"
@@ -67,13 +69,18 @@ void BrowserPanel::addMenuEntries(const MainMenus& menus) {
         action->setProperty("index", i);
         connect(action, &QAction::triggered, this, [this, i] { navigator_.mnuFileSelect_Click(i); });
     }
+    imgPopDirFav_->setMenu(menus.menu(MainMenu::GoTo));
 }
 
 void BrowserPanel::applyWindowMode(WindowMode mode) {
     fullMode_ = mode == WindowMode::Full;
     for (QWidget* widget : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, lblDirDetails_,
-                                                           imgClipFileLink_[0], imgClipFileLink_[1]})
+                                                           imgClipFileLink_[0], imgClipFileLink_[1], imgPopDirFav_})
         widget->setVisible(fullMode_);
+    using namespace BrowserLayout;
+    placeAt(cmdPlaySpecificSong_, fullMode_                      ? kPlaySpecificSong
+                                  : mode == WindowMode::LyricView ? kPlaySpecificSongLyricView
+                                                                  : kPlaySpecificSongSimple);
     drawFilterButton();
 }
 

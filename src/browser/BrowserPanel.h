@@ -6,6 +6,7 @@
 
 class BrowserNavigator;
 class ClickLabel;
+class DirFavPicture;
 class FileListBox;
 class FolderListBox;
 class QComboBox;
@@ -23,10 +24,12 @@ public:
     BrowserPanel(QWidget* canvas, BrowserNavigator& navigator, QObject* parent = nullptr);
     ~BrowserPanel() override;
 
-    // Adds mnuFileSelect 0 "全選" and 1 "反向選擇" to the file menu.
+    // Adds mnuFileSelect 0 "全選" and 1 "反向選擇" to the file menu; the
+    // folder-shortcut picture pops up the "移至(&M)" menu.
     void addMenuEntries(const MainMenus& menus) override;
     void registerTimers(TimerRegistry&) override {}
-    // The compact modes hide the browser; the full mode shows it again.
+    // The compact modes hide the browser and put the open button beside the
+    // path box; the full mode shows and places them again.
     void applyWindowMode(WindowMode mode) override;
 
     // Controls, for the window modes and the panels that share them.
@@ -39,6 +42,7 @@ public:
     QPushButton* cmdCancelFileFilter() const { return cmdCancelFileFilter_; }
     QPushButton* cmdPlaySpecificSong() const { return cmdPlaySpecificSong_; }
     ClickLabel* imgClipFileLink(int index) const { return imgClipFileLink_[index == 0 ? 0 : 1]; }
+    DirFavPicture* imgPopDirFav() const { return imgPopDirFav_; }
 
 private:
     void buildWidgets(QWidget* canvas);
@@ -70,4 +74,5 @@ private:
     QPushButton* cmdCancelFileFilter_ = nullptr;
     QPushButton* cmdPlaySpecificSong_ = nullptr;
     ClickLabel* imgClipFileLink_[2] = {};
+    DirFavPicture* imgPopDirFav_ = nullptr;
 };

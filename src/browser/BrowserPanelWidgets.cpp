@@ -9,6 +9,7 @@
 #include "browser/BrowserPanel.h"
 #include "browser/BrowserTexts.h"
 #include "browser/ClipPicture.h"
+#include "browser/DirFavPicture.h"
 #include "browser/FileListBox.h"
 #include "browser/FolderListBox.h"
 #include "ui/widgets/AccessibleNames.h"
@@ -71,6 +72,9 @@ void BrowserPanel::buildWidgets(QWidget* canvas) {
         imgClipFileLink_[i] = picture;
     }
 
+    imgPopDirFav_ = make<DirFavPicture>(canvas, "imgPopDirFav", kPopDirFav);
+    imgPopDirFav_->setCursor(Qt::PointingHandCursor);
+
     cmdPlaySpecificSong_ = make<QPushButton>(canvas, "cmdPlaySpecificSong", kPlaySpecificSong);
     cmdPlaySpecificSong_->setIcon(cmdPlaySpecificSong_->style()->standardIcon(QStyle::SP_MediaPlay));
     cmdPlaySpecificSong_->setIconSize(QSize(12, 12));
@@ -90,6 +94,8 @@ void BrowserPanel::nameWidgets() {
     AccessibleNames::nameLabel(lblDirDetails_, kDirDetailsName);
     cmdCancelFileFilter_->setAccessibleName(kCancelFilterName);
     for (int i = 0; i < 2; ++i) imgClipFileLink_[i]->setAccessibleName(kClipNames[i]);
+    // The picture's menu twin is "移至(&M)".
+    AccessibleNames::setPictureTip(imgPopDirFav_, QStringLiteral("移至"));
     cmdPlaySpecificSong_->setAccessibleName(kPlaySpecificSongName);
     drive2_->setAccessibleName(kDrive2Name);
     dir2_->setAccessibleName(kDir2Name);

@@ -201,11 +201,16 @@ void TransportPanel::addMenuEntries(const MainMenus& menus) {
 }
 
 void TransportPanel::applyWindowMode(WindowMode mode) {
-    if (mode == WindowMode::Full) shiftTwips(kLeftTwips - originTwips_.x());
+    const int left = isCompact(mode) ? kLeftTwips - kCompactShiftTwips : kLeftTwips;
+    shiftTwips(left - originTwips_.x());
 }
 
 void TransportPanel::shiftTwips(int dx) {
+    if (dx == 0) return;
     originTwips_.rx() += dx;
     move(Twips::toPx(originTwips_.x()), Twips::toPx(originTwips_.y()));
+    // The time marker moves with the line it stands on, as the time line's
+    // left end (ShiftConst(0)) does; the next tick places it from there.
+    model_.setTimeMarkerLeft(model_.timeMarkerLeft() + dx);
     render();
 }

@@ -31,14 +31,16 @@ public:
     static constexpr int kTopTwips = 120;
     static constexpr int kWidthTwips = 4380;
     static constexpr int kHeightTwips = 1560;
+    // The compact window modes move the whole panel this far to the left.
+    static constexpr int kCompactShiftTwips = 3480;
 
     TransportPanel(TransportController& controller, TransportModel& model, QWidget* parent = nullptr);
 
     // Adds mnuMMControl(0)..(7) to the play menu.
     void addMenuEntries(const MainMenus& menus) override;
     void registerTimers(TimerRegistry&) override {}
-    // The compact modes move the whole panel with shiftTwips; the full mode
-    // has it at its own place.
+    // The compact modes move the whole panel 3480 twips to the left; the
+    // full mode has it at its own place.
     void applyWindowMode(WindowMode mode) override;
     // Moves the whole panel horizontally (window modes).
     void shiftTwips(int dx);

@@ -75,6 +75,9 @@ public:
     QStringList lines() const override;
     void addPaths(const QStringList& paths) override { editing_.addPaths(paths); }
     void mnuRefresh(int index) override { commands_.mnuRefresh(index); }
+    void PLRefreshItems(bool test, const QString& range, bool quick) override {
+        display_.PLRefreshItems(test, range, quick);
+    }
 
 private:
     quint8 songMode() override;

@@ -28,4 +28,8 @@ public:
     virtual void addPaths(const QStringList& paths) = 0;
     // The refresh menu (mnuRefresh 0..3, 9 the browser alone).
     virtual void mnuRefresh(int index) = 0;
+    // Rebuilds the display of the current window mode (the list box, or the
+    // page label) for `range` ("-1" all, or "from%to"); `test` starts the
+    // song-length test over it.
+    virtual void PLRefreshItems(bool test, const QString& range, bool quick) = 0;
 };

@@ -211,8 +211,8 @@ void PlaylistPanel::applyWindowMode(WindowMode mode) {
     placeAt(details_[1], view.name);
     placeAt(border_, view.border);
     placeAt(pageLabel_, view.label);
-    placeMarker(playlist_.display().markerTopTwips() > 0 ? playlist_.display().markerTopTwips()
-                                                          : state_.ShiftConst[1]);
+    // A new mode starts on the first page, with the marker on its first row.
+    placeMarker(view.label.top);
     for (int i = 0; i < 2; ++i)
         placeAt(pageButtons_[i], {view.pageButtonLeft, view.pageButtonTop[i], kPageButtonSize, kPageButtonSize});
     // Bottom to top: border, marker band, text, page buttons.

@@ -20,11 +20,16 @@
 #include "id3/Frm_ID3Tag.h"
 #include "lyrics/Frm_LyricFactory.h"
 #include "remote/Frm_Remote.h"
+#include "platform/qt/QtWindowLayering.h"
 #include "playback/FileHistMenu.h"
 #include "playback/TransportPanel.h"
 #include "playlist/PlaylistPanel.h"
 #include "rename/Frm_Rename.h"
+#include "ui/FramePanel.h"
+#include "ui/MainWindowLook.h"
 #include "ui/StateInspectorPanel.h"
+#include "ui/WindowMenus.h"
+#include "ui/WindowModeController.h"
 #include "ui/widgets/Placement.h"
 
 namespace {
@@ -32,10 +37,6 @@ namespace {
 // Full-mode size of the window's client area, in twips.
 constexpr int kFullWidthTwips = 12000;
 constexpr int kFullHeightTwips = 8385;
-
-// Narrow enough for the three clipboard pictures before the open button.
-constexpr TwipsRect kFileLink{120, 7320, 5235, 300};
-constexpr TwipsRect kState{6400, 7320, 5475, 300};
 
 }  // namespace
 
@@ -47,8 +48,11 @@ Frm_Main::Frm_Main(AppServices& services, QWidget* parent) : QMainWindow(parent)
     OptionsSavedListener& checkerSaves = *this;
     lifecycleWindow_ =
         std::make_unique<MainWindowLifecycle>(this, pathBox, services.dialogs, services.launcher, checkerSaves);
+    look_ = new MainWindowLook(this, canvas_);
+    layering_ = std::make_unique<QtWindowLayering>(this);
     assembly_ = std::make_unique<PlayerAssembly>(
-        services, PlayerAssembly::Frame{*this, *this, pathBox, *lifecycleWindow_, new Frm_LyricFactory(this)});
+        services, PlayerAssembly::Frame{*this, *this, pathBox, *lifecycleWindow_, *look_, *layering_,
+                                                              new Frm_LyricFactory(this)});
     buildPanels();
     buildAppMenus();
     const AppState& state = assembly_->state();
@@ -71,13 +75,13 @@ void Frm_Main::buildFrame() {
     txtFileLink_ = new QLineEdit(canvas_);
     txtFileLink_->setObjectName(QStringLiteral("txtFileLink"));
     txtFileLink_->setAccessibleName(QStringLiteral("檔案路徑"));
-    placeAt(txtFileLink_, kFileLink);
+    placeAt(txtFileLink_, FramePanel::kFileLink);
 
     txtState_ = new QLineEdit(canvas_);
     txtState_->setObjectName(QStringLiteral("txtState"));
     txtState_->setAccessibleName(QStringLiteral("狀態"));
     txtState_->setReadOnly(true);
-    placeAt(txtState_, kState);
+    placeAt(txtState_, FramePanel::kState);
     txtState_->installEventFilter(this);
 }
 
@@ -106,7 +110,13 @@ void Frm_Main::buildMenus() {
 void Frm_Main::buildPanels() {
     PlayerAssembly& a = *assembly_;
     new FileHistMenu(menu(MainMenu::File), a.songPlayer(), a.state(), a.transportModel(), this);
+    ModeWindow& modeWindow = *this;
+    modes_ = std::make_unique<WindowModeController>(
+        a.state(), WindowModeController::Seams{a.infoArea(), a.playlist(), modeWindow, a.services().screen});
+    framePanel_ = std::make_unique<FramePanel>(txtFileLink_, txtState_);
     panels_ = {
+        framePanel_.get(),
+        new WindowMenus(*modes_, a.appearance(), this),
         new TransportPanel(a.transport(), a.transportModel(), canvas_),
         new StateInspectorPanel(canvas_, a.state(), a.timers(), a.media(), this),
         new BrowserPanel(canvas_, a.browser(), this),
@@ -203,6 +213,17 @@ QString Frm_Main::text() const { return txtFileLink_->text(); }
 void Frm_Main::setText(const QString& text) { txtFileLink_->setText(text); }
 
 void Frm_Main::optionsSaved() { assembly_->lifecycle().optionsSavedByChecker(); }
+
+void Frm_Main::showNormalSized(QSize twips) {
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    resize(Twips::toPx(twips));
+}
+
+void Frm_Main::maximize() { lifecycleWindow_->maximize(); }
+
+void Frm_Main::applyWindowMode(WindowMode mode) {
+    for (MainPanel* panel : std::as_const(panels_)) panel->applyWindowMode(mode);
+}
 
 bool Frm_Main::eventFilter(QObject* watched, QEvent* event) {
     // A double click on the status line selects all of it, ready to copy.

@@ -9,12 +9,17 @@
 #include "app/PathBox.h"
 #include "app/StatusLine.h"
 #include "playback/WindowCaption.h"
+#include "ui/ModeWindow.h"
 #include "ui/widgets/MainPanel.h"
 
+class FramePanel;
 class MainWindowLifecycle;
+class MainWindowLook;
 class PlayerAssembly;
 class QLineEdit;
+class QtWindowLayering;
 class WindowControl;
+class WindowModeController;
 struct AppServices;
 
 // The main window: the frame (canvas, path box, status line, menu bar),
@@ -26,13 +31,16 @@ class Frm_Main : public QMainWindow,
                  private StatusLine,
                  private WindowCaption,
                  private PathBox,
-                 private OptionsSavedListener {
+                 private OptionsSavedListener,
+                 private ModeWindow {
     Q_OBJECT
 public:
     explicit Frm_Main(AppServices& services, QWidget* parent = nullptr);
     ~Frm_Main() override;
 
     PlayerAssembly& assembly() { return *assembly_; }
+    WindowModeController& windowModes() { return *modes_; }
+    MainWindowLook& look() { return *look_; }
     WindowControl& windowControl();
 
     // Brings the application up: options, start folder, caption, welcome
@@ -67,13 +75,21 @@ private:
     void setText(const QString& text) override;
     // The option checker, which the frame owns, saved the option file.
     void optionsSaved() override;
+    // ModeWindow: the window's state and size, and the panels' layouts.
+    void showNormalSized(QSize twips) override;
+    void maximize() override;
+    void applyWindowMode(WindowMode mode) override;
 
     QWidget* canvas_ = nullptr;
     QMenu* menus_[8] = {};
     QLineEdit* txtFileLink_ = nullptr;
     QLineEdit* txtState_ = nullptr;
     std::unique_ptr<MainWindowLifecycle> lifecycleWindow_;
+    MainWindowLook* look_ = nullptr;
+    std::unique_ptr<QtWindowLayering> layering_;
     std::unique_ptr<PlayerAssembly> assembly_;
+    std::unique_ptr<WindowModeController> modes_;
+    std::unique_ptr<FramePanel> framePanel_;
     QList<MainPanel*> panels_;
     bool echoStatus_ = false;
 };

@@ -35,4 +35,7 @@ public:
         entries << paths;
     }
     void mnuRefresh(int index) override { calls << QStringLiteral("mnuRefresh %1").arg(index); }
+    void PLRefreshItems(bool test, const QString& range, bool quick) override {
+        calls << QStringLiteral("PLRefreshItems %1 %2 %3").arg(int(test)).arg(range).arg(int(quick));
+    }
 };

@@ -68,6 +68,7 @@ public:
     }
     void addPaths(const QStringList&) override {}
     void mnuRefresh(int) override {}
+    void PLRefreshItems(bool, const QString&, bool) override {}
     void play() override {}
     void pause() override {}
     void stop() override {}
