@@ -15,6 +15,7 @@
 #include "app/PlayerAssembly.h"
 #include "app/SafeModeOpener.h"
 #include "browser/BrowserPanel.h"
+#include "browser/InfoAreaPanel.h"
 #include "browser/PathBoxKeys.h"
 #include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
@@ -104,12 +105,15 @@ void Frm_Main::buildMenus() {
 void Frm_Main::buildPanels() {
     PlayerAssembly& a = *assembly_;
     new FileHistMenu(menu(MainMenu::File), a.songPlayer(), a.state(), a.transportModel(), this);
+    auto* browser = new BrowserPanel(canvas_, a.browser(), this);
     panels_ = {
         new TransportPanel(a.transport(), a.transportModel(), canvas_),
         new StateInspectorPanel(canvas_, a.state(), a.timers(), a.media(), this),
-        new BrowserPanel(canvas_, a.browser(), this),
+        browser,
         new PlaylistPanel(canvas_, a.playlist(), a.state()),
     };
+    // The information area takes the clicks of the browser's folder details.
+    panels_ << new InfoAreaPanel(canvas_, a.infoArea(), a.lyricDisplay(), browser->lblDirDetails(), this);
     // The path box belongs to the frame; its keys open files as the browser's open button does.
     new PathBoxKeys(txtFileLink_, a.browser());
     for (MainPanel* panel : std::as_const(panels_)) {
