@@ -82,7 +82,7 @@ struct StartedWindow {
 
 TEST(AccessibleNames, EveryControlOfTheMainWindowHasANameInEveryWindowMode) {
     StartedWindow started;
-    ASSERT_EQ(panelsOf(started.window).size(), 4) << "transport, state inspector, browser, playlist";
+    ASSERT_EQ(panelsOf(started.window).size(), 5) << "transport, state inspector, browser, playlist, information area";
     const struct {
         WindowMode mode;
         const char* name;
@@ -91,6 +91,12 @@ TEST(AccessibleNames, EveryControlOfTheMainWindowHasANameInEveryWindowMode) {
         applyMode(started.window, row.mode);
         EXPECT_EQ(namelessControls(&started.window, started.window.centralWidget()), QStringList())
             << "nameless in the " << row.name << " mode";
+    }
+    // The information area's sections show their own controls when open.
+    for (const InfoSection section : {InfoSection::Details, InfoSection::Lyric}) {
+        started.window.assembly().infoArea().SetFrameState(section);
+        EXPECT_EQ(namelessControls(&started.window, started.window.centralWidget()), QStringList())
+            << "nameless with section " << int(section) << " open";
     }
 }
 

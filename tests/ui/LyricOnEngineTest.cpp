@@ -46,6 +46,7 @@ TEST(LyricOnEngine, ThreeSecondSongShowsEachLineInTurnAndEnds) {
     ASSERT_TRUE(window.assembly().infoArea().isOpen(InfoSection::Lyric));
 
     LyricDisplay& display = window.assembly().lyricDisplay();
+    window.assembly().options().mnuOptComboList2_Click(2);  // "沒有加速(原本速度)": DLSM 0
     window.assembly().songPlayer().SongStarted(song);
     EXPECT_EQ(display.LyricTimer().intervalMs(), 500);
     QStringList shown;
