@@ -37,6 +37,12 @@ Widget* make(QWidget* canvas, const QString& objectName) {
     return widget;
 }
 
+QFont smallFont(const QWidget* canvas, int pixelSize) {
+    QFont font = canvas->font();
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
 QString indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
 // The viewer's seven lines with the middle one, the line sung now, in bold.
@@ -69,6 +75,9 @@ void InfoAreaPanel::buildWidgets(QWidget* canvas) {
         frame_[i]->setFrameShape(QFrame::StyledPanel);
         frame_[i]->setFrameShadow(i == 3 ? QFrame::Sunken : QFrame::Plain);
         frame_[i]->setAccessibleName(kFrameNames[i]);
+        // The transport panel's lower edge runs under the first section's
+        // frame; the sections cover it.
+        frame_[i]->setAutoFillBackground(i < 3);
     }
     placeAt(frame_[3], kDetailsBox);
     for (int i = 0; i < 3; ++i) {
@@ -83,6 +92,8 @@ void InfoAreaPanel::buildWidgets(QWidget* canvas) {
     lblFileDetails_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblFileDetails_->setTextFormat(Qt::PlainText);
     lblFileDetails_->setToolTip(kFileDetailsTip);
+    // Eleven lines in the section's height.
+    lblFileDetails_->setFont(smallFont(canvas, 11));
     AccessibleNames::nameLabel(lblFileDetails_, QStringLiteral("檔案詳細資料"));
     placeAt(lblFileDetails_, kFileDetails);
     for (int i = 0; i < 3; ++i) {
@@ -95,6 +106,8 @@ void InfoAreaPanel::buildWidgets(QWidget* canvas) {
     }
     lblLyricDetails_ = make<QLabel>(canvas, QStringLiteral("lblLyricDetails"));
     AccessibleNames::nameLabel(lblLyricDetails_, QStringLiteral("歌詞資料"));
+    // The longest status ("更新速率: 65535 (ms) [-200] 行數: 999/999") fits beside the header.
+    lblLyricDetails_->setFont(smallFont(canvas, 10));
     lblLyricViewer_ = make<QLabel>(canvas, QStringLiteral("lblLyricViewer"));
     lblLyricViewer_->setAlignment(Qt::AlignCenter);
     lblLyricViewer_->setTextFormat(Qt::RichText);
