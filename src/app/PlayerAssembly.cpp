@@ -5,6 +5,10 @@
 PlayerAssembly::PlayerAssembly(AppServices& services, Frame frame)
     : services_(services),
       media_(services.mci),
+      songDevice_(media_),
+      info_({state_, frame.status, frame.pathBox, media_, services.dialogs, services.clipboard, services.launcher, *this,
+             lyricEditor_}),
+      lyric_(state_, frame.status, info_, songDevice_),
       playback_{state_,        services.dialogs, services.clock, services.waveOut, media_, frame.status,
                 frame.caption, transportModel_,  mmTimer_,       lyric_,           listeners_},
       songPlayer_(playback_),
@@ -25,4 +29,5 @@ PlayerAssembly::PlayerAssembly(AppServices& services, Frame frame)
 PlayerAssembly::~PlayerAssembly() {
     // The timers tick into parts that are about to go.
     mmTimer_.set(0, false);
+    lyric_.stop();
 }

@@ -6,13 +6,16 @@
 #include "app/TimerRegistry.h"
 #include "browser/BrowserNavigator.h"
 #include "browser/FolderShortcuts.h"
-#include "browser/InfoArea.h"
+#include "browser/InformationArea.h"
 #include "browser/OpenDispatch.h"
 #include "browser/OpenGroupHandler.h"
 #include "browser/PlaylistGroupOpener.h"
 #include "common/IntervalTimer.h"
+#include "lyrics/LyricDisplay.h"
+#include "lyrics/LyricEditorOpener.h"
 #include "lyrics/LyricEditorWindows.h"
 #include "lyrics/LyricFiles.h"
+#include "lyrics/SongDevice.h"
 #include "playback/LyricHook.h"
 #include "playback/MultiMedia.h"
 #include "playback/PlaybackContext.h"
@@ -34,9 +37,9 @@ struct AppServices;
 // The player's plain parts, built in dependency order and connected to each
 // other through their seams: the shared state, the media layer, song start
 // and the transport, the options and start-up, the playlist and the
-// browser's logic. Parts not built yet are logging stand-ins. The main
-// window builds this after its frame and hands the parts to its panels;
-// tests build it with fakes.
+// browser's logic, the information area and the lyric display. Parts not
+// built yet are logging stand-ins. The main window builds this after its
+// frame and hands the parts to its panels; tests build it with fakes.
 //
 // The playlist and the browser use each other (the playlist refreshes the
 // browser, adds its files and opens its entries by type; the browser adds
@@ -76,7 +79,8 @@ public:
     BrowserNavigator& browser() { return browser_; }
     FileOpener& fileOpener() { return opener_; }
     AppearanceOptions& appearance() { return appearance_; }
-    InfoArea& infoArea() { return info_; }
+    InformationArea& infoArea() { return info_; }
+    LyricDisplay& lyricDisplay() { return lyric_; }
     LyricEditorOpener& lyricEditor() { return lyricEditor_; }
 
 private:
@@ -102,10 +106,13 @@ private:
     TransportListeners listeners_;
 
     // Stand-ins until their parts exist.
-    NullLyricHook lyric_;
-    NullInfoArea info_;
     NullOpenGroupHandler otherFiles_;
     NullFolderShortcuts shortcuts_;
+
+    // The information area below the browser and its lyric section.
+    MediaSongDevice songDevice_;
+    InformationArea info_;
+    LyricDisplay lyric_;
 
     PlaybackContext playback_;
     SongPlayer songPlayer_;

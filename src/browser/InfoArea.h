@@ -11,6 +11,10 @@ class InfoArea {
 public:
     virtual ~InfoArea() = default;
     virtual InfoSection section() const = 0;
+    // The open flag of a section's header. Song start and seeking load the
+    // lyric while the lyric section's flag is set; the lyric-viewing window
+    // mode sets that flag without opening a section.
+    virtual bool isOpen(InfoSection section) const = 0;
     // Opens `section` and closes the others (None closes all).
     virtual void SetFrameState(InfoSection section) = 0;
     // A file was picked in the browser or the playlist: the details section,
@@ -22,6 +26,7 @@ public:
 class NullInfoArea final : public InfoArea {
 public:
     InfoSection section() const override { return InfoSection::None; }
+    bool isOpen(InfoSection) const override { return false; }
     void SetFrameState(InfoSection) override { log_.skipped("SetFrameState"); }
     void showFileDetails(const QString&) override {}
 

@@ -15,6 +15,7 @@
 #include "app/PlayerAssembly.h"
 #include "app/SafeModeOpener.h"
 #include "browser/BrowserPanel.h"
+#include "browser/InfoAreaPanel.h"
 #include "browser/PathBoxKeys.h"
 #include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
@@ -114,14 +115,17 @@ void Frm_Main::buildPanels() {
     modes_ = std::make_unique<WindowModeController>(
         a.state(), WindowModeController::Seams{a.infoArea(), a.playlist(), modeWindow, a.services().screen});
     framePanel_ = std::make_unique<FramePanel>(txtFileLink_, txtState_);
+    auto* browser = new BrowserPanel(canvas_, a.browser(), this);
     panels_ = {
         framePanel_.get(),
         new WindowMenus(*modes_, a.appearance(), this),
         new TransportPanel(a.transport(), a.transportModel(), canvas_),
         new StateInspectorPanel(canvas_, a.state(), a.timers(), a.media(), this),
-        new BrowserPanel(canvas_, a.browser(), this),
+        browser,
         new PlaylistPanel(canvas_, a.playlist(), a.state()),
     };
+    // The information area takes the clicks of the browser's folder details.
+    panels_ << new InfoAreaPanel(canvas_, a.infoArea(), a.lyricDisplay(), browser->lblDirDetails(), this);
     // The path box belongs to the frame; its keys open files as the browser's open button does.
     new PathBoxKeys(txtFileLink_, a.browser());
     for (MainPanel* panel : std::as_const(panels_)) {

@@ -33,6 +33,7 @@ public:
 class FakeInfoArea final : public InfoArea {
 public:
     InfoSection section() const override { return open; }
+    bool isOpen(InfoSection section) const override { return section != InfoSection::None && section == open; }
     void SetFrameState(InfoSection section) override { open = section; }
     void showFileDetails(const QString& path) override { details << path; }
     InfoSection open = InfoSection::None;

@@ -92,6 +92,12 @@ TEST(AccessibleNames, EveryControlOfTheMainWindowHasANameInEveryWindowMode) {
         EXPECT_EQ(namelessControls(&started.window, started.window.centralWidget()), QStringList())
             << "nameless in the " << row.name << " mode";
     }
+    // The information area's sections show their own controls when open.
+    for (const InfoSection section : {InfoSection::Details, InfoSection::Lyric}) {
+        started.window.assembly().infoArea().SetFrameState(section);
+        EXPECT_EQ(namelessControls(&started.window, started.window.centralWidget()), QStringList())
+            << "nameless with section " << int(section) << " open";
+    }
 }
 
 // The option checker, the tag editor, the lyric editor, the command console
