@@ -20,6 +20,7 @@ class LoggingInfoArea final : public InfoArea {
 public:
     explicit LoggingInfoArea(ModeLog& log) : log_(log) {}
     InfoSection section() const override { return InfoSection::None; }
+    bool isOpen(InfoSection) const override { return false; }
     void SetFrameState(InfoSection s) override { log_.calls << QStringLiteral("SetFrameState %1").arg(int(s)); }
     void showFileDetails(const QString&) override {}
 
