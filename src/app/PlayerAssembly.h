@@ -5,10 +5,13 @@
 #include "app/AppState.h"
 #include "app/TimerRegistry.h"
 #include "browser/BrowserNavigator.h"
-#include "browser/FolderShortcuts.h"
+#include "browser/DirFavShortcuts.h"
+#include "browser/FileCommands.h"
+#include "browser/FileTypeOpener.h"
+#include "browser/HelpCommands.h"
 #include "browser/InfoArea.h"
+#include "browser/MoveCopyController.h"
 #include "browser/OpenDispatch.h"
-#include "browser/OpenGroupHandler.h"
 #include "browser/PlaylistGroupOpener.h"
 #include "common/IntervalTimer.h"
 #include "lyrics/LyricEditorOpener.h"
@@ -71,6 +74,10 @@ public:
     Appearance& appearance() { return appearance_; }
     InfoArea& infoArea() { return info_; }
     LyricEditorOpener& lyricEditor() { return lyricEditor_; }
+    MoveCopyController& moveCopy() { return moveCopy_; }
+    FileCommands& fileCommands() { return fileCommands_; }
+    DirFavShortcuts& folderShortcuts() { return shortcuts_; }
+    HelpCommands& help() { return help_; }
 
 private:
     // BrowserNavigation, passed on to browser_.
@@ -97,8 +104,6 @@ private:
     // Stand-ins until their parts exist.
     NullLyricHook lyric_;
     NullInfoArea info_;
-    NullOpenGroupHandler otherFiles_;
-    NullFolderShortcuts shortcuts_;
     NullAppearance appearance_;
     NullLyricEditorOpener lyricEditor_;
 
@@ -106,9 +111,14 @@ private:
     SongPlayer songPlayer_;
     AppOptions options_;
     Playlist playlist_;
+    FileTypeOpener otherFiles_;
     PlaylistGroupOpener playlistFiles_;
     OpenDispatch opener_;
     BrowserNavigator browser_;
+    MoveCopyController moveCopy_;
+    FileCommands fileCommands_;
+    DirFavShortcuts shortcuts_;
+    HelpCommands help_;
     TransportController transport_;
     AppLifecycle lifecycle_;
 };

@@ -1,5 +1,7 @@
 #include "browser/FileCommands.h"
 
+#include <algorithm>
+
 #include "app/AppState.h"
 #include "app/PathBox.h"
 #include "app/StatusLine.h"

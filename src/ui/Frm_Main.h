@@ -55,6 +55,7 @@ private:
     void buildMenus();
     void buildPanels();
     void buildAppMenus();
+    void addLyricEditorEntries();
 
     // StatusLine (txtState).
     void setStatus(const QString& text) override;
