@@ -5,10 +5,14 @@
 #include "app/AppState.h"
 #include "app/TimerRegistry.h"
 #include "browser/BrowserNavigator.h"
-#include "browser/FolderShortcuts.h"
+#include "browser/DirFavShortcuts.h"
+#include "browser/FileCommands.h"
+#include "browser/FileTypeOpener.h"
+#include "browser/HelpCommands.h"
+#include "browser/InfoArea.h"
 #include "browser/InformationArea.h"
+#include "browser/MoveCopyController.h"
 #include "browser/OpenDispatch.h"
-#include "browser/OpenGroupHandler.h"
 #include "browser/PlaylistGroupOpener.h"
 #include "common/IntervalTimer.h"
 #include "lyrics/LyricDisplay.h"
@@ -82,6 +86,10 @@ public:
     InformationArea& infoArea() { return info_; }
     LyricDisplay& lyricDisplay() { return lyric_; }
     LyricEditorOpener& lyricEditor() { return lyricEditor_; }
+    MoveCopyController& moveCopy() { return moveCopy_; }
+    FileCommands& fileCommands() { return fileCommands_; }
+    DirFavShortcuts& folderShortcuts() { return shortcuts_; }
+    HelpCommands& help() { return help_; }
 
 private:
     // BrowserNavigation, passed on to browser_.
@@ -105,10 +113,6 @@ private:
     IntervalTimer mmTimer_;
     TransportListeners listeners_;
 
-    // Stand-ins until their parts exist.
-    NullOpenGroupHandler otherFiles_;
-    NullFolderShortcuts shortcuts_;
-
     // The information area below the browser and its lyric section.
     MediaSongDevice songDevice_;
     InformationArea info_;
@@ -119,9 +123,14 @@ private:
     AppOptions options_;
     AppearanceOptions appearance_;
     Playlist playlist_;
+    FileTypeOpener otherFiles_;
     PlaylistGroupOpener playlistFiles_;
     OpenDispatch opener_;
     BrowserNavigator browser_;
+    MoveCopyController moveCopy_;
+    FileCommands fileCommands_;
+    DirFavShortcuts shortcuts_;
+    HelpCommands help_;
     TransportController transport_;
     AppLifecycle lifecycle_;
     DiskLyricFiles lyricFiles_;

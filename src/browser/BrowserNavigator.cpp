@@ -126,6 +126,25 @@ void BrowserNavigator::applyFilterAnswer(const QString& answer) {
     SetFileFilter(text, false);
 }
 
+bool BrowserNavigator::rereadFiles() {
+    if (fileFolder_.isEmpty() || !showFiles(fileFolder_)) return false;
+    refit();
+    return true;
+}
+
+void BrowserNavigator::rereadFolders() {
+    for (FolderPair* pair : {&browser_, &destination_}) {
+        const QString folder = pair->rows.path();
+        if (folder.isEmpty()) continue;
+        pair->rows.setSubfolders(FolderReader::subfolders(folder).value_or(QStringList()));
+        announce(*pair);
+    }
+}
+
+void BrowserNavigator::selectFileRow(int row) {
+    setFileSelection(row >= 0 ? QList<int>{row} : QList<int>{}, row);
+}
+
 TwipsRect BrowserNavigator::dir1Place() const {
     return BrowserLayout::columnRect(fit_.dirTopTwips, fit_.dirHeightTwips);
 }

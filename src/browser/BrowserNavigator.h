@@ -57,6 +57,15 @@ public:
     // answer does nothing; otherwise the pattern and the cancel button.
     void applyFilterAnswer(const QString& answer);
 
+    // ---- what the file commands call after changing files ----
+    // Re-reads the file list of its folder (nothing selected) and refits;
+    // the count label stays. False when the folder cannot be read.
+    bool rereadFiles();
+    // Re-reads the subfolders of Dir1 and Dir2; counts and places stay.
+    void rereadFolders();
+    // Selects and focuses one file row; -1 selects nothing.
+    void selectFileRow(int row);
+
     // ---- what the panel draws ----
     const QList<DriveEntry>& drives() const { return driveList_; }
     QString drive1Root() const { return browser_.driveRoot; }

@@ -16,6 +16,9 @@
 #include "app/SafeModeOpener.h"
 #include "browser/BrowserPanel.h"
 #include "browser/InfoAreaPanel.h"
+#include "browser/FileCommandMenus.h"
+#include "browser/FolderListBox.h"
+#include "browser/MoveCopyPanel.h"
 #include "browser/PathBoxKeys.h"
 #include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
@@ -31,6 +34,7 @@
 #include "ui/StateInspectorPanel.h"
 #include "ui/WindowMenus.h"
 #include "ui/WindowModeController.h"
+#include "ui/widgets/MenuOrder.h"
 #include "ui/widgets/Placement.h"
 
 namespace {
@@ -123,6 +127,8 @@ void Frm_Main::buildPanels() {
         new StateInspectorPanel(canvas_, a.state(), a.timers(), a.media(), this),
         browser,
         new PlaylistPanel(canvas_, a.playlist(), a.state()),
+        new MoveCopyPanel(canvas_, a.moveCopy(), browser->Drive2(), browser->Dir2()),
+        new FileCommandMenus({a.fileCommands(), a.moveCopy(), a.folderShortcuts(), a.help()}, browser->Dir1(), this),
     };
     // The information area takes the clicks of the browser's folder details.
     panels_ << new InfoAreaPanel(canvas_, a.infoArea(), a.lyricDisplay(), browser->lblDirDetails(), this);
@@ -159,16 +165,36 @@ void Frm_Main::buildAppMenus() {
                               {a.media(), a.state(), a.transport(), services.clock, *lifecycleWindow_}, this);
     Frm_Remote::addMenuEntry(menu(MainMenu::Tools), {a.songPlayer(), a.transport(), a.playlist(), a.browser()},
                              services.dialogs, services.clock, this);
+    addLyricEditorEntries();
     Frm_Rename::addMenuEntry(menu(MainMenu::File), a.browser(), services.dialogs, services.files, this);
     menu(MainMenu::File)->addSeparator();
     menu(MainMenu::File)->addAction(MainWindowLifecycle::createForceEndAction(a.lifecycle(), this));
-    auto* about = menu(MainMenu::Help)->addAction(QStringLiteral("版本資訊"));
-    about->setObjectName(QStringLiteral("mnuHelp2"));
+    auto* about = new QAction(QStringLiteral("版本資訊"), menu(MainMenu::Help));
+    MenuOrder::insert(menu(MainMenu::Help), about, QStringLiteral("mnuHelp"), 2);
     connect(about, &QAction::triggered, this, [this] {
         auto* box = new Frm_Version(assembly_->state(), assembly_->services().clipboard, this, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->show();
     });
+}
+
+void Frm_Main::addLyricEditorEntries() {
+    // Present from the start; they work once the editor exists.
+    LyricEditorOpener& editor = assembly_->lyricEditor();
+    const struct {
+        int index;
+        QString caption;
+        void (LyricEditorOpener::*show)();
+    } entries[] = {
+        {1, QStringLiteral("歌詞編輯器"), &LyricEditorOpener::showLyricEditor},
+        {3, QStringLiteral("編輯資料夾捷徑 (DirFav.ini)"), &LyricEditorOpener::showDirFavEditor},
+    };
+    for (const auto& entry : entries) {
+        auto* action = new QAction(entry.caption, menu(MainMenu::Tools));
+        MenuOrder::insert(menu(MainMenu::Tools), action, QStringLiteral("mnuTools"), entry.index);
+        action->setEnabled(editor.available());
+        connect(action, &QAction::triggered, this, [&editor, show = entry.show] { (editor.*show)(); });
+    }
 }
 
 QMenu* Frm_Main::menu(MainMenu which) const { return menus_[static_cast<int>(which)]; }

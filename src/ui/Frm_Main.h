@@ -63,6 +63,7 @@ private:
     void buildMenus();
     void buildPanels();
     void buildAppMenus();
+    void addLyricEditorEntries();
 
     // StatusLine (txtState).
     void setStatus(const QString& text) override;

@@ -31,6 +31,9 @@ void prepareTestEnvironment() {
     const QString data = dataDir()->path() + QStringLiteral("/Corvane Player");
     QDir().mkpath(data);
     qputenv("CORVANE_DATA_DIR", data.toLocal8Bit());
+    // The desktop trash and other per-user data of a test stay in the
+    // temporary folder, never in the user's home.
+    qputenv("XDG_DATA_HOME", (dataDir()->path() + QStringLiteral("/xdg-data")).toLocal8Bit());
 }
 
 // GStreamer, fontconfig and Qt keep process-wide caches until exit, which the
