@@ -3,8 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "common/NotBuiltYet.h"
-
 // The appearance options of the main window as start-up and the options
 // use them: the stay-on-top entry and the background.
 class Appearance {
@@ -17,14 +15,4 @@ public:
     // The option menu's start-up background entry 0..7 was chosen (entry 1
     // asks for the picture first).
     virtual void mnuOptComboList3_Click(int entry) = 0;
-};
-
-class NullAppearance final : public Appearance {
-public:
-    bool topMostChecked() const override { return false; }
-    void SetBackground(qint16, const QString&) override { log_.skipped("SetBackground"); }
-    void mnuOptComboList3_Click(int) override { log_.skipped("mnuOptComboList3_Click"); }
-
-private:
-    NotBuiltYet log_{"the appearance options"};
 };
