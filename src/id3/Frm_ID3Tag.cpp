@@ -24,20 +24,10 @@ namespace {
 const char* const kFieldNames[] = {"Title", "Artist", "Album", "Year", "Comment"};
 const QColor kOverLengthColour(192, 0, 0);
 
-template <typename W, typename... Args>
-W* make(QWidget* parent, const QString& objectName, const QString& accessibleName, const TwipsRect& place,
-        Args&&... args) {
-    auto* widget = new W(std::forward<Args>(args)..., parent);
-    widget->setObjectName(objectName);
-    widget->setAccessibleName(accessibleName);
-    placeAt(widget, place);
-    return widget;
-}
-
 QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
 QLabel* caption(QWidget* parent, const char* objectName, const QString& text, const TwipsRect& place) {
-    auto* label = make<QLabel>(parent, QLatin1String(objectName), QString(), place, text);
+    auto* label = makePlaced<QLabel>(parent, QLatin1String(objectName), QString(), place, text);
     label->setWordWrap(true);
     AccessibleNames::nameLabel(label, QString());
     return label;
@@ -71,9 +61,9 @@ Frm_ID3Tag::Frm_ID3Tag(Services services, TagEditor::Seams seams, QWidget* paren
 
 void Frm_ID3Tag::buildFileLists() {
     caption(this, "lblFiles", QStringLiteral("資料夾內的MP3檔案:"), L::kFilesCaption);
-    File1_ = make<QListWidget>(this, QStringLiteral("File1"), QStringLiteral("資料夾內的MP3檔案"), L::kFile1);
+    File1_ = makePlaced<QListWidget>(this, QStringLiteral("File1"), QStringLiteral("資料夾內的MP3檔案"), L::kFile1);
     caption(this, "lblSongs", QStringLiteral("PlayList:"), L::kSongsCaption);
-    listSongName_ = make<QListWidget>(this, QStringLiteral("listSongName"), QStringLiteral("PlayList"),
+    listSongName_ = makePlaced<QListWidget>(this, QStringLiteral("listSongName"), QStringLiteral("PlayList"),
                                       L::kListSongName);
     connect(File1_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!syncing_) editor_.File1_Click(row);
@@ -86,17 +76,17 @@ void Frm_ID3Tag::buildFileLists() {
 void Frm_ID3Tag::buildFields() {
     for (int i = 0; i < TagField::kCount; ++i) {
         const QString name = QLatin1String(kFieldNames[i]);
-        lblInput_[i] = make<ClickLabel>(this, indexed("lblInput", i), QString(),
+        lblInput_[i] = makePlaced<ClickLabel>(this, indexed("lblInput", i), QString(),
                                         L::rowRect(i, L::kCaptionLeft, L::kCaptionWidth), name + QStringLiteral(": "));
         AccessibleNames::nameLabel(lblInput_[i], QString());
-        txtInput_[i] = make<QLineEdit>(this, indexed("txtInput", i), name, L::rowRect(i, L::kTextLeft, L::kTextWidth));
+        txtInput_[i] = makePlaced<QLineEdit>(this, indexed("txtInput", i), name, L::rowRect(i, L::kTextLeft, L::kTextWidth));
         txtInput_[i]->installEventFilter(this);
-        lblInputLen_[i] = make<QLabel>(this, indexed("lblInputLen", i), QString(),
+        lblInputLen_[i] = makePlaced<QLabel>(this, indexed("lblInputLen", i), QString(),
                                        L::rowRect(i, L::kCountLeft, L::kCountWidth));
         AccessibleNames::nameLabel(lblInputLen_[i], name + QStringLiteral(" 位元組"));
-        auto* copy = make<ClickLabel>(this, indexed("imgCopytxtInput", i), QString(),
+        auto* copy = makePlaced<ClickLabel>(this, indexed("imgCopytxtInput", i), QString(),
                                       L::rowRect(i, L::kCopyLeft, L::kPictureWidth));
-        auto* paste = make<ClickLabel>(this, indexed("imgPastetxtInput", i), QString(),
+        auto* paste = makePlaced<ClickLabel>(this, indexed("imgPastetxtInput", i), QString(),
                                        L::rowRect(i, L::kPasteLeft, L::kPictureWidth));
         copy->setPixmap(ClipPicture::draw(0, copy->size()));
         paste->setPixmap(ClipPicture::draw(1, paste->size()));
@@ -111,14 +101,14 @@ void Frm_ID3Tag::buildFields() {
 }
 
 void Frm_ID3Tag::buildGenre() {
-    lblInput_[5] = make<ClickLabel>(this, indexed("lblInput", 5), QString(),
+    lblInput_[5] = makePlaced<ClickLabel>(this, indexed("lblInput", 5), QString(),
                                     L::rowRect(5, L::kCaptionLeft, L::kCaptionWidth),
                                     QStringLiteral("Gender-Identifier: "));
     AccessibleNames::nameLabel(lblInput_[5], QString());
-    ComGender_ = make<QComboBox>(this, QStringLiteral("ComGender"), QStringLiteral("歌曲類型"), L::kComGender);
+    ComGender_ = makePlaced<QComboBox>(this, QStringLiteral("ComGender"), QStringLiteral("歌曲類型"), L::kComGender);
     ComGender_->addItems(TagGenres::items());
     ComGender_->setMaxVisibleItems(20);
-    lblGenderNo_ = make<QLabel>(this, QStringLiteral("lblGenderNo"), QString(), L::kGenderNo);
+    lblGenderNo_ = makePlaced<QLabel>(this, QStringLiteral("lblGenderNo"), QString(), L::kGenderNo);
     AccessibleNames::nameLabel(lblGenderNo_, QStringLiteral("歌曲類型號碼"));
     connect(ComGender_, &QComboBox::activated, this, [this](int item) { editor_.ComGender_Click(item); });
     for (int i = 0; i < 6; ++i)
@@ -136,7 +126,7 @@ void Frm_ID3Tag::buildAutoFill() {
             QStringLiteral("在輸入欄的項目名稱上按『滑鼠右鍵』可以清除輸入欄上的項目資料，而在Gender-Identifier上按就會設置歌曲為『沒有類型』。"),
             L::kHelpClear);
     caption(this, "lblAutoFill", QStringLiteral("自動填入資料"), L::kAutoFillCaption);
-    listAutoFill_ = make<QListWidget>(this, QStringLiteral("listAutoFill"), QStringLiteral("自動填入資料"),
+    listAutoFill_ = makePlaced<QListWidget>(this, QStringLiteral("listAutoFill"), QStringLiteral("自動填入資料"),
                                       L::kListAutoFill);
     listAutoFill_->addItems(TagAutoFill::items());
     listAutoFill_->installEventFilter(this);
@@ -145,7 +135,7 @@ void Frm_ID3Tag::buildAutoFill() {
 
     caption(this, "lblAutoFill2", QStringLiteral("當ID3Tag的資料不存在時，自動填入資料: [右鍵修改項目資料]"),
             L::kPresetsCaption);
-    listAutoFill2_ = make<QListWidget>(this, QStringLiteral("listAutoFill2"), QStringLiteral("預設資料"),
+    listAutoFill2_ = makePlaced<QListWidget>(this, QStringLiteral("listAutoFill2"), QStringLiteral("預設資料"),
                                        L::kListAutoFill2);
     // The presets' names are padded with spaces to line up their values.
     listAutoFill2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -158,7 +148,7 @@ void Frm_ID3Tag::buildAutoFill() {
     connect(listAutoFill2_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         if (!syncing_) editor_.listAutoFill2_Ticked(listAutoFill2_->row(item), item->checkState() == Qt::Checked);
     });
-    auto* execute = make<QPushButton>(this, QStringLiteral("cmdExecuteAutoFill2"), QStringLiteral("執行預設資料"),
+    auto* execute = makePlaced<QPushButton>(this, QStringLiteral("cmdExecuteAutoFill2"), QStringLiteral("執行預設資料"),
                                       L::kExecuteAutoFill2, QStringLiteral("執行"));
     connect(execute, &QPushButton::clicked, this, [this] { editor_.cmdExecuteAutoFill2_Click(); });
 }
@@ -168,12 +158,12 @@ void Frm_ID3Tag::buildButtons() {
                              QStringLiteral("儲存並下移 [Shift + Enter]")};
     const QString cancels[] = {QStringLiteral("取消"), QStringLiteral("上移"), QStringLiteral("下移")};
     for (int i = 0; i < 3; ++i) {
-        auto* save = make<QPushButton>(this, indexed("cmdSave", i), saves[i], L::kSave[i], saves[i]);
-        auto* cancel = make<QPushButton>(this, indexed("cmdCancel", i), cancels[i], L::kCancel[i], cancels[i]);
+        auto* save = makePlaced<QPushButton>(this, indexed("cmdSave", i), saves[i], L::kSave[i], saves[i]);
+        auto* cancel = makePlaced<QPushButton>(this, indexed("cmdCancel", i), cancels[i], L::kCancel[i], cancels[i]);
         connect(save, &QPushButton::clicked, this, [this, i] { editor_.cmdSave_Click(i); });
         connect(cancel, &QPushButton::clicked, this, [this, i] { editor_.cmdCancel_Click(i); });
     }
-    auto* load = make<QPushButton>(this, QStringLiteral("cmdLoad"), QStringLiteral("重新載入"), L::kLoad,
+    auto* load = makePlaced<QPushButton>(this, QStringLiteral("cmdLoad"), QStringLiteral("重新載入"), L::kLoad,
                                    QStringLiteral("重新載入"));
     connect(load, &QPushButton::clicked, this, [this] { editor_.cmdLoad_Click(); });
 }

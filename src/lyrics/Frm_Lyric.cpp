@@ -30,18 +30,8 @@ constexpr TwipsRect kAutoCorrect{8460, 480, 1140, 300};
 constexpr TwipsRect kLyricBox{2940, 870, 6660, 5250};
 constexpr TwipsRect kHint[2] = {{2940, 6180, 6660, 255}, {2940, 6450, 6660, 510}};
 
-template <typename W, typename... Args>
-W* make(QWidget* parent, const QString& objectName, const QString& accessibleName, const TwipsRect& place,
-        Args&&... args) {
-    auto* widget = new W(std::forward<Args>(args)..., parent);
-    widget->setObjectName(objectName);
-    widget->setAccessibleName(accessibleName);
-    placeAt(widget, place);
-    return widget;
-}
-
 QLabel* caption(QWidget* parent, const QString& objectName, const QString& text, const TwipsRect& place) {
-    auto* label = make<QLabel>(parent, objectName, QString(), place, text);
+    auto* label = makePlaced<QLabel>(parent, objectName, QString(), place, text);
     label->setWordWrap(true);
     AccessibleNames::nameLabel(label, QString());
     return label;
@@ -72,16 +62,16 @@ void Frm_Lyric::buildControls() {
     auto* canvas = new QWidget(this);
     setCentralWidget(canvas);
     caption(canvas, QStringLiteral("lblFiles"), QStringLiteral("歌詞資料夾:"), kFilesCaption);
-    File1_ = make<QListWidget>(canvas, QStringLiteral("File1"), QStringLiteral("歌詞資料夾的檔案"), kFile1);
+    File1_ = makePlaced<QListWidget>(canvas, QStringLiteral("File1"), QStringLiteral("歌詞資料夾的檔案"), kFile1);
     File1_->installEventFilter(this);
     connect(File1_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { editor_.File1_Click(item->text()); });
 
     caption(canvas, QStringLiteral("lblLyricLink"), QStringLiteral("目前路徑:"), kLyricLinkCaption);
-    txtLyricLink_ = make<QLineEdit>(canvas, QStringLiteral("txtLyricLink"), QStringLiteral("目前路徑"), kLyricLink);
+    txtLyricLink_ = makePlaced<QLineEdit>(canvas, QStringLiteral("txtLyricLink"), QStringLiteral("目前路徑"), kLyricLink);
     caption(canvas, QStringLiteral("lblFinalLink"), QStringLiteral("目標路徑(儲存):"), kFinalLinkCaption);
-    txtFinalLink_ = make<QLineEdit>(canvas, QStringLiteral("txtFinalLink"), QStringLiteral("目標路徑(儲存)"), kFinalLink);
-    chkAutoCorrect_ = make<QCheckBox>(canvas, QStringLiteral("chkAutoCorrect"), QStringLiteral("自動修改"),
+    txtFinalLink_ = makePlaced<QLineEdit>(canvas, QStringLiteral("txtFinalLink"), QStringLiteral("目標路徑(儲存)"), kFinalLink);
+    chkAutoCorrect_ = makePlaced<QCheckBox>(canvas, QStringLiteral("chkAutoCorrect"), QStringLiteral("自動修改"),
                                       kAutoCorrect, QStringLiteral("自動修改"));
     for (QLineEdit* box : {txtLyricLink_, txtFinalLink_}) box->installEventFilter(this);
     connect(txtLyricLink_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -92,7 +82,7 @@ void Frm_Lyric::buildControls() {
     });
     connect(chkAutoCorrect_, &QCheckBox::clicked, this, [this](bool ticked) { editor_.chkAutoCorrect_MouseUp(ticked); });
 
-    txtLyricBox_ = make<QPlainTextEdit>(canvas, QStringLiteral("txtLyricBox"), QStringLiteral("歌詞"), kLyricBox);
+    txtLyricBox_ = makePlaced<QPlainTextEdit>(canvas, QStringLiteral("txtLyricBox"), QStringLiteral("歌詞"), kLyricBox);
     txtLyricBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     connect(txtLyricBox_, &QPlainTextEdit::textChanged, this, [this] {
         if (!syncing_) editor_.txtLyricBox_Change(LyricText::toEditorText(txtLyricBox_->toPlainText()));

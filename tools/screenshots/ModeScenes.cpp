@@ -6,30 +6,16 @@
 #include <QFile>
 
 #include "Scene.h"
+#include "StillSong.h"
 #include "app/AppState.h"
 #include "app/PlayerAssembly.h"
 #include "common/DataFolder.h"
-#include "platform/SilentDialogs.h"
-#include "platform/mci/MciEngine.h"
+#include "common/TextFile.h"
 #include "playback/TransportController.h"
 #include "ui/Frm_Main.h"
 #include "ui/WindowModeController.h"
 
 namespace {
-
-// A song standing still at 0:42.17 of 3:05.40, whatever the machine plays.
-class PausedClockEngine final : public MciEngine {
-public:
-    MciReply sendString(const QString& command, int) override {
-        const QString c = command.toLower();
-        if (c.endsWith(QLatin1String(" mode"))) return {0, QStringLiteral("playing")};
-        if (c.endsWith(QLatin1String(" position"))) return {0, QStringLiteral("42170")};
-        if (c.endsWith(QLatin1String(" length"))) return {0, QStringLiteral("185400")};
-        if (c.endsWith(QLatin1String(" speed"))) return {0, QStringLiteral("1000")};
-        return {};
-    }
-    bool errorText(quint32, QString&) const override { return false; }
-};
 
 QStringList makeSongs() {
     const char* titles[] = {"01 晴天", "02 雨夜", "03 Blue Sky", "04 海風", "05 夏夜", "06 星光",
@@ -45,6 +31,13 @@ QStringList makeSongs() {
         if (file.open(QIODevice::WriteOnly)) file.write("x");
         paths << path;
     }
+    // The playing song has a lyric, for the lyric-viewing mode.
+    QStringList lyric;
+    for (int verse = 1; verse <= 3; ++verse)
+        lyric << QStringLiteral("第%1段  藍色的天空").arg(verse) << QStringLiteral("風吹過山頂 雲慢慢散開")
+              << QStringLiteral("我們走在 回家的路上") << QStringLiteral("把今天的歌 唱給明天");
+    QDir().mkpath(DataFolder::lyricsFolder());
+    TextFile::writeLines(DataFolder::lyricFileFor(QStringLiteral("03 Blue Sky")), lyric);
     return paths;
 }
 
@@ -52,15 +45,12 @@ void fillPlaylist(PlayerAssembly& a, const QStringList& paths) {
     for (int i = 0; i < paths.size(); ++i) a.playlist().entries().append(paths.at(i), 150000 + i * 13370);
     a.state().UPlayList = DataFolder::defaultPlaylist();
     a.playlist().PLRefreshItems(false, QStringLiteral("-1"), false);
+    a.playlist().labels().setInfoCaption(a.playlist().scheduler().infoLine());
 }
 
 QWidget* modeWindow(AppServices& services, int mode, qint16 background) {
-    static PausedClockEngine engine;
-    static SilentDialogs dialogs;
-    static AppServices playing{dialogs, services.clipboard, services.launcher, services.clock,
-                               services.screen, engine, services.waveOut, services.files};
     const QStringList songs = makeSongs();
-    auto* window = new Frm_Main(playing);
+    auto* window = new Frm_Main(stillSongServices(services, 42170, 185400));
     window->Form_Load(songs.at(2));
     PlayerAssembly& a = window->assembly();
     fillPlaylist(a, songs);
