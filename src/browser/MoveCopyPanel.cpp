@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -17,15 +18,10 @@ constexpr TwipsRect kOverwritePlace[3]{{3660, 4580, 3000, 240}, {3660, 4830, 145
 constexpr TwipsRect kEnterDirPlace{3660, 5080, 3000, 240};
 constexpr TwipsRect kNextPlace{3660, 5360, 1450, 330};
 constexpr TwipsRect kCancelPlace{5210, 5360, 1450, 330};
-
-template <typename Widget>
-Widget* make(QWidget* canvas, const QString& objectName, const QString& caption, const TwipsRect& place) {
-    auto* widget = new Widget(caption, canvas);
-    widget->setObjectName(objectName);
-    widget->setAccessibleName(caption);
-    placeAt(widget, place);
-    return widget;
-}
+// Behind the panel: the whole middle column from Drive2 down, so the
+// information area's headers do not show through between the controls.
+constexpr TwipsRect kBackingPlace{3600, 1500, 4380, 4290};
+const QString kBackingName = QStringLiteral("移動或複製檔案");
 
 }  // namespace
 
@@ -33,17 +29,21 @@ MoveCopyPanel::MoveCopyPanel(QWidget* canvas, MoveCopyController& controller, QC
                              QObject* parent)
     : QObject(parent ? parent : canvas), controller_(controller), drive2_(drive2), dir2_(dir2) {
     using namespace FileCommandTexts;
+    backing_ = makePlaced<QFrame>(canvas, QStringLiteral("fraFileCopy"), kBackingName, kBackingPlace);
+    backing_->setFrameShape(QFrame::StyledPanel);
+    backing_->setAutoFillBackground(true);
     const QString captions[3] = {kOverwriteCaption, kOverwriteAlways, kOverwriteNever};
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        options_[i] = make<QRadioButton>(canvas, QStringLiteral("optFCOverWrite(%1)").arg(i), captions[i], kOverwritePlace[i]);
+        options_[i] = makePlaced<QRadioButton>(canvas, QStringLiteral("optFCOverWrite(%1)").arg(i), captions[i],
+                                              kOverwritePlace[i], captions[i]);
         group->addButton(options_[i], i);
     }
     options_[static_cast<int>(controller_.overwrite())]->setChecked(true);
-    enterDir_ = make<QCheckBox>(canvas, QStringLiteral("chkFCEnterDir"), kEnterDir, kEnterDirPlace);
+    enterDir_ = makePlaced<QCheckBox>(canvas, QStringLiteral("chkFCEnterDir"), kEnterDir, kEnterDirPlace, kEnterDir);
     enterDir_->setChecked(controller_.enterDir());
-    next_ = make<QPushButton>(canvas, QStringLiteral("cmdFCNext"), kNext, kNextPlace);
-    cancel_ = make<QPushButton>(canvas, QStringLiteral("cmdFCCancel"), kCancel, kCancelPlace);
+    next_ = makePlaced<QPushButton>(canvas, QStringLiteral("cmdFCNext"), kNext, kNextPlace, kNext);
+    cancel_ = makePlaced<QPushButton>(canvas, QStringLiteral("cmdFCCancel"), kCancel, kCancelPlace, kCancel);
 
     connect(group, &QButtonGroup::idClicked, this,
             [this](int id) { controller_.setOverwrite(static_cast<MoveCopyController::Overwrite>(id)); });
@@ -61,8 +61,8 @@ void MoveCopyPanel::applyWindowMode(WindowMode mode) {
 
 void MoveCopyPanel::draw() {
     const bool shown = fullMode_ && controller_.isOpen();
-    for (QWidget* widget : std::initializer_list<QWidget*>{drive2_, dir2_, options_[0], options_[1], options_[2],
-                                                           enterDir_, next_, cancel_}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{backing_, drive2_, dir2_, options_[0], options_[1],
+                                                           options_[2], enterDir_, next_, cancel_}) {
         widget->setVisible(shown);
         // Over the information area while open.
         if (shown) widget->raise();

@@ -7,6 +7,7 @@
 class MoveCopyController;
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -37,6 +38,7 @@ private:
     MoveCopyController& controller_;
     QComboBox* drive2_;
     QWidget* dir2_;
+    QFrame* backing_ = nullptr;
     QRadioButton* options_[3] = {};
     QCheckBox* enterDir_ = nullptr;
     QPushButton* next_ = nullptr;

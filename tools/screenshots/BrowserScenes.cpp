@@ -1,5 +1,6 @@
 // The main window with its file browser in a generated music folder, the
-// file list filtered to MP3 songs and one song clicked.
+// file list filtered to MP3 songs and one song clicked; then the same with
+// the copy panel open.
 #include <QDir>
 #include <QFile>
 
@@ -36,8 +37,16 @@ QWidget* filteredBrowserWindow(AppServices& services) {
     return window;
 }
 
+// Two songs selected and the copy panel open on the same folder.
+QWidget* copyPanelWindow(AppServices& services) {
+    QWidget* window = filteredBrowserWindow(services);
+    static_cast<Frm_Main*>(window)->assembly().moveCopy().mnuFileCopy_Click(1);
+    return window;
+}
+
 SceneRegistrar scenes{{
     {QStringLiteral("browser-filter"), filteredBrowserWindow},
+    {QStringLiteral("browser-copy"), copyPanelWindow},
 }};
 
 }  // namespace
