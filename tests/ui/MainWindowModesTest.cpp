@@ -57,7 +57,7 @@ TEST(MainWindowModes, EachModeShowsItsControlsInsideItsWindow) {
     const auto markerOnLine = [&] { return control(window, "LinMMTimeBar")->x() - control(window, "LinMMTimeLin")->x(); };
     const int markerOffset = markerOnLine();
     const char* fullOnly[] = {"Drive1", "Dir1", "File1", "lblDirDetails", "imgPopDirFav", "listPLItemName",
-                              "imgCopySongLink", "imgLoadSPPL"};
+                              "imgCopySongLink", "imgLoadSPPL", "lblDetailsSwt", "lblInternetSwt", "rFrame1"};
     const char* pageOnly[] = {"lblPLItemName", "lblPLBorder", "lblPLMargin", "cmdlblPLPage_0", "cmdlblPLPage_1"};
     const struct {
         int menuIndex;
@@ -66,11 +66,13 @@ TEST(MainWindowModes, EachModeShowsItsControlsInsideItsWindow) {
         TwipsRect state;
         TwipsRect open;
         const char* enabled;
+        bool lyricHeader, lyricViewer;
     } rows[] = {
-        {2, WindowModeController::kSimpleSize, 120, FramePanel::kStateSimple, {4200, 4680, 270, 300}, "100"},
-        {0, WindowModeController::kFullSize, 3600, FramePanel::kState, {6120, 7320, 270, 300}, "011"},
-        {1, WindowModeController::kLyricViewSize, 120, FramePanel::kStateLyricView, {4200, 5160, 270, 300}, "100"},
-        {0, WindowModeController::kFullSize, 3600, FramePanel::kState, {6120, 7320, 270, 300}, "011"},
+        {2, WindowModeController::kSimpleSize, 120, FramePanel::kStateSimple, {4200, 4680, 270, 300}, "100", false, false},
+        {0, WindowModeController::kFullSize, 3600, FramePanel::kState, {6120, 7320, 270, 300}, "011", true, false},
+        {1, WindowModeController::kLyricViewSize, 120, FramePanel::kStateLyricView, {4200, 5160, 270, 300}, "100", true,
+         true},
+        {0, WindowModeController::kFullSize, 3600, FramePanel::kState, {6120, 7320, 270, 300}, "011", true, false},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.menuIndex);
@@ -82,6 +84,8 @@ TEST(MainWindowModes, EachModeShowsItsControlsInsideItsWindow) {
         EXPECT_EQ(control(window, "cmdPlaySpecificSong")->geometry(), Twips::rectToPx(r.open));
         for (const char* name : fullOnly) EXPECT_EQ(control(window, name)->isVisible(), !compact) << name;
         for (const char* name : pageOnly) EXPECT_EQ(control(window, name)->isVisible(), compact) << name;
+        EXPECT_EQ(control(window, "lblLyricSwt")->isVisible(), r.lyricHeader);
+        EXPECT_EQ(control(window, "lblLyricViewer")->isVisible(), r.lyricViewer);
         QString enabled;
         for (int i = 0; i < 3; ++i) enabled += menus->mnuZELMode(i)->isEnabled() ? u'1' : u'0';
         EXPECT_EQ(enabled, QLatin1String(r.enabled));

@@ -5,6 +5,9 @@
 #include <QMenu>
 #include <QRegularExpression>
 
+#include "common/DataFolder.h"
+#include "lyrics/Frm_Lyric.h"
+#include "lyrics/LyricEditorModel.h"
 #include "support/FakeServices.h"
 #include "support/QStringPrinter.h"
 #include "ui/Frm_Main.h"
@@ -48,6 +51,31 @@ TEST(ToolsMenu, EveryEntryInIndexOrderWithItsCaptionAndEnabled) {
     QList<int> help;
     for (const Entry& entry : numbered(window.menu(MainMenu::Help), QStringLiteral("mnuHelp"))) help << entry.index;
     EXPECT_EQ(help, (QList<int>{0, 1, 2, 3, 4, 5}));
+}
+
+// The two editor entries reach the one lyric editor window: "歌詞編輯器"
+// shows it, "編輯資料夾捷徑 (DirFav.ini)" turns it to the shortcut file.
+TEST(ToolsMenu, TheEditorEntriesOpenTheLyricEditor) {
+    FakeServices fakes;
+    Frm_Main window(fakes.services);
+    QMenu* tools = window.menu(MainMenu::Tools);
+    const auto entry = [&](int index) {
+        return tools->findChild<QAction*>(QStringLiteral("mnuTools(%1)").arg(index));
+    };
+    const auto editors = [] {
+        QList<Frm_Lyric*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* editor = qobject_cast<Frm_Lyric*>(w); editor && editor->isVisible()) shown << editor;
+        return shown;
+    };
+    ASSERT_TRUE(entry(1));
+    ASSERT_TRUE(entry(3));
+    entry(1)->trigger();
+    ASSERT_EQ(editors().size(), 1) << "the lyric editor entry";
+    entry(3)->trigger();
+    ASSERT_EQ(editors().size(), 1) << "the shortcut entry reuses the open editor";
+    EXPECT_EQ(editors().constFirst()->model().finalLink(), DataFolder::dirFavFile());
+    editors().constFirst()->close();
 }
 
 }  // namespace
