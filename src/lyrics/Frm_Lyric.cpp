@@ -155,6 +155,7 @@ void Frm_Lyric::addSearchMenu() {
 }
 
 void Frm_Lyric::connectModel() {
+    connect(&model_, &LyricEditorModel::textEdited, this, &Frm_Lyric::applyEdit);
     connect(&model_, &LyricEditorModel::changed, this, &Frm_Lyric::sync);
     connect(&model_, &LyricEditorModel::selectionRequested, this, &Frm_Lyric::selectInText);
     connect(&model_, &LyricEditorModel::selectAllRequested, txtLyricBox_, &QPlainTextEdit::selectAll);
@@ -177,6 +178,18 @@ void Frm_Lyric::sync() {
     // types would move the cursor, so only a different text is set.
     if (LyricText::toEditorText(txtLyricBox_->toPlainText()) != model_.text())
         txtLyricBox_->setPlainText(LyricText::toAreaText(model_.text()));
+    syncing_ = false;
+}
+
+// One undo step in the text area, so Ctrl+Z takes a command back (a replace
+// whose second box was cancelled removes what it found).
+void Frm_Lyric::applyEdit() {
+    syncing_ = true;
+    QTextCursor cursor(txtLyricBox_->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(LyricText::toAreaText(model_.text()));
+    cursor.endEditBlock();
     syncing_ = false;
 }
 

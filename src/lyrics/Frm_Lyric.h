@@ -36,6 +36,7 @@ private:
     QAction* addEntry(QMenu* menu, const QString& objectName, const QString& caption);
     void connectModel();
     void sync();
+    void applyEdit();
     void selectInText(int start, int length);
 
     LyricEditorModel model_;

@@ -160,9 +160,9 @@ bool LyricEditor::deleteFile(const QString& path) {
 void LyricEditor::mnuEdit_Click(int index) {
     const QString text = model_.text();
     switch (index) {
-    case 0: model_.setText(LyricText::trimLines(text)); break;
-    case 1: model_.setText(LyricText::capitalizeLines(text)); break;
-    case 2: model_.setText(LyricText::removeSpaces(text)); break;
+    case 0: model_.editText(LyricText::trimLines(text)); break;
+    case 1: model_.editText(LyricText::capitalizeLines(text)); break;
+    case 2: model_.editText(LyricText::removeSpaces(text)); break;
     case 3: insertSongLine(); break;
     default: break;
     }
@@ -173,11 +173,11 @@ void LyricEditor::insertSongLine() {
     if (song.isEmpty() || !svc_.files.isFile(song)) return;
     const QString artistTitle = ReadID3Tag(svc_.dialogs, song, 21);
     const QString line = ReplaceText(artistTitle, QStringLiteral("|"), QStringLiteral(" - "), true);
-    model_.setText(LyricText::prependLine(model_.text(), line));
+    model_.editText(LyricText::prependLine(model_.text(), line));
 }
 
 void LyricEditor::mnuConvertStr_Click(int index) {
-    model_.setText(LyricText::convertFullWidth(model_.text(), index));
+    model_.editText(LyricText::convertFullWidth(model_.text(), index));
 }
 
 void LyricEditor::mnuSelectAll_Click() { emit model_.selectAllRequested(); }
@@ -213,7 +213,7 @@ void LyricEditor::replace() {
     const QString what = svc_.dialogs.inputBox(QStringLiteral("請輸入要取代的目標文字"), QStringLiteral("目標文字"),
                                                search_.searchText());
     const QString with = svc_.dialogs.inputBox(QStringLiteral("請輸入要取代成的文字"), QStringLiteral("取代文字"));
-    model_.setText(ReplaceText(model_.text(), what, with, false));
+    model_.editText(ReplaceText(model_.text(), what, with, false));
     search_.setSearchText(what);
 }
 

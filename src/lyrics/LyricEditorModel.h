@@ -30,6 +30,15 @@ public:
     // txtLyricBox.
     QString text() const { return text_; }
     void setText(const QString& text) { assign(text_, text); }
+    // The text rewritten by an editing command (a line command, a
+    // conversion, a replace): the window applies it as one step the user
+    // can undo, where a loaded file starts the area afresh.
+    void editText(const QString& text) {
+        if (text_ == text) return;
+        text_ = text;
+        emit textEdited();
+        emit changed();
+    }
 
     // The title bar, which doubles as the window's status line.
     QString title() const { return title_; }
@@ -46,6 +55,7 @@ public:
 
 signals:
     void changed();
+    void textEdited();
     void selectionRequested(int start, int length);
     void selectAllRequested();
     void focusTextRequested();

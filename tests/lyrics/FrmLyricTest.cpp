@@ -92,6 +92,30 @@ TEST(FrmLyricKeys, EnterAndCtrlEnterInTheCurrentPathLoadDifferentFiles) {
     }
 }
 
+// Each editing command is one undo step of the text area; loading a file is
+// not, so undo never brings back another file's text.
+TEST(FrmLyricText, CommandsAreUndoneOneStepEach) {
+    OpenerRig rig;
+    rig.state.PLyricLink = LyricEditorRig::lyric(QStringLiteral("Blue Sky.lyr"), "xabyAb\r\n");
+    rig.opener.showLyricEditor();
+    Frm_Lyric* window = rig.factory.window();
+    ASSERT_NE(window, nullptr);
+    auto* text = control<QPlainTextEdit>(window, "txtLyricBox");
+    EXPECT_FALSE(text->document()->isUndoAvailable()) << "a loaded file";
+
+    // A cancelled second box answers empty: the matches go, and come back.
+    rig.fakes.dialogs.inputAnswers = {QStringLiteral("ab"), QString()};
+    window->editor().mnuSearch_Click(2);
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("xy"));
+    window->editor().mnuConvertStr_Click(1);
+    window->editor().mnuEdit_Click(1);
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("Xy"));
+    text->undo();
+    EXPECT_EQ(window->model().text(), QStringLiteral("xy")) << "the capitals";
+    text->undo();
+    EXPECT_EQ(window->model().text(), QStringLiteral("xabyAb")) << "the replace";
+}
+
 TEST(FrmLyricText, TypedTextReachesTheEditorAndFoundTextIsSelectedInTheArea) {
     OpenerRig rig;
     rig.opener.showLyricEditor();
