@@ -18,8 +18,8 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 }  // namespace
 
+// The title bar keeps the window's own caption until the first status.
 LyricEditor::LyricEditor(LyricEditorModel& model, Services services) : model_(model), svc_(services) {
-    model_.setTitle(QString::fromUtf8(kTitleText));
     refreshFiles();
 }
 

@@ -314,6 +314,7 @@ TEST(LyricEditorSearch, ReplaceIgnoresCaseAndOffersTheSearchedText) {
 
 TEST(LyricEditorFiles, NewEmptiesTheEditorAndAClickLoadsAFileOfTheFolder) {
     LyricEditorRig rig;
+    EXPECT_EQ(rig.model.title(), QStringLiteral("歌詞編輯器")) << "the window's own caption until a status";
     LyricEditorRig::lyric(QStringLiteral("Rain.lyr"), "rain\r\ndrops");
     rig.editor.Form_Activate();
     ASSERT_EQ(rig.model.fileNames(), QStringList{QStringLiteral("Rain.lyr")});
