@@ -64,8 +64,9 @@ void Frm_Lyric::buildControls() {
     caption(canvas, QStringLiteral("lblFiles"), QStringLiteral("歌詞資料夾:"), kFilesCaption);
     File1_ = makePlaced<QListWidget>(canvas, QStringLiteral("File1"), QStringLiteral("歌詞資料夾的檔案"), kFile1);
     File1_->installEventFilter(this);
-    connect(File1_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { editor_.File1_Click(item->text()); });
+    // A click loads the file; so does Enter, for a user on the keyboard.
+    for (auto signal : {&QListWidget::itemClicked, &QListWidget::itemActivated})
+        connect(File1_, signal, this, [this](QListWidgetItem* item) { editor_.File1_Click(item->text()); });
 
     caption(canvas, QStringLiteral("lblLyricLink"), QStringLiteral("目前路徑:"), kLyricLinkCaption);
     txtLyricLink_ = makePlaced<QLineEdit>(canvas, QStringLiteral("txtLyricLink"), QStringLiteral("目前路徑"), kLyricLink);

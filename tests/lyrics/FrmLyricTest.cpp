@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -90,6 +91,21 @@ TEST(FrmLyricKeys, EnterAndCtrlEnterInTheCurrentPathLoadDifferentFiles) {
         QTest::keyClick(path, Qt::Key_Return, row.modifiers);
         EXPECT_EQ(text->toPlainText(), row.loaded) << "modifiers " << row.modifiers;
     }
+}
+
+TEST(FrmLyricKeys, EnterInTheFileListLoadsTheChosenFile) {
+    OpenerRig rig;
+    LyricEditorRig::lyric(QStringLiteral("Rain.lyr"), "rain");
+    LyricEditorRig::lyric(QStringLiteral("Snow.lyr"), "snow");
+    rig.opener.showLyricEditor();
+    Frm_Lyric* window = rig.factory.window();
+    ASSERT_NE(window, nullptr);
+    auto* files = control<QListWidget>(window, "File1");
+    ASSERT_EQ(files->count(), 2);
+    files->setFocus();
+    files->setCurrentRow(1);
+    QTest::keyClick(files, Qt::Key_Return);
+    EXPECT_EQ(control<QPlainTextEdit>(window, "txtLyricBox")->toPlainText(), QStringLiteral("snow"));
 }
 
 // Each editing command is one undo step of the text area; loading a file is
