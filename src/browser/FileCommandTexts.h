@@ -40,7 +40,9 @@ QString folderNotRemoved(const QString& target);
 
 // Opening.
 inline const QString kOpenFileTitle = QStringLiteral("開啟檔案");
-inline const QString kAllFilesFilter = QStringLiteral("顯示所有檔案 (*)");
+// The caption of the classic "all files" entry; the "*" after it also
+// matches the files that have no extension.
+inline const QString kAllFilesFilter = QStringLiteral("顯示所有檔案(*.*) (*)");
 inline const QString kForceMediaQuestion =
     QStringLiteral("程式或許不能開啟這類型的檔案。要強行當作媒體開啟，不利用Window預設的程式開啟嗎?");
 QString cannotOpen(const QString& path);

@@ -217,6 +217,8 @@ TEST_F(FileCommandsTest, OpenFileAndFolder) {
     EXPECT_EQ(dialogs.openRequests.at(0).initialFolder, dest);
     EXPECT_EQ(dialogs.openRequests.at(1).initialFolder, src + u'/');
     EXPECT_EQ(dialogs.openRequests.at(0).title, u"開啟檔案"_s);
+    EXPECT_TRUE(dialogs.openRequests.at(0).filter.startsWith(u"顯示所有檔案(*.*)"_s))
+        << dialogs.openRequests.at(0).filter.toStdString();
     EXPECT_EQ(opener.opened, QStringList{inSrc(u"a.mp3"_s)}) << "a cancelled dialog opens nothing";
     EXPECT_EQ(pathBox.value, inSrc(u"a.mp3"_s));
 
