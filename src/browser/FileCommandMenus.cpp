@@ -47,7 +47,12 @@ void FileCommandMenus::addFileEntries(QMenu* menu) {
         const QString name = QLatin1String(entry.name);
         action->setObjectName(entry.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(entry.index));
         connect(action, &QAction::triggered, this, entry.run);
+        if (qstrcmp(entry.name, "mnuFileCopy") == 0) moveCopyEntries_.append(action);
     }
+}
+
+void FileCommandMenus::applyWindowMode(WindowMode mode) {
+    for (QAction* entry : std::as_const(moveCopyEntries_)) entry->setEnabled(!isCompact(mode));
 }
 
 void FileCommandMenus::addShortcutEntries(QMenu* menu) {

@@ -30,7 +30,9 @@ public:
 
     void addMenuEntries(const MainMenus& menus) override;
     void registerTimers(TimerRegistry&) override {}
-    void applyWindowMode(WindowMode) override {}
+    // Moving and copying need the browser and the panel, which the compact
+    // modes hide.
+    void applyWindowMode(WindowMode mode) override;
 
 private:
     void addFileEntries(QMenu* menu);
@@ -41,4 +43,5 @@ private:
     Commands commands_;
     FolderListBox* dir1_;
     QList<QAction*> shortcutEntries_;
+    QList<QAction*> moveCopyEntries_;
 };

@@ -56,6 +56,9 @@ MoveCopyPanel::MoveCopyPanel(QWidget* canvas, MoveCopyController& controller, QC
 
 void MoveCopyPanel::applyWindowMode(WindowMode mode) {
     fullMode_ = !isCompact(mode);
+    // The compact modes have no room for the panel: an open one is
+    // cancelled rather than left waiting for a destination out of sight.
+    if (!fullMode_ && controller_.isOpen()) controller_.cmdFCCancel_Click();
     draw();
 }
 

@@ -13,7 +13,8 @@
 
 namespace {
 
-// The panel's controls show only while it is open and the window is in full mode; its choices reach the run.
+// The panel's controls show only while it is open and the window is in full
+// mode, which a compact mode cancels; its choices reach the run.
 TEST(MoveCopyPanel, ShowsWhileOpenInFullModeAndPassesChoicesOn) {
     FileCommandsRig rig;
     QWidget canvas;
@@ -26,8 +27,9 @@ TEST(MoveCopyPanel, ShowsWhileOpenInFullModeAndPassesChoicesOn) {
     const struct { const char* step; std::function<void()> act; bool shown; } steps[] = {
         {"closed at start", [] {}, false},
         {"opened", [&] { rig.moveCopy.mnuFileCopy_Click(1); }, true},
-        {"a compact mode", [&] { panel.applyWindowMode(WindowMode::Simple); }, false},
-        {"full mode again", [&] { panel.applyWindowMode(WindowMode::Full); }, true},
+        {"a compact mode cancels it", [&] { panel.applyWindowMode(WindowMode::Simple); }, false},
+        {"full mode again", [&] { panel.applyWindowMode(WindowMode::Full); }, false},
+        {"opened again", [&] { rig.moveCopy.mnuFileCopy_Click(1); }, true},
         {"cancelled", [&] { QTest::mouseClick(panel.cmdFCCancel(), Qt::LeftButton); }, false},
     };
     for (const auto& step : steps) {

@@ -86,6 +86,9 @@ TEST(MainWindowModes, EachModeShowsItsControlsInsideItsWindow) {
         for (const char* name : pageOnly) EXPECT_EQ(control(window, name)->isVisible(), compact) << name;
         EXPECT_EQ(control(window, "lblLyricSwt")->isVisible(), r.lyricHeader);
         EXPECT_EQ(control(window, "lblLyricViewer")->isVisible(), r.lyricViewer);
+        const auto* copyEntry = window.menu(MainMenu::File)->findChild<QAction*>(QStringLiteral("mnuFileCopy(1)"));
+        ASSERT_TRUE(copyEntry);
+        EXPECT_EQ(copyEntry->isEnabled(), !compact) << "move and copy need the browser";
         QString enabled;
         for (int i = 0; i < 3; ++i) enabled += menus->mnuZELMode(i)->isEnabled() ? u'1' : u'0';
         EXPECT_EQ(enabled, QLatin1String(r.enabled));
