@@ -77,7 +77,27 @@ QString singleFileText(const Facts& f) {
     return lines.join(kBreak);
 }
 
-QString totalNumber(double value) { return QString::number(value, 'g', 15); }
+QString totalNumber(double value) {
+    // Fifteen significant digits, then written out in plain decimals: the MB
+    // of a few small files (100 bytes: 9.5367431640625e-05) reads as a number.
+    const QString shortest = QString::number(value, 'g', 15);
+    const qsizetype e = shortest.indexOf(u'e');
+    if (e < 0) return shortest;
+    QString mantissa = shortest.left(e);
+    const bool negative = mantissa.startsWith(u'-');
+    if (negative) mantissa.remove(0, 1);
+    const qsizetype point = mantissa.indexOf(u'.');
+    const QString digits = QString(mantissa).remove(u'.');
+    const qsizetype pointAt = (point < 0 ? mantissa.size() : point) + shortest.mid(e + 1).toInt();
+    QString plain;
+    if (pointAt <= 0)
+        plain = QStringLiteral("0.") + QString(-pointAt, u'0') + digits;
+    else if (pointAt >= digits.size())
+        plain = digits + QString(pointAt - digits.size(), u'0');
+    else
+        plain = digits.left(pointAt) + u'.' + digits.mid(pointAt);
+    return negative ? u'-' + plain : plain;
+}
 
 QString totalsText(int count, const QString& folder, double totalKb) {
     QString shownFolder = folder;

@@ -18,7 +18,12 @@ PlaylistViewEvents::PlaylistViewEvents(PlaylistEntries& entries, PlaylistDisplay
 void PlaylistViewEvents::setFileLink(const QString& path) { pathBox_.setText(path); }
 
 void PlaylistViewEvents::entryClicked(int row) {
-    if (entries_.contains(row)) info_.showFileDetails(entries_.path(row));
+    // Only while the details are open does the click fill the path box, so
+    // the details and the path box name the same file.
+    if (!entries_.contains(row) || !info_.isOpen(InfoSection::Details)) return;
+    const QString path = entries_.path(row);
+    setFileLink(path);
+    info_.showFileDetails(path);
 }
 
 void PlaylistViewEvents::listClick(int row) {

@@ -71,14 +71,16 @@ TEST(FileDetails, SingleFileLines) {
     EXPECT_EQ(mp3.mid(7), (QStringList{"", "MP3資料:  ", "★歌詞檔存在★ [Blue Sky.lyr]", "歌曲長度:  1:01.23"}));
 }
 
-// Totals of a selection: plain decimals of up to 15 digits, unrounded.
+// Totals of a selection: plain decimals of up to 15 digits, unrounded, never
+// in exponent notation however small or large.
 TEST(FileDetails, SelectionTotals) {
     EXPECT_EQ(FileDetails::totalsText(3, QStringLiteral("/music"), (1048576 + 2097152 + 524288) / 1024.0),
               QStringLiteral("共選擇了3個檔案.\r\n路徑:  /music/\r\n總共檔案大小:  \r\n3584 KB\r\n3.5 MB"));
     const struct {
         double kb;
         const char* text;
-    } numbers[] = {{2.5, "2.5"}, {1.0 / 3.0, "0.333333333333333"}, {0.48828125, "0.48828125"}, {0, "0"}};
+    } numbers[] = {{2.5, "2.5"}, {1.0 / 3.0, "0.333333333333333"}, {0.48828125, "0.48828125"}, {0, "0"},
+                   {100 / 1048576.0, "0.000095367431640625"}, {1e15 + 2, "1000000000000000"}};
     for (const auto& n : numbers) EXPECT_EQ(FileDetails::totalNumber(n.kb), QString::fromUtf8(n.text)) << n.text;
 }
 

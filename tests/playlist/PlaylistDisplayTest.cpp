@@ -6,8 +6,8 @@ using PlaylistDisplayTest = PlaylistFixture;
 
 // A line shows number, title, length or a missing file, and a lyric mark; the name label's total is marked while
 // any entry is unmeasured and stops at the largest length instead of wrapping. A double click or Ctrl+Enter plays
-// the selected entry. A refresh refreshes the browser first and selects the kept line again, which acts as a click
-// on it. Delete removes the selected entry; when that was the last line, the new last is selected.
+// the selected entry. A click shows the entry's details and path only while the details are open. A refresh
+// refreshes the browser first and selects the kept line again, which acts as a click on it. Delete removes the selected entry; when that was the last line, the new last is selected.
 TEST_F(PlaylistDisplayTest, TheFullListShowsPlaysRefreshesAndRemovesEntries) {
     for (const char* name : {"a.mp3", "b.wav", "Song.mp3", "d.e.mp3"}) songs.writeFile(name, "x");
     for (const char* lyric : {"Lyrics/Song.lyr", "Lyrics/d.e.lyr"}) dataDir.writeFile(lyric, "line");
@@ -24,16 +24,19 @@ TEST_F(PlaylistDisplayTest, TheFullListShowsPlaysRefreshesAndRemovesEntries) {
         EXPECT_EQ(playlist.display().lines().line(i), std::data(cases)[i].expected) << "line " << i;
     EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: 未命名  [＞61:02.23]");
     playlist.events().listClick(1);
+    EXPECT_TRUE(info.details.isEmpty()) << "the details are closed: a click shows none";
+    EXPECT_TRUE(pathBox.history.isEmpty()) << "the details are closed: the path box stays";
     playlist.events().listDoubleClick();
     playlist.events().listKeyDown(Qt::Key_Return, Qt::NoModifier);  // Enter alone plays nothing
     playlist.events().listKeyDown(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(starter.started, QStringList(2, songs.path("b.wav")));
     playlist.display().selectRow(3);
-    info.details.clear();
+    info.open = InfoSection::Details;
     playlist.commands().mnuRefresh(0);
     EXPECT_EQ(playlist.display().selectedRow(), 3);
     EXPECT_EQ(browser.calls, QStringList{"refresh"});
     EXPECT_EQ(info.details, QStringList{songs.path("d.e.mp3")}) << "the kept selection shows its details";
+    EXPECT_EQ(pathBox.value, songs.path("d.e.mp3")) << "and puts its path in the path box";
     for (int row : {6, 5, 4, 3}) playlist.entries().remove(row);
     playlist.commands().mnuRefresh(0);
     EXPECT_EQ(playlist.display().selectedRow(), 2) << "the list got shorter";
