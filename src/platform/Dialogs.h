@@ -24,6 +24,9 @@ struct FileDialogRequest {
     QString filter;          // e.g. "PlayList (*.ini *.m3u);;All (*)"; empty: all files
     bool multiSelect = false;
     QString suggestedName;   // save dialog only
+    // Save dialog only: ask before an existing file is named. Off where the
+    // dialog only picks a file to read (a background picture).
+    bool confirmOverwrite = true;
 };
 
 class Dialogs {

@@ -56,6 +56,9 @@ QString AppearanceOptions::askForPicture() {
     FileDialogRequest request;
     request.title = QStringLiteral("選擇背景檔案");
     request.initialFolder = DataFolder::backgroundFolder();
+    // The picture is only read: naming an existing one must not ask whether
+    // to replace it.
+    request.confirmOverwrite = false;
     return dialogs_.saveFile(request);
 }
 

@@ -212,6 +212,7 @@ TEST_F(AppearanceTest, TheStartUpBackgroundChoiceStoresTheTag) {
     }
     ASSERT_FALSE(fakes.dialogs.saveRequests.isEmpty());
     EXPECT_EQ(fakes.dialogs.saveRequests.last().title, QStringLiteral("選擇背景檔案"));
+    EXPECT_FALSE(fakes.dialogs.saveRequests.last().confirmOverwrite) << "an existing picture is chosen, not replaced";
     EXPECT_TRUE(look.calls.isEmpty()) << "nothing changes on screen";
 }
 

@@ -76,5 +76,7 @@ QStringList QtDialogs::openFiles(const FileDialogRequest& request) {
 QString QtDialogs::saveFile(const FileDialogRequest& request) {
     QString start = request.initialFolder;
     if (!request.suggestedName.isEmpty()) start += QLatin1Char('/') + request.suggestedName;
-    return QFileDialog::getSaveFileName(parent_, request.title, start, request.filter);
+    const QFileDialog::Options options =
+        request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
+    return QFileDialog::getSaveFileName(parent_, request.title, start, request.filter, nullptr, options);
 }
