@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 
+#include "BrowserFakes.h"
 #include "app/AppState.h"
 #include "browser/InformationArea.h"
 #include "common/DataFolder.h"
-#include "lyrics/LyricEditorOpener.h"
 #include "playback/MultiMedia.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeDialogs.h"
@@ -16,27 +16,14 @@
 #include "support/RecordingStatusLine.h"
 #include "support/TempDir.h"
 
-// Counts the openings of the lyric editor and what it would open.
-class FakeLyricEditorOpener final : public LyricEditorOpener {
-public:
-    explicit FakeLyricEditorOpener(const AppState& state) : state_(state) {}
-    bool available() const override { return true; }
-    void showLyricEditor() override { opened << state_.OpenLyricLink; }
-    void showDirFavEditor() override { opened << QStringLiteral("DirFav"); }
-    QStringList opened;
-
-private:
-    const AppState& state_;
-};
-
 // The information area over fakes, with files in a temporary folder.
 struct InfoAreaWorld {
     QString file(const QString& name, qint64 bytes) { return dir.writeFile(name, QByteArray(bytes, 'x')); }
-    void writeLyric(const QString& title) {
+    void writeLyric(const QString& title, const QByteArray& text = "la\r\n") {
         QDir().mkpath(DataFolder::lyricsFolder());
         QFile lyric(DataFolder::lyricFileFor(title));
         lyric.open(QIODevice::WriteOnly);
-        lyric.write("la\r\n");
+        lyric.write(text);
     }
 
     TempDir dir;

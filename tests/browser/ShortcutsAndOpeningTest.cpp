@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "BrowserFakes.h"
 #include "FileCommandsRig.h"
 #include "app/AppState.h"
-#include "app/SongStarter.h"
 #include "browser/FileCommandTexts.h"
 #include "browser/FileTypeOpener.h"
 #include "browser/HelpCommands.h"
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
-#include "lyrics/LyricEditorOpener.h"
 #include "support/FakeLauncher.h"
 
 namespace {
@@ -82,37 +81,21 @@ TEST_F(DirFavTest, DataFolderAskedFolderAndTheOpenPanel) {
     EXPECT_EQ(navigator.dir2Rows().path() + u'/', DataFolder::root()) << "the destination moves";
 }
 
-class FakeSongs final : public SongStarter {
-public:
-    void SongStarted(const QString& path) override { started << path; }
-    QStringList started;
-};
-
-class FakeLyricEditor final : public LyricEditorOpener {
-public:
-    bool available() const override { return true; }
-    void showLyricEditor() override { shown << state.OpenLyricLink; }
-    void showDirFavEditor() override { shown << u"DirFav"_s; }
-    explicit FakeLyricEditor(const AppState& s) : state(s) {}
-    const AppState& state;
-    QStringList shown;
-};
-
 // Each kind of file goes where it belongs; nothing is run directly.
 TEST(FileTypeOpening, EachGroupGoesToItsOpener) {
     AppState state;
     RecordingStatusLine status;
     FakeDialogs dialogs;
     FakeLauncher launcher;
-    FakeSongs songs;
-    FakeLyricEditor editor(state);
+    RecordingSongStarter songs;
+    FakeLyricEditorOpener editor(state);
     FileTypeOpener opener(state, status, dialogs, launcher, songs, editor);
     opener.openFile(u"/m/p.JPG"_s, OpenGroup::Picture);
     opener.openFile(u"/m/setup.exe"_s, OpenGroup::Program);
     opener.openFile(u"/m/words.lyr"_s, OpenGroup::Text);
     EXPECT_EQ(launcher.openedPaths, (QStringList{u"/m/p.JPG"_s, u"/m/setup.exe"_s}));
     EXPECT_TRUE(launcher.programs.isEmpty()) << "a program is never started by the player";
-    EXPECT_EQ(editor.shown, QStringList{u"/m/words.lyr"_s}) << "the editor opens with OpenLyricLink set";
+    EXPECT_EQ(editor.opened, QStringList{u"/m/words.lyr"_s}) << "the editor opens with OpenLyricLink set";
 
     dialogs.messageAnswers = {MsgResult::Yes, MsgResult::No, MsgResult::Cancel};
     for (int i = 0; i < 3; ++i) opener.openFile(u"/m/x.ogg"_s, OpenGroup::Other);
