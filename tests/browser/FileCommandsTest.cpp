@@ -17,38 +17,32 @@ protected:
     QStringList messageTexts() const { return dialogs.messageTexts(); }
 };
 
-// An empty, unchanged or cancelled answer does nothing, not even on the status line.
-TEST_F(FileCommandsTest, RenameWithNoNewNameDoesNothing) {
-    focus(1);
-    const struct { const char* answer; } rows[] = {{""}, {"b.mp3"}};
+// An empty, unchanged or cancelled answer does nothing, not even on the status line; a rename selects the row
+// after the renamed one, and row 0 after the last row.
+TEST_F(FileCommandsTest, Rename) {
+    const struct { const char* answer; int row; QStringList after; int selected; bool renamed; } rows[] = {
+        {"", 1, {u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, 1, false},
+        {"b.mp3", 1, {u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, 1, false},
+        {"a2.mp3", 0, {u"a2.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, 1, true},
+        {"d.mp3", 2, {u"a2.mp3"_s, u"b.mp3"_s, u"d.mp3"_s}, 0, true},
+    };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.answer);
+        status.history.clear();
+        focus(row.row);
         dialogs.inputAnswers = {QString::fromUtf8(row.answer)};
         commands.mnuFileRename_Click();
-        EXPECT_TRUE(status.history.isEmpty()) << row.answer;
-        EXPECT_EQ(onDisk(src), (QStringList{u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s})) << row.answer;
+        EXPECT_EQ(status.history,
+                  row.renamed ? QStringList{u"檔案成功被重新命名 (%1)"_s.arg(QString::fromUtf8(row.answer))} : QStringList{});
+        EXPECT_EQ(onDisk(src), row.after);
+        EXPECT_EQ(navigator.fileNames(), row.after);
+        EXPECT_EQ(navigator.fileRows().ListIndex(), row.selected);
     }
-    ASSERT_EQ(dialogs.inputs.size(), 2);
     EXPECT_EQ(dialogs.inputs.first().prompt, u"請輸入新的檔案名.\r\n"_s + inSrc(u"b.mp3"_s));
     EXPECT_EQ(dialogs.inputs.first().defaultAnswer, u"b.mp3"_s);
     navigator.setFileSelection({}, -1);
     commands.mnuFileRename_Click();
     EXPECT_EQ(status.status(), u"沒有選擇檔案."_s);
-}
-
-// Renaming selects the row after the renamed one, and row 0 after the last row.
-TEST_F(FileCommandsTest, RenameSelectsTheNextRow) {
-    const struct { int row; const char* answer; QStringList after; int selected; } rows[] = {
-        {0, "a2.mp3", {u"a2.mp3"_s, u"b.mp3"_s, u"c.mp3"_s}, 1},
-        {2, "d.mp3", {u"a2.mp3"_s, u"b.mp3"_s, u"d.mp3"_s}, 0},
-    };
-    for (const auto& row : rows) {
-        focus(row.row);
-        dialogs.inputAnswers = {QString::fromUtf8(row.answer)};
-        commands.mnuFileRename_Click();
-        EXPECT_EQ(status.status(), u"檔案成功被重新命名 (%1)"_s.arg(QString::fromUtf8(row.answer)));
-        EXPECT_EQ(navigator.fileNames(), row.after) << row.answer;
-        EXPECT_EQ(navigator.fileRows().ListIndex(), row.selected) << row.answer;
-    }
 }
 
 // The lyric file named after the song's title is offered for renaming too; a lyric file itself never asks.
