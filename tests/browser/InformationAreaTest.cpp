@@ -97,9 +97,9 @@ TEST_F(InformationAreaTest, DetailsFollowClicksOnlyWhileOpen) {
     EXPECT_TRUE(status.status().startsWith(QStringLiteral("有1個"))) << status.status().toStdString();
 }
 
-// An MP3 shows its tag line and its length: the song's own length when it
-// is the song now loaded, otherwise measured; the lyric line and the tag
-// follow the lyric folder.
+// An MP3 shows an empty line, its tag line, the lyric line and its length:
+// the song's own length when it is the song now loaded, otherwise
+// measured; the lyric line and the tag follow the lyric folder.
 TEST_F(InformationAreaTest, Mp3DetailsShowTagLengthAndLyric) {
     QByteArray tagged(1000, 'x');
     QByteArray tag("TAG");
