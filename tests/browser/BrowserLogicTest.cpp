@@ -100,7 +100,8 @@ TEST(FolderReaderTest, ListsInNaturalOrderWithoutHiddenEntries) {
     ASSERT_TRUE(QDir(dir.path(u"Rock"_s)).removeRecursively());
     for (const QString& path : {dir.path(u"Rock"_s), dir.path(u"c.wav"_s), QString()}) {
         EXPECT_FALSE(FolderReader::canShow(path)) << path.toStdString();
-        EXPECT_FALSE(FolderReader::subfolders(path) || FolderReader::files(path, FilePattern())) << path.toStdString();
+        EXPECT_EQ(FolderReader::subfolders(path), std::nullopt) << "subfolders of " << path.toStdString();
+        EXPECT_EQ(FolderReader::files(path, FilePattern()), std::nullopt) << "files of " << path.toStdString();
     }
 }
 
