@@ -30,7 +30,6 @@
 #include "app/OptionMenus.h"
 #include "app/OptionsSavedListener.h"
 #include "app/SafeModeOpener.h"
-#include "app/SongStarter.h"
 #include "browser/FolderShortcuts.h"
 #include "app/StateInspector.h"
 #include "app/TimerRegistry.h"
@@ -40,6 +39,7 @@
 #include "support/FakePlaylistAccess.h"
 #include "support/FakeSeams.h"
 #include "support/FakeServices.h"
+#include "support/FakeTransport.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -62,6 +62,11 @@ public:
     void writeOptions(const QStringList& lines) const {
         temp_.writeFile(QStringLiteral("Corvane Player/Option.ini"), lines.join(u"\r\n").toUtf8() + "\r\n");
     }
+    // A folder stands where the option file was, so no save can replace it.
+    void makeOptionFileAFolder() const {
+        QFile::remove(optionFile());
+        EXPECT_TRUE(QDir().mkpath(optionFile()));
+    }
     QStringList optionLines() const {
         QStringList lines;
         TextFile::readLines(optionFile(), lines);
@@ -82,11 +87,6 @@ QStringList sampleOptionLines(std::initializer_list<std::pair<int, const char*>>
     for (const auto& [line, text] : changes) lines[line - 1] = QString::fromUtf8(text);
     return lines;
 }
-
-struct RecordingSongs final : SongStarter {
-    void SongStarted(const QString& path) override { started << path; }
-    QStringList started;
-};
 
 struct ShortcutsThatMayThrow final : FolderShortcuts {
     void LoadDirFav() override {
@@ -138,7 +138,7 @@ struct App : OptionsSavedListener {
     AppOptions options{state};
     MultiMedia media{fakes.mci};
     MainWindowLifecycle binding{&window, pathBox, fakes.dialogs, fakes.launcher, *this};
-    RecordingSongs songs;
+    FakeTransport songs;  // only the songs started
     FakePlaylistAccess playlist;
     FakeBrowser browser;
     ShortcutsThatMayThrow shortcuts;
@@ -166,7 +166,8 @@ TEST(OptionFile, ValuesDecodeAsTypedAndReadBackAsWritten) {
         EXPECT_EQ(OptionFile::decodeValue(QString::fromUtf8(c.line)), v.initDir) << c.line;
         ASSERT_TRUE(OptionFile::write(data.optionFile(), v)) << c.line;
         const OptionFile::ParseResult r = OptionFile::read(data.optionFile());
-        EXPECT_TRUE(r.ok && r.values == v) << c.value << ": " << r.error.toStdString();
+        EXPECT_TRUE(r.ok) << c.value << ": " << r.error.toStdString();
+        EXPECT_TRUE(r.values == v) << c.value;
     }
 }
 
@@ -190,7 +191,9 @@ TEST(OptionFile, AcceptsOrRejectsEachLineAndSaysWhich) {
         const std::string name = "line " + std::to_string(c.line) + " \"" + c.text + "\" of " + std::to_string(c.count);
         EXPECT_EQ(r.ok, c.ok) << name << ": " << r.error.toStdString();
         const QString where = c.count < 14 ? QString("%1 of 14").arg(c.count) : QString("line %1:").arg(c.line);
-        EXPECT_TRUE(c.ok || r.error.contains(where)) << name << ": " << r.error.toStdString();
+        if (!c.ok) {
+            EXPECT_TRUE(r.error.contains(where)) << name << ": " << r.error.toStdString();
+        }
     }
 }
 
@@ -200,7 +203,9 @@ TEST(AppOptions, LoadAppliesEveryLineOrNothing) {
     App f(sampleOptionLines({{12, "8"}}));
     QString error;
     EXPECT_FALSE(f.options.LoadOptions({f.playlist, f.browser, f.appearance}, &error));
-    EXPECT_TRUE(f.state.TotalPLRep == 1 && f.state.InitDir == QDir::homePath() && !f.state.options.optCheck[0]);
+    EXPECT_EQ(f.state.TotalPLRep, 1) << "a wrong last line leaves the defaults";
+    EXPECT_EQ(f.state.InitDir, QDir::homePath()) << "a wrong last line leaves the defaults";
+    EXPECT_FALSE(f.state.options.optCheck[0]) << "a wrong last line leaves the defaults";
     EXPECT_EQ(f.playlist.calls, QStringList{});
     EXPECT_EQ(f.browser.calls, QStringList{});
     EXPECT_EQ(f.appearance.calls, QStringList{});
@@ -267,7 +272,8 @@ TEST(OptionMenus, ClicksMoveTheMarksAndTheOptionsAndASaveStoresThem) {
     for (int i = 0; i < 9; ++i) EXPECT_EQ(menus.mnuOptCheck(i)->isChecked(), i == 2) << "mnuOptCheck(" << i << ")";
     EXPECT_EQ(checked({0, 1, 2, 3}), (QStringList{"1次", "無", "+ 100 (0.1秒)", "因應時間自行選擇"}));
     for (int i : {6, 8}) menus.mnuOptCheck(i)->trigger();
-    EXPECT_TRUE(f.state.options.optCheck[8] && menus.mnuOptCheck(8)->isChecked());
+    EXPECT_TRUE(f.state.options.optCheck[8]);
+    EXPECT_TRUE(menus.mnuOptCheck(8)->isChecked());
     for (int twice = 0; twice < 2; ++twice) menus.mnuOptComboList(0, 6)->trigger();
     EXPECT_EQ(f.state.TotalPLRep, -1);
     menus.mnuOptComboList(1, 3)->trigger();
@@ -301,10 +307,11 @@ TEST(OptionChecker, ARestartThatCannotFinishKeepsThisCopy) {
     for (const auto& c : cases) {
         App f(sampleOptionLines().mid(0, c.rows));
         f.fakes.launcher.succeed = c.launches;
-        if (c.toFolder) { ASSERT_TRUE(QFile::remove(f.data.optionFile()) && QDir().mkpath(f.data.optionFile())); }
+        if (c.toFolder) f.data.makeOptionFileAFolder();
         EXPECT_FALSE(f.checker.cmdAppNewOpt_Click()) << c.name;
         const FakeDialogs::Message last = f.fakes.dialogs.messages.value(f.fakes.dialogs.messages.size() - 1);
-        EXPECT_TRUE(last.icon == MsgIcon::Critical && last.text.startsWith(QString::fromUtf8(c.message))) << c.name;
+        EXPECT_EQ(last.icon, MsgIcon::Critical) << c.name;
+        EXPECT_TRUE(last.text.startsWith(QString::fromUtf8(c.message))) << c.name << ": " << last.text.toStdString();
         EXPECT_EQ(f.fakes.launcher.restarts, c.restarts) << c.name;
         EXPECT_EQ(f.data.optionLines().size(), c.linesAfter) << c.name;
     }
@@ -365,7 +372,7 @@ TEST(AppLifecycle, LoadPlaysTheCommandLineAndMaximisesAt800Pixels) {
         App f(sampleOptionLines({{1, "#FALSE#"}, {7, "#FALSE#"}}), true);
         f.fakes.screen.setSize(QSize(c.width, 600));
         ASSERT_TRUE(f.lifecycle.Form_Load(QString::fromUtf8(c.commandLine))) << f.lifecycle.loadError().toStdString();
-        EXPECT_EQ(f.songs.started, c.plays ? QStringList{QString::fromUtf8(c.commandLine)} : QStringList{});
+        EXPECT_EQ(f.songs.calls, c.plays ? QStringList{"SongStarted " + QString::fromUtf8(c.commandLine)} : QStringList{});
         EXPECT_EQ(f.window.isMaximized(), c.maximizes);
     }
 }
@@ -387,7 +394,8 @@ TEST(AppLifecycle, EachResizeRefreshesOnceAndARestoreOnlyOnce) {
     for (const auto& s : steps) {
         s.change();
         f.lifecycle.Form_Resize();
-        EXPECT_EQ(f.playlist.calls.filter("mnuRefresh").size(), s.refreshes) << s.step;
+        EXPECT_EQ(f.playlist.calls.filter("mnuRefresh"), QStringList(s.refreshes, QStringLiteral("mnuRefresh 9")))
+            << s.step;
     }
 }
 
@@ -400,18 +408,15 @@ TEST(AppLifecycle, GoodStartOpensTheCheckerFromTheMenuAndForceEndKeepsTheFile) {
     ASSERT_TRUE(f.lifecycle.Form_Load(QString())) << f.lifecycle.loadError().toStdString();
     EXPECT_EQ(f.window.windowTitle(), QStringLiteral("Corvane Audio Player 2004 Quorvel ε Build 3311"));
     EXPECT_EQ(f.pathBox.text(), QStringLiteral("歡迎使用Corvane Audio Player 2004 Quorvel ε Build 3311"));
-    // Restored: top-most again, and option 8 refreshes drives, folders and files (9).
-    f.state.options.optCheck[8] = true;
-    f.lifecycle.Form_Resize();
+    f.lifecycle.Form_Resize();  // restored: top-most again
     EXPECT_TRUE(f.window.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(f.window.isVisible()) << "changing the window's flags must not hide it";
-    EXPECT_EQ(f.playlist.calls.filter("mnuRefresh"), QStringList{"mnuRefresh 9"});
 
     QAction* entry = f.binding.safeMode().menuEntry();
     entry->trigger();
     ASSERT_NE(f.checkerWindow(), nullptr);
-    EXPECT_TRUE(f.checkerWindow()->isVisible() && f.window.isVisible())
-        << "opened from the menu, the main window stays";
+    EXPECT_TRUE(f.checkerWindow()->isVisible());
+    EXPECT_TRUE(f.window.isVisible()) << "opened from the menu, the main window stays";
     EXPECT_TRUE(f.fakes.dialogs.messages.isEmpty());
     EXPECT_EQ(entry->data().toString(), QStringLiteral("0")) << "the checker resets the tag";
     QListWidget* current = f.list("ListCurrent");
@@ -429,7 +434,8 @@ TEST(AppLifecycle, GoodStartOpensTheCheckerFromTheMenuAndForceEndKeepsTheFile) {
     f.fakes.mci.clear();
     EXPECT_FALSE(f.close(true, 2));  // the close event that follows the end
     EXPECT_EQ(readWholeFile(f.data.optionFile()), before);
-    EXPECT_TRUE(f.fakes.mci.commands().isEmpty() && f.savedPlaylists().isEmpty()) << "untouched after a force-end";
+    EXPECT_EQ(f.fakes.mci.commands(), QStringList{}) << "untouched after a force-end";
+    EXPECT_EQ(f.savedPlaylists(), QStringList{}) << "untouched after a force-end";
 }
 
 // A first start makes the data folder and offers the defaults, which restart
@@ -438,10 +444,12 @@ TEST(AppLifecycle, FirstStartCreatesTheFolderOffersDefaultsAndRestarts) {
     App f(QStringList{}, false);
     EXPECT_FALSE(f.lifecycle.Form_Load(QString()));
     ASSERT_NE(f.checkerWindow(), nullptr);
-    EXPECT_TRUE(f.checkerWindow()->isVisible() && !f.window.isVisible() && f.window.isMinimized())
-        << "hidden by the checker";
+    EXPECT_TRUE(f.checkerWindow()->isVisible());
+    EXPECT_FALSE(f.window.isVisible()) << "hidden by the checker";
+    EXPECT_TRUE(f.window.isMinimized()) << "hidden by the checker";
     EXPECT_TRUE(QFileInfo(f.data.root() + QStringLiteral("/Lyrics")).isDir());
-    EXPECT_TRUE(f.highlighted("cmdAppDefOpt") && !f.highlighted("cmdCompareOpt"));
+    EXPECT_TRUE(f.highlighted("cmdAppDefOpt"));
+    EXPECT_FALSE(f.highlighted("cmdCompareOpt"));
     EXPECT_FALSE(QFileInfo::exists(f.data.optionFile())) << "nothing is written before the user chooses";
     f.button("cmdAppDefOpt")->click();
     f.button("cmdAppNewOpt")->click();
@@ -453,12 +461,14 @@ TEST(AppLifecycle, FirstStartCreatesTheFolderOffersDefaultsAndRestarts) {
     OptionValues defaults;
     defaults.initDir = QDir::homePath();
     const OptionFile::ParseResult saved = OptionFile::read(f.data.optionFile());
-    EXPECT_TRUE(saved.ok && saved.values == defaults) << "a valid file of defaults: " << saved.error.toStdString();
+    EXPECT_TRUE(saved.ok) << "a valid file: " << saved.error.toStdString();
+    EXPECT_TRUE(saved.values == defaults) << "of defaults";
     App blocked(QStringList{}, false);
     ASSERT_TRUE(QFile(blocked.data.root()).open(QIODevice::WriteOnly));  // a file where the folder should go
     EXPECT_FALSE(blocked.lifecycle.Form_Load(QString()));
     const FakeDialogs::Message made = blocked.fakes.dialogs.messages.value(1);  // after the welcome
-    EXPECT_TRUE(made.icon == MsgIcon::Critical && made.text.startsWith(u"無法建立資料夾{")) << made.text.toStdString();
+    EXPECT_EQ(made.icon, MsgIcon::Critical);
+    EXPECT_TRUE(made.text.startsWith(u"無法建立資料夾{")) << made.text.toStdString();
 }
 
 // A broken file (the twelve lines of older versions) or a step that throws
@@ -478,10 +488,11 @@ TEST(AppLifecycle, FailedStartPointsAtTheUpgradeAndLeavingKeepsTheFile) {
             EXPECT_EQ(f.lifecycle.loadError(), QStringLiteral("the start folder cannot be shown: /music/古典"));
         }
         ASSERT_NE(f.checkerWindow(), nullptr) << how;
-        EXPECT_TRUE(f.highlighted("cmdCompareOpt") && !f.highlighted("cmdAppDefOpt")) << how;
+        EXPECT_TRUE(f.highlighted("cmdCompareOpt")) << how;
+        EXPECT_FALSE(f.highlighted("cmdAppDefOpt")) << how;
         EXPECT_EQ(f.list("ListTMP")->count(), throwing || unshown ? 14 : 12) << how;
         EXPECT_EQ(f.fakes.dialogs.messages.size(), 1) << how << ": only the checker's own message";
-        EXPECT_TRUE(f.songs.started.isEmpty()) << how << ": the rest of the load is skipped";
+        EXPECT_EQ(f.songs.calls, QStringList{}) << how << ": the rest of the load is skipped";
         ASSERT_FALSE(f.window.isVisible()) << how;
         if (throwing || unshown) continue;
         f.button("cmdCompareOpt")->click();
@@ -491,7 +502,8 @@ TEST(AppLifecycle, FailedStartPointsAtTheUpgradeAndLeavingKeepsTheFile) {
             f.checkerWindow()->close();
         else
             f.button(how)->click();
-        EXPECT_TRUE(f.window.isVisible() && !f.window.isMinimized()) << how;
+        EXPECT_TRUE(f.window.isVisible()) << how;
+        EXPECT_FALSE(f.window.isMinimized()) << how;
         EXPECT_EQ(readWholeFile(f.data.optionFile()), before) << how << ": nothing was saved";
     }
 }
@@ -558,12 +570,13 @@ TEST(AppLifecycle, CloseAsksAndSavesOnlyWhenItShould) {
         f.fakes.dialogs.messageAnswers.push_back(c.stays ? MsgResult::No : MsgResult::Yes);
         SCOPED_TRACE(testing::Message() << c.mode << (c.ask ? ", asking, " : ", ") << c.entries << " entries in \""
                                         << c.file << "\"" << (c.folder ? ", option file a folder" : ""));
-        if (c.folder) { ASSERT_TRUE(QFile::remove(f.data.optionFile()) && QDir().mkpath(f.data.optionFile())); }
+        if (c.folder) f.data.makeOptionFileAFolder();
         const QByteArray before = readWholeFile(f.data.optionFile());
         EXPECT_EQ(f.close(c.saveOption, c.entries, c.file), c.stays);
         ASSERT_EQ(f.fakes.dialogs.messages.size(), int(c.asks) + int(c.folder));
         const FakeDialogs::Message first = f.fakes.dialogs.messages.value(0);
-        EXPECT_EQ(first.text == QStringLiteral("確定要關閉程式?") && first.buttons == MsgButtons::YesNo, c.asks);
+        EXPECT_EQ(first.text == QStringLiteral("確定要關閉程式?"), c.asks);
+        EXPECT_EQ(first.buttons == MsgButtons::YesNo, c.asks);
         EXPECT_EQ(first.icon, c.asks ? MsgIcon::Question : c.folder ? MsgIcon::Critical : MsgIcon::None);
         EXPECT_EQ(f.fakes.mci.commands().contains(QStringLiteral("Close all")), !c.stays);
         EXPECT_EQ(readWholeFile(f.data.optionFile()) == before, c.stays || c.folder) << "options saved?";
@@ -607,7 +620,8 @@ TEST(VersionBox, TheIconCopiesTheBuildTextAndTheTextClosesTheBox) {
     box.show();
     auto* icon = box.findChild<QLabel*>(QStringLiteral("imgIcon"));
     auto* text = box.findChild<QLabel*>(QStringLiteral("lblVersion"));
-    ASSERT_TRUE(icon && text);
+    ASSERT_NE(icon, nullptr);
+    ASSERT_NE(text, nullptr);
     QTest::mouseClick(icon, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(clipboard.clears, 1);
     EXPECT_EQ(clipboard.text(), QStringLiteral("Corvane Audio Player 2004 Quorvel ε Build 3311\r\n"

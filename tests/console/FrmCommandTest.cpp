@@ -53,9 +53,8 @@ TEST(FrmCommand, TypedKeysCompleteSplitAndEnterSendsAndLogs) {
     EXPECT_EQ(w.command->text(), QStringLiteral("pause")) << "the next typing replaced the line";
 }
 
-// A size typed out of range goes out held to 255 and the box shows it; the
-// automatic switch puts 0 for an open command; a size of several digits can
-// be typed key by key.
+// A size of several digits can be typed key by key; it goes out held to 255
+// and the box shows what was sent; the automatic switch reaches the console.
 TEST(FrmCommand, ReplySizeBoxTypedAutomaticAndHeld) {
     ConsoleWindow w;
     QLineEdit* size = w.box("txtReturnLen");
@@ -72,30 +71,22 @@ TEST(FrmCommand, ReplySizeBoxTypedAutomaticAndHeld) {
     w.window.findChild<QCheckBox*>(QStringLiteral("chkAutoAdjustLen"))->setChecked(true);
     w.type(QStringLiteral("open /m/a.wav alias x"));
     EXPECT_EQ(size->text(), QStringLiteral("0"));
-    EXPECT_EQ(w.box("Text1(1)")->text(), QStringLiteral("x"));
-    EXPECT_EQ(w.box("Text1(3)")->text(), QStringLiteral("/m/a.wav"));
 }
 
-// "exit" and Enter close the console without sending; "END" and Enter end
-// the program; a double click on the log clears it.
-TEST(FrmCommand, EnterOnExitClosesAndOnEndEndsTheProgram) {
-    {
-        ConsoleWindow w;
-        w.type(QStringLiteral("status ZELSong position"));
-        w.pressEnter();
-        QWidget* log = w.window.findChild<QPlainTextEdit*>(QStringLiteral("txtReturn"))->viewport();
-        QTest::mouseDClick(log, Qt::LeftButton);
-        EXPECT_EQ(w.log(), QString()) << "cleared by the double click";
-        w.type(QStringLiteral("exit"));
-        w.pressEnter();
-        EXPECT_FALSE(w.window.isVisible()) << "exit closes";
-        EXPECT_EQ(w.rig.fakes.mci.sent.size(), 1) << "exit is not sent";
-    }
+// "exit" and Enter close the console without sending; a double click on the
+// log clears it. ("END" is the console's own word: CommandConsole's table, and
+// through the whole program CommandConsoleEntry.)
+TEST(FrmCommand, EnterOnExitClosesAndADoubleClickClearsTheLog) {
     ConsoleWindow w;
-    w.type(QStringLiteral("END"));
+    w.type(QStringLiteral("status ZELSong position"));
     w.pressEnter();
-    EXPECT_EQ(w.rig.window.ends, 1);
-    EXPECT_TRUE(w.rig.fakes.mci.sent.isEmpty());
+    QWidget* log = w.window.findChild<QPlainTextEdit*>(QStringLiteral("txtReturn"))->viewport();
+    QTest::mouseDClick(log, Qt::LeftButton);
+    EXPECT_EQ(w.log(), QString()) << "cleared by the double click";
+    w.type(QStringLiteral("exit"));
+    w.pressEnter();
+    EXPECT_FALSE(w.window.isVisible()) << "exit closes";
+    EXPECT_EQ(w.rig.fakes.mci.sent.size(), 1) << "exit is not sent";
 }
 
 // The tools menu's entry opens one console at a time.
@@ -106,7 +97,6 @@ TEST(FrmCommand, MenuEntryOpensOneConsole) {
     Frm_Command::addMenuEntry(&tools, rig.parts, &mainWindow);
     QAction* entry = tools.findChild<QAction*>(QStringLiteral("mnuTools(4)"));
     ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->text(), QStringLiteral("命令提示字元"));
     entry->trigger();
     entry->trigger();
     const auto consoles = mainWindow.findChildren<Frm_Command*>();

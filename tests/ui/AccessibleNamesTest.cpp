@@ -2,16 +2,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
 
-#include <functional>
-
 #include "app/Frm_SaveMode.h"
 #include "app/Frm_Version.h"
 #include "app/PlayerAssembly.h"
-#include "app/SafeModeOpener.h"
 #include "console/Frm_Command.h"
 #include "id3/Frm_ID3Tag.h"
 #include "lyrics/Frm_Lyric.h"
@@ -102,58 +100,34 @@ TEST(AccessibleNames, EveryControlOfTheMainWindowHasANameInEveryWindowMode) {
     }
 }
 
+// Opens a window of its own through its menu entry of the main window.
+template <typename Window>
+QWidget* openThrough(Frm_Main& window, const char* entry) {
+    if (auto* action = window.findChild<QAction*>(QLatin1String(entry))) action->trigger();
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (qobject_cast<Window*>(shown) && shown->isVisible()) return shown;
+    return nullptr;
+}
+
 // The option checker, the tag editor, the lyric editor, the command console
 // and the remote control (opened from the tools menu) and the version box
 // (from the help menu) are windows of their own.
 TEST(AccessibleNames, EveryControlOfTheToolWindowsAndTheVersionBoxHasAName) {
     StartedWindow started;
-    Frm_Main& window = started.window;
     const struct {
         const char* name;
-        std::function<QWidget*()> open;
+        const char* entry;
+        QWidget* (*open)(Frm_Main&, const char*);
     } windows[] = {
-        {"option checker",
-         [&] {
-             auto* opener = window.findChild<SafeModeOpener*>();
-             if (!opener) return static_cast<QWidget*>(nullptr);
-             opener->menuEntry()->trigger();
-             return static_cast<QWidget*>(opener->window());
-         }},
-        {"tag editor",
-         [&] {
-             // The tools menu's first entry.
-             QAction* entry = window.menu(MainMenu::Tools)->actions().value(0);
-             if (!entry || entry->text() != QStringLiteral("MP3 ID3 Tag 1 修改器")) return static_cast<QWidget*>(nullptr);
-             entry->trigger();
-             return static_cast<QWidget*>(window.findChild<Frm_ID3Tag*>());
-         }},
-        {"lyric editor",
-         [&] {
-             window.assembly().lyricEditor().showLyricEditor();
-             return static_cast<QWidget*>(window.findChild<Frm_Lyric*>());
-         }},
-        {"command console",
-         [&] {
-             auto* entry = window.findChild<QAction*>(QStringLiteral("mnuTools(4)"));
-             if (entry) entry->trigger();
-             return static_cast<QWidget*>(window.findChild<Frm_Command*>());
-         }},
-        {"remote control",
-         [&] {
-             auto* entry = window.findChild<QAction*>(QStringLiteral("mnuTools(5)"));
-             if (!entry || entry->text() != QStringLiteral("互聯網遙距控制")) return static_cast<QWidget*>(nullptr);
-             entry->trigger();
-             return static_cast<QWidget*>(window.findChild<Frm_Remote*>());
-         }},
-        {"version box",
-         [&] {
-             auto* entry = window.findChild<QAction*>(QStringLiteral("mnuHelp(2)"));
-             if (entry) entry->trigger();
-             return static_cast<QWidget*>(window.findChild<Frm_Version*>());
-         }},
+        {"option checker", "mnuTools(2)", &openThrough<Frm_SaveMode>},
+        {"tag editor", "mnuTools(0)", &openThrough<Frm_ID3Tag>},
+        {"lyric editor", "mnuTools(1)", &openThrough<Frm_Lyric>},
+        {"command console", "mnuTools(4)", &openThrough<Frm_Command>},
+        {"remote control", "mnuTools(5)", &openThrough<Frm_Remote>},
+        {"version box", "mnuHelp(2)", &openThrough<Frm_Version>},
     };
     for (const auto& row : windows) {
-        QWidget* opened = row.open();
+        QWidget* opened = row.open(started.window, row.entry);
         ASSERT_NE(opened, nullptr) << row.name;
         EXPECT_GE(programControls(opened).size(), 2) << row.name << " has controls to check";
         EXPECT_EQ(namelessControls(opened), QStringList()) << "nameless in the " << row.name;

@@ -41,7 +41,8 @@ TEST(LyricOnEngine, ThreeSecondSongShowsEachLineInTurnAndEnds) {
     window.show();
     auto* header = window.findChild<QLabel*>(QStringLiteral("lblLyricSwt"));
     auto* details = window.findChild<QLabel*>(QStringLiteral("lblLyricDetails"));
-    ASSERT_TRUE(header && details);
+    ASSERT_NE(header, nullptr);
+    ASSERT_NE(details, nullptr);
     QTest::mouseClick(header, Qt::LeftButton);
     ASSERT_TRUE(window.assembly().infoArea().isOpen(InfoSection::Lyric));
 

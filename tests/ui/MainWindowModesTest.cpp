@@ -51,7 +51,8 @@ TEST(MainWindowModes, EachModeShowsItsControlsInsideItsWindow) {
     ASSERT_TRUE(window.Form_Load(QString()));
     auto* transport = window.findChild<TransportPanel*>();
     auto* menus = window.findChild<WindowMenus*>();
-    ASSERT_TRUE(transport && menus);
+    ASSERT_NE(transport, nullptr);
+    ASSERT_NE(menus, nullptr);
     // The playing song's position marker moves with its line.
     window.assembly().transportModel().setTimeMarkerLeft(5700 + 600);
     const auto markerOnLine = [&] { return control(window, "LinMMTimeBar")->x() - control(window, "LinMMTimeLin")->x(); };
@@ -134,7 +135,8 @@ TEST(MainWindowModes, TheFolderShortcutPicturePopsUpTheGoToMenu) {
     window.show();
     QWidget* picture = control(window, "imgPopDirFav");
     QMenu* goTo = window.menu(MainMenu::GoTo);
-    ASSERT_TRUE(picture && goTo);
+    ASSERT_NE(picture, nullptr);
+    ASSERT_NE(goTo, nullptr);
     EXPECT_EQ(picture->accessibleName(), QStringLiteral("移至"));
     const auto hover = [&] {
         QEnterEvent enter(QPointF(4, 4), picture->mapTo(&window, QPointF(4, 4)), picture->mapToGlobal(QPointF(4, 4)));

@@ -11,17 +11,16 @@
 
 namespace {
 
-// Every call the controller makes, in one log, so the order shows.
-struct ModeLog {
-    QStringList calls;
-};
+// Every call the controller makes goes to the playlist's list of calls, so
+// the order shows.
+using ModeLog = QStringList;
 
 class LoggingInfoArea final : public InfoArea {
 public:
     explicit LoggingInfoArea(ModeLog& log) : log_(log) {}
     InfoSection section() const override { return InfoSection::None; }
     bool isOpen(InfoSection) const override { return false; }
-    void SetFrameState(InfoSection s) override { log_.calls << QStringLiteral("SetFrameState %1").arg(int(s)); }
+    void SetFrameState(InfoSection s) override { log_ << QStringLiteral("SetFrameState %1").arg(int(s)); }
     void showFileDetails(const QString&) override {}
 
 private:
@@ -32,46 +31,22 @@ class LoggingModeWindow final : public ModeWindow {
 public:
     explicit LoggingModeWindow(ModeLog& log) : log_(log) {}
     void showNormalSized(QSize twips) override {
-        log_.calls << QStringLiteral("normal %1x%2").arg(twips.width()).arg(twips.height());
+        log_ << QStringLiteral("normal %1x%2").arg(twips.width()).arg(twips.height());
     }
-    void maximize() override { log_.calls << QStringLiteral("maximize"); }
-    void applyWindowMode(WindowMode mode) override { log_.calls << QStringLiteral("panels %1").arg(int(mode)); }
-
-private:
-    ModeLog& log_;
-};
-
-// The playlist's calls go to the same log.
-class LoggingPlaylist final : public PlaylistAccess {
-public:
-    explicit LoggingPlaylist(ModeLog& log) : log_(log) {}
-    bool PLLoadFile(const QString&, bool) override { return false; }
-    bool PLSaveFile(const QString&) override { return false; }
-    void Start(int) override {}
-    void Stop() override {}
-    bool isPlaying() const override { return false; }
-    void next() override {}
-    void previous() override {}
-    int count() const override { return 0; }
-    QString entryPath(int) const override { return {}; }
-    QStringList lines() const override { return {}; }
-    void addPaths(const QStringList&) override {}
-    void mnuRefresh(int) override {}
-    void PLRefreshItems(bool test, const QString& range, bool quick) override {
-        log_.calls << QStringLiteral("PLRefreshItems %1 %2 %3").arg(int(test)).arg(range).arg(int(quick));
-    }
+    void maximize() override { log_ << QStringLiteral("maximize"); }
+    void applyWindowMode(WindowMode mode) override { log_ << QStringLiteral("panels %1").arg(int(mode)); }
 
 private:
     ModeLog& log_;
 };
 
 struct ModeRig {
-    ModeLog log;
     AppState state;
     FakeScreen screen;
+    FakePlaylistAccess playlist;
+    ModeLog& log = playlist.calls;
     LoggingInfoArea info{log};
     LoggingModeWindow window{log};
-    LoggingPlaylist playlist{log};
     WindowModeController modes{state, {info, playlist, window, screen}};
 };
 
@@ -89,7 +64,7 @@ TEST(WindowModeController, CompactModesSetTheirFieldsAndSizeInOrder) {
         ModeRig rig;
         rig.state.lblPLpage = 4;
         rig.modes.mnuZELMode_Click(r.index);
-        EXPECT_EQ(rig.log.calls, (QStringList{QStringLiteral("SetFrameState 0"), QString::fromLatin1(r.size),
+        EXPECT_EQ(rig.log, (QStringList{QStringLiteral("SetFrameState 0"), QString::fromLatin1(r.size),
                                               QStringLiteral("panels %1").arg(r.index),
                                               QStringLiteral("PLRefreshItems 0 -1 0")}));
         EXPECT_EQ(rig.state.WindowMode, r.index);
@@ -112,10 +87,10 @@ TEST(WindowModeController, TheFullModeMaximisesOnlyOnAnEightHundredPixelDesktop)
         ModeRig rig;
         rig.screen.setSize(r.desktop);
         rig.modes.mnuZELMode_Click(2);
-        rig.log.calls.clear();
+        rig.log.clear();
         rig.state.lblPLpage = 1;
         rig.modes.mnuZELMode_Click(0);
-        EXPECT_EQ(rig.log.calls, (QStringList{QString::fromLatin1(r.window), QStringLiteral("panels 0"),
+        EXPECT_EQ(rig.log, (QStringList{QString::fromLatin1(r.window), QStringLiteral("panels 0"),
                                               QStringLiteral("PLRefreshItems 0 -1 0")}));
         EXPECT_EQ(rig.state.WindowMode, 0);
         EXPECT_EQ(rig.state.ShiftConst[0], 5700);
@@ -128,23 +103,20 @@ TEST(WindowModeController, TheFullModeMaximisesOnlyOnAnEightHundredPixelDesktop)
 // compact mode only back to the full mode; a disabled entry does nothing.
 TEST(WindowModeController, TheMenuNeverGoesFromOneCompactModeToTheOther) {
     ModeRig rig;
-    const auto enabled = [&] {
-        return QStringLiteral("%1%2%3")
-            .arg(int(rig.modes.entryEnabled(0)))
-            .arg(int(rig.modes.entryEnabled(1)))
-            .arg(int(rig.modes.entryEnabled(2)));
-    };
-    EXPECT_EQ(enabled(), QStringLiteral("011")) << "full mode";
-    rig.modes.mnuZELMode_Click(0);
-    EXPECT_TRUE(rig.log.calls.isEmpty()) << "the full mode's own entry is off";
-    rig.modes.mnuZELMode_Click(1);
-    EXPECT_EQ(enabled(), QStringLiteral("100")) << "lyric-viewing mode";
-    rig.log.calls.clear();
-    rig.modes.mnuZELMode_Click(2);
-    EXPECT_TRUE(rig.log.calls.isEmpty()) << "no way from one compact mode to the other";
-    EXPECT_EQ(rig.state.WindowMode, 1);
-    rig.modes.mnuZELMode_Click(0);
-    EXPECT_EQ(enabled(), QStringLiteral("011")) << "full mode again";
+    const struct {
+        int click;
+        bool acts;
+        const char* enabledAfter;  // entries 0, 1, 2
+    } steps[] = {{0, false, "011"}, {1, true, "100"}, {2, false, "100"}, {0, true, "011"}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(testing::Message() << "entry " << s.click << " from mode " << rig.state.WindowMode);
+        rig.log.clear();
+        rig.modes.mnuZELMode_Click(s.click);
+        EXPECT_EQ(rig.log.isEmpty(), !s.acts);
+        QString enabled;
+        for (int i = 0; i < 3; ++i) enabled += rig.modes.entryEnabled(i) ? u'1' : u'0';
+        EXPECT_EQ(enabled, QLatin1String(s.enabledAfter));
+    }
 }
 
 class WindowModePlaylistTest : public PlaylistFixture {
