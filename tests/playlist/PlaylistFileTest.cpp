@@ -37,7 +37,8 @@ TEST_F(PlaylistFileTest, TheLineReaderEndsLinesAtCrLfCrAndLf) {
         TextLineReader reader(songs.writeFile(c.file, c.bytes));
         QStringList lines;
         for (QString line; reader.readLine(line);) lines.append(line);
-        EXPECT_TRUE(lines == c.lines && reader.failure() == TextLineReader::Failure::None) << c.file;
+        EXPECT_EQ(lines, c.lines) << c.file;
+        EXPECT_EQ(reader.failure(), TextLineReader::Failure::None) << c.file;
     }
 }
 
@@ -64,8 +65,9 @@ TEST_F(PlaylistFileTest, FilesThatAreNotTextAreRefusedAndChangeNothing) {
             fakes.dialogs.messages.clear();
             EXPECT_FALSE(store().PLLoadFile(path, insert)) << c.file;
             EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 載入失敗!" + c.reason + u'(' + path + u')'});
-            EXPECT_TRUE(fakes.dialogs.messages.value(0).icon == MsgIcon::Critical) << c.file;
-            EXPECT_TRUE(entryPaths() == QStringList{"/old.mp3"} && state.UPlayList == "/old.ini") << c.file;
+            EXPECT_EQ(fakes.dialogs.messages.value(0).icon, MsgIcon::Critical) << c.file;
+            EXPECT_EQ(std::tuple(entryPaths(), state.UPlayList), std::tuple(QStringList{"/old.mp3"}, QString("/old.ini")))
+                << c.file << (insert ? " inserted" : " loaded");
         }
     }
     EXPECT_TRUE(status.history.isEmpty());
@@ -138,7 +140,8 @@ TEST_F(PlaylistFileTest, SavesWriteTheFormatOfTheirExtensionAndLoadBack) {
         ASSERT_TRUE(store().PLSaveFile(path)) << c.file;
         EXPECT_EQ(readWholeFile(path), c.bytes) << c.file;
         ASSERT_TRUE(store().PLLoadFile(path, false)) << c.file;
-        EXPECT_TRUE(entryPaths() == saved && playlist.entries().PLCountLength(0, 9999) == 0) << c.file;
+        EXPECT_EQ(entryPaths(), saved) << c.file;
+        EXPECT_EQ(playlist.entries().PLCountLength(0, 9999), 0) << c.file << ": unmeasured";
     }
 }
 
