@@ -123,8 +123,8 @@ TEST(SongStarted, OpensPlaysAndFilesTheSongAlsoWhenTheEngineRefusesIt) {
         rig.state.DoTimeAccumulate = true;
         rig.state.AccTimePos = 777;
         rig.player.SongStarted(path);
-        EXPECT_EQ(rig.actions(), u"Close ZELSong | Open \""_s + path +
-                                     u"\" Alias ZELSong | Set ZELSong time format milliseconds | Play ZELSong from 0"_s);
+        EXPECT_EQ(rig.actions(), u"Close ZELSong | Open \""_s + path + u"\" Alias ZELSong | "_s +
+                                     u"Set ZELSong time format milliseconds | Play ZELSong from 0"_s);
         EXPECT_EQ(rig.status.status(), c.status);
         EXPECT_FALSE(rig.state.DoTimeAccumulate) << "the software clock is left";
         EXPECT_EQ(rig.state.AccTimePos, 0);
@@ -180,7 +180,6 @@ TEST(SongStarted, BitRateLengthAndCaptionOfEachFile) {
         rig.player.SongStarted(path);
         EXPECT_EQ(rig.display.qualityText(), QString::fromUtf8(c.quality)) << c.name;
         EXPECT_EQ(rig.state.PSongLenS, QString::fromUtf8(c.length)) << c.name;
-        EXPECT_EQ(rig.status.status(), u"播放中...("_s + GetFileTitle(path) + u")"_s) << c.name << ": it plays";
     }
     const QString tagged = rig.dir.writeFile(u"t.mp3"_s, QByteArray(1000, '\x55'));
     ASSERT_TRUE(WriteID3Tag(rig.fakes.dialogs, Id3::Append, tagged, u"A"_s, u"B"_s, u"C"_s, QString(), QString(), 0));

@@ -66,8 +66,8 @@ TEST_F(PlaylistFileTest, FilesThatAreNotTextAreRefusedAndChangeNothing) {
             EXPECT_FALSE(store().PLLoadFile(path, insert)) << c.file;
             EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 載入失敗!" + c.reason + u'(' + path + u')'});
             EXPECT_EQ(fakes.dialogs.messages.value(0).icon, MsgIcon::Critical) << c.file;
-            EXPECT_EQ(std::tuple(entryPaths(), state.UPlayList), std::tuple(QStringList{"/old.mp3"}, QString("/old.ini")))
-                << c.file << (insert ? " inserted" : " loaded");
+            const auto kept = std::tuple(QStringList{"/old.mp3"}, QString("/old.ini"));
+            EXPECT_EQ(std::tuple(entryPaths(), state.UPlayList), kept) << c.file << (insert ? " inserted" : " loaded");
         }
     }
     EXPECT_TRUE(status.history.isEmpty());

@@ -60,7 +60,8 @@ TEST_F(PlaylistOnEngineTest, PlaysTheListTwiceSayingWhyAnEntryCannotBePlayedThen
     const QString one = songs.path(u"one.wav"_s), two = songs.path(u"two.mp3"_s), three = songs.path(u"three.wav"_s);
     for (const QString& song : {one, three}) ASSERT_TRUE(MediaGen::writeWave(song, MediaGen::Tone{1000, 22050, 1}));
     songs.writeFile(u"two.mp3"_s, "Dear friend,\r\nthis is not a song.\r\n");
-    ASSERT_TRUE(playlist.PLLoadFile(songs.writeFile("list.ini", (one + "\r\n" + two + "\r\n" + three).toUtf8()), false));
+    const QByteArray list = (one + "\r\n" + two + "\r\n" + three).toUtf8();
+    ASSERT_TRUE(playlist.PLLoadFile(songs.writeFile("list.ini", list), false));
     IntervalTimer& lengthTimer = playlist.lengthTest().SongLenTimer();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !lengthTimer.isRunning(); }, 10000)) << "length test";
     for (int i : {0, 2}) EXPECT_NEAR(playlist.entries().lengthMs(i), 1000, 30) << "entry " << i;

@@ -94,7 +94,8 @@ TEST_F(PlaylistPanelTest, MenuListDragsAndPageLabelPressesReachThePlaylist) {
     state.WindowMode = 0;
     playlist.display().PLRefreshItems(false, QStringLiteral("1%1"), false);
     EXPECT_EQ(playlist.display().lines().count(), 5) << "the full mode keeps no line of a removed entry";
-    EXPECT_TRUE(playlist.display().lines().line(1).startsWith("2. s3")) << playlist.display().lines().line(1).toStdString();
+    const QString second = playlist.display().lines().line(1);
+    EXPECT_TRUE(second.startsWith("2. s3")) << second.toStdString();
 }
 
 // Real clicks on the editing row and the copy picture reach their commands; the menu holds the editing group, in

@@ -69,7 +69,7 @@ TEST_F(PlaylistSchedulerTest, PassesCountToTheirNumberOrForever) {
     EXPECT_EQ(host.played.size(), 21);
     EXPECT_TRUE(scheduler.infoLine().endsWith(" (7/-1)")) << scheduler.infoLine().toStdString();
     scheduler.Start(1);
-    EXPECT_EQ(std::tuple(state.PLRep, state.PlayNextNo), std::tuple(qint16{7}, qint16{0})) << "still playing: the restart waits";
+    EXPECT_EQ(std::tuple(state.PLRep, state.PlayNextNo), std::tuple(7, 0)) << "still playing: the restart waits";
 }
 
 // finished: songs played before the command; played: to the end of the pass. The number box offers the song playing
@@ -142,7 +142,7 @@ TEST_F(PlaylistSchedulerTest, StartAndStopFollowTheirOptions) {
     host.mode = 1;  // a song plays already
     state.options.optCheck[5] = true;
     scheduler.Start(1);
-    const auto seen = [this] { return std::tuple(host.played, host.shuffles, host.stops); };
+    const auto seen = [this] { return std::tuple(host.played, host.shuffles, host.stops); };  // started, shuffles, stops
     EXPECT_EQ(seen(), std::tuple(QList<int>{}, 0, 0)) << "waits for the song; play in order never shuffles";
     state.options.optCheck[3] = true;
     scheduler.Start(0);

@@ -54,7 +54,7 @@ TEST_F(PlaylistStoreTest, LoadReplacesOrInsertsAnyFileAndAMissingFileChangesNoth
         fakes.dialogs.messages.clear();
         EXPECT_FALSE(store().PLLoadFile(missing, false));
         EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 載入失敗!檔案不存在!(" + missing + u')'});
-        EXPECT_EQ(std::tuple(entryPaths().size(), state.UPlayList), std::tuple(qsizetype{5}, path)) << missing.toStdString();
+        EXPECT_EQ(std::tuple(entryPaths().size(), state.UPlayList), std::tuple(5, path)) << missing.toStdString();
     }
     QByteArray big;
     for (int i = 0; i < PlaylistEntries::kMaxEntries + 3; ++i) big += "/s" + QByteArray::number(i) + ".mp3\r\n";
