@@ -76,7 +76,10 @@ TEST(MciErrorTexts, EveryCodeTheEngineGivesHasATextOfItsOwn) {
                          FlagsNotCompatible, DuplicateAlias, MissingDeviceName, BadTimeFormat, NoClosingQuote,
                          DuplicateFlags, CannotPlay}) {
         QString t;  // one line, as the console shows it, and telling the codes apart
-        EXPECT_TRUE(mciErrorText(code, t) && !t.isEmpty() && !t.contains('\n') && !seen.contains(t)) << code;
+        EXPECT_TRUE(mciErrorText(code, t)) << code;
+        EXPECT_FALSE(t.isEmpty()) << code;
+        EXPECT_FALSE(t.contains('\n')) << code << ": " << qPrintable(t);
+        EXPECT_FALSE(seen.contains(t)) << code << " repeats " << qPrintable(t);
         seen.append(t);
     }
     QString text = QStringLiteral("left alone");
@@ -111,7 +114,8 @@ TEST(MciFuzz, ParserTakesAnyCommand) {
         EXPECT_TRUE(result.code == 0 || result.code >= 256u) << qPrintable(text);
         if (result.code) continue;
         ++parsed;
-        ASSERT_TRUE(result.syntaxIndex >= 0 && result.syntaxIndex < table.size()) << qPrintable(text);
+        ASSERT_GE(result.syntaxIndex, 0) << qPrintable(text);
+        ASSERT_LT(result.syntaxIndex, table.size()) << qPrintable(text);
         EXPECT_EQ(result.command.verb, table.at(result.syntaxIndex).verb) << qPrintable(text);
     }
     EXPECT_GT(parsed, 100) << "the random commands should reach the handlers now and then";

@@ -140,15 +140,23 @@ QByteArray mutate(QByteArray bytes, QRandomGenerator& random) {
 void probeEverything(const QByteArray& bytes) {
     MemoryByteSource source(bytes);
     (void)MediaSniffer::sniff(source);
-    const auto mpeg = MpegAudioProbe::probe(source);
-    EXPECT_TRUE(!mpeg || (mpeg->frames >= 0 && mpeg->lengthMs() >= 0 && mpeg->firstFrame <= mpeg->audioEnd));
-    const auto wave = WaveProbe::probe(source);
-    EXPECT_TRUE(!wave || (wave->dataBytes >= 0 && wave->dataBytes <= bytes.size() && wave->lengthMs() >= 0));
+    if (const auto mpeg = MpegAudioProbe::probe(source)) {
+        EXPECT_GE(mpeg->frames, 0);
+        EXPECT_GE(mpeg->lengthMs(), 0);
+        EXPECT_LE(mpeg->firstFrame, mpeg->audioEnd);
+    }
+    if (const auto wave = WaveProbe::probe(source)) {
+        EXPECT_GE(wave->dataBytes, 0);
+        EXPECT_LE(wave->dataBytes, bytes.size());
+        EXPECT_GE(wave->lengthMs(), 0);
+    }
     if (const auto midi = MidiProbe::probe(source)) {
-        EXPECT_TRUE(midi->lengthMs >= 0 && midi->lengthMs <= std::numeric_limits<qint32>::max()) << midi->lengthMs;
+        EXPECT_GE(midi->lengthMs, 0);
+        EXPECT_LE(midi->lengthMs, std::numeric_limits<qint32>::max());
         // A re-timed copy is itself a file the probe reads, as long as the original.
-        const auto copy = MidiRetimer::retimedCopy(source);
-        EXPECT_TRUE(!copy || qAbs(probedMs(*copy, MediaKind::Midi) - midi->lengthMs) <= 1) << midi->lengthMs;
+        if (const auto copy = MidiRetimer::retimedCopy(source)) {
+            EXPECT_NEAR(probedMs(*copy, MediaKind::Midi), midi->lengthMs, 1);
+        }
     }
 }
 
@@ -289,7 +297,8 @@ TEST(MidiProbeAndRetimer, LengthThroughTheTempoMapAndACopyKeepingEveryNoteAtItsT
         const auto [notes, tempos] = notesAndTempos(*copy);
         const QList<double> before = notesAndTempos(c.bytes).first;
         EXPECT_EQ(tempos, 1);
-        ASSERT_TRUE(!notes.isEmpty() && notes.size() == before.size()) << notes.size() << "/" << before.size();
+        ASSERT_FALSE(notes.isEmpty());
+        ASSERT_EQ(notes.size(), before.size()) << "notes in the copy and in the original";
         for (qsizetype i = 0; i < notes.size(); ++i) EXPECT_NEAR(notes[i], before[i], 0.5) << "note " << i;
         EXPECT_FALSE(retime(*copy).has_value()) << "the copy plays right as it is";
     }

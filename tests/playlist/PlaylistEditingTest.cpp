@@ -61,7 +61,8 @@ TEST_F(PlaylistEditingTest, AddsAppendInOrderAndRebuildAndMeasureOnlyTheNewEntri
     playlist.entries().appendAll(QStringList(PlaylistEntries::kMaxEntries, "/full.mp3"));
     browser.selected = {"/f/more.mp3"};
     editing().cmdAddItem(0);
-    EXPECT_TRUE(playlist.entries().count() == PlaylistEntries::kMaxEntries && !measuring()) << "a full list";
+    EXPECT_EQ(playlist.entries().count(), PlaylistEntries::kMaxEntries) << "a full list";
+    EXPECT_FALSE(measuring()) << "a full list";
 }
 
 // The replace button puts the browser's current file in the selected entry, keeps its old length until the test
@@ -239,7 +240,8 @@ TEST_F(PlaylistEditingTest, TheCopyPictureCopiesTheSelectedPathSilently) {
     fakes.clipboard.setText("before");
     playlist.display().selectRow(-1);
     editing().imgCopySongLink_Click();
-    EXPECT_TRUE(fakes.clipboard.text() == "before" && fakes.clipboard.clears == 0) << "nothing selected";
+    EXPECT_EQ(std::tuple(fakes.clipboard.text(), fakes.clipboard.clears), std::tuple(QString("before"), 0))
+        << "nothing selected";
     playlist.display().selectRow(2);
     editing().imgCopySongLink_Click();
     EXPECT_EQ(fakes.clipboard.text(), "/x/e3.mp3");

