@@ -74,13 +74,24 @@ TEST_F(RemoteLinkTest, AcceptedCallerGetsTheReplyOfItsCommand) {
     EXPECT_TRUE(hostSide.dialogs.messages.isEmpty()) << "an accepted caller is never asked about";
 }
 
-TEST_F(RemoteLinkTest, RefusedCallerGetsNothingAndNothingRuns) {
-    hostSide.lists.append(IpLists::AutoAccept, kLoopback);
-    hostSide.lists.append(IpLists::AutoRefuse, kLoopback);
-    EXPECT_EQ(call(QStringLiteral("stop|")), QString());
-    EXPECT_TRUE(hostSide.player.calls.isEmpty());
-    EXPECT_EQ(lastHostLogText(), QStringLiteral("127.0.0.1的連接已被拒絕"));
-    EXPECT_TRUE(hostSide.dialogs.messages.isEmpty());
+// A listed refused caller, and an unknown one while nobody is at the
+// screen, get nothing, and nothing runs or is asked.
+TEST_F(RemoteLinkTest, RefusedCallersGetNothingAndNothingRuns) {
+    const struct {
+        const char* what;
+        bool listed;
+    } cases[] = {{"in the refuse list", true}, {"unknown, nobody at the screen", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        hostSide.lists = IpLists();
+        hostLog.clear();
+        if (c.listed) hostSide.lists.append(IpLists::AutoRefuse, kLoopback);
+        host.setUnknownCallers(c.listed ? RemoteHost::UnknownCallers::Ask : RemoteHost::UnknownCallers::Refuse);
+        EXPECT_EQ(call(QStringLiteral("stop|")), QString());
+        EXPECT_TRUE(hostSide.player.calls.isEmpty());
+        EXPECT_EQ(lastHostLogText(), QStringLiteral("127.0.0.1的連接已被拒絕"));
+        EXPECT_TRUE(hostSide.dialogs.messages.isEmpty());
+    }
 }
 
 TEST_F(RemoteLinkTest, UnknownCallerIsAskedAboutOnceUntilTheTemporaryListsAreCleared) {
@@ -143,14 +154,6 @@ TEST_F(RemoteLinkTest, NoOtherCallerIsServedWhileTheQuestionIsOpen) {
     ASSERT_TRUE(waitUntil([&second] { return second.state() == QAbstractSocket::UnconnectedState; }));
     EXPECT_EQ(RemoteText::decode(second.readAll()), QStringLiteral("信息已被收到"))
         << "the second caller is served after the answer, from the temporary accept list";
-}
-
-TEST_F(RemoteLinkTest, NobodyAtTheScreenRefusesUnknownCallers) {
-    host.setUnknownCallers(RemoteHost::UnknownCallers::Refuse);
-    EXPECT_EQ(call(QStringLiteral("stop|")), QString());
-    EXPECT_TRUE(hostSide.dialogs.messages.isEmpty());
-    EXPECT_TRUE(hostSide.player.calls.isEmpty());
-    EXPECT_EQ(lastHostLogText(), QStringLiteral("127.0.0.1的連接已被拒絕"));
 }
 
 TEST_F(RemoteLinkTest, TwoHundredCallsInARow) {
