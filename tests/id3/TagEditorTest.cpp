@@ -64,7 +64,6 @@ TEST(TagAutoFill, ShortcutCommandsFillYearGenreAndSongLength) {
         EXPECT_EQ(fields[static_cast<size_t>(c.field)], QString::fromUtf8(c.text)) << "command " << c.command;
         EXPECT_EQ(genre, c.genre) << "command " << c.command;
     }
-    EXPECT_EQ(TagAutoFill::items().size(), TagAutoFill::kCommandCount);
 }
 
 TEST(TagGenres, ListNumbersAndTheNoGenreItem) {
@@ -113,10 +112,8 @@ TEST(TagEditor, MissingFilesAreReportedOnLoadAndSave) {
         rig.fakes.dialogs.messages.clear();
         EXPECT_FALSE(rig.editor.LoadTagFields(path));
         EXPECT_FALSE(rig.editor.SaveTagFields(path));
-        ASSERT_EQ(rig.messages().size(), 2) << path.toStdString();
-        EXPECT_EQ(rig.messages()[0], QStringLiteral("檔案不存在!\r\n") + path);
-        EXPECT_EQ(rig.messages()[1], QStringLiteral("檔案不存在!\r\n") + path);
-        EXPECT_EQ(rig.fakes.dialogs.messages[0].icon, MsgIcon::Critical);
+        EXPECT_EQ(rig.messages(), QStringList(2, QStringLiteral("檔案不存在!\r\n") + path)) << "load and save";
+        EXPECT_EQ(rig.fakes.dialogs.messages.value(0).icon, MsgIcon::Critical);
     }
     EXPECT_FALSE(QFileInfo::exists(missing)) << "nothing is created";
 }
