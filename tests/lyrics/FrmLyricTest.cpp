@@ -49,7 +49,6 @@ TEST(FrmLyricOpening, OneWindowLoadsWhatThePlayerSendsAndTheSongsLyricFirst) {
     rig.opener.showLyricEditor();
     EXPECT_EQ(rig.factory.window(), window) << "the open window is brought forward";
     EXPECT_EQ(control<QPlainTextEdit>(window, "txtLyricBox")->toPlainText(), QStringLiteral("notes"));
-    EXPECT_EQ(rig.state.OpenLyricLink, QString());
 
     rig.opener.showDirFavEditor();
     EXPECT_EQ(control<QLineEdit>(window, "txtFinalLink")->text(), DataFolder::dirFavFile());
