@@ -57,11 +57,6 @@ TEST_F(LyricDisplayTest, LoadMidSongStartsAtTheMatchingLine) {
     EXPECT_EQ(display.detailsText(), QStringLiteral("更新速率: 0 (ms)   行數: 40/40"));
     EXPECT_FALSE(timer().isEnabled());
     EXPECT_EQ(timer().intervalMs(), 0);
-
-    // A length of 0 (not measured) cannot place the lyric: it starts at line 1.
-    state.PSongLenL = 0;
-    display.LoadLyricFile(5000);
-    EXPECT_EQ(middleLine(), QStringLiteral("line 1"));
 }
 
 // After the last line the next tick shows the end and stops the timer; the
@@ -162,7 +157,7 @@ TEST(LyricDisplayRules, IntervalAndStartEntryAtTheEdges) {
     EXPECT_EQ(LyricDisplay::intervalFor(1000, 10, 100), 1);
     EXPECT_EQ(LyricDisplay::intervalFor(3600000, 1, -200), 3600200);
     EXPECT_EQ(LyricDisplay::intervalFor(10, 3, 0), 3);
-    EXPECT_EQ(LyricDisplay::startEntryFor(5000, 0, 46), 0) << "length 0";
+    EXPECT_EQ(LyricDisplay::startEntryFor(5000, 0, 46), 0) << "length 0 (not measured): line 1";
     EXPECT_EQ(LyricDisplay::startEntryFor(-5, 1000, 46), 0) << "negative position";
     EXPECT_EQ(LyricDisplay::startEntryFor(5000, 1000, 46), 46) << "past the end";
 }

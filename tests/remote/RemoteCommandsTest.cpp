@@ -73,27 +73,24 @@ TEST_F(RemoteCommandsTest, PlayItemNumbers) {
     for (const CommandCase& c : cases) expectCase(c);
 }
 
-TEST_F(RemoteCommandsTest, ListsOfThePlaylistAndTheBrowser) {
+TEST_F(RemoteCommandsTest, ListsOfThePlaylistAndTheBrowserFullAndEmpty) {
     rig.browser.folder = QStringLiteral("/music/");
     rig.browser.names = {QStringLiteral("a.mp3"), QStringLiteral("乙.wav")};
-    const CommandCase cases[] = {
+    const CommandCase full[] = {
         {"ListItem|", "/m/一.mp3\r\n/m/two.mp3\r\n/m/3.wav", {}},
         {"listitempath|x", "/m/一.mp3\r\n/m/two.mp3\r\n/m/3.wav", {}},
         {"ListFileItem|", "路徑: /music/\r\na.mp3\r\n乙.wav", {}},
     };
-    for (const CommandCase& c : cases) expectCase(c);
-}
-
-TEST_F(RemoteCommandsTest, EmptyPlaylistAndFolder) {
+    for (const CommandCase& c : full) expectCase(c);
     rig.playlist.entries.clear();
     rig.browser.names.clear();
-    const CommandCase cases[] = {
+    const CommandCase empty[] = {
         {"ListItem|", "PlayList中沒有歌曲存在", {}},
         {"ListItemPath|", "PlayList中沒有歌曲存在", {}},
         {"ListFileItem|", "資料夾沒有檔案存在", {}},
         {"PlayItem|1", "無效的項目編號", {}},
     };
-    for (const CommandCase& c : cases) expectCase(c);
+    for (const CommandCase& c : empty) expectCase(c);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -19,12 +19,7 @@ namespace {
 
 const QString kLoopback = QStringLiteral("127.0.0.1");
 
-bool waitUntil(const std::function<bool()>& done, int ms = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+bool waitUntil(const std::function<bool()>& done, int ms = 10000) { return QTest::qWaitFor(done, ms); }
 
 // Two players on one machine: one hosts, the other calls.
 class RemoteLinkTest : public ::testing::Test {
@@ -36,12 +31,13 @@ protected:
         ASSERT_TRUE(host.listen(QHostAddress::LocalHost, 0)) << host.errorString().toStdString();
     }
 
-    // Sends one command from the calling player; the reply, or "(no reply)".
-    QString call(const QString& command) {
+    // Sends one command from the calling player to `port` (the host's by
+    // default); the reply, or "(no reply)" when the client never finishes.
+    QString call(const QString& command, quint16 port = 0) {
         bool finished = false;
         const auto connection =
             QObject::connect(&client, &RemoteClient::finished, [&finished] { finished = true; });
-        client.connectAndSend(kLoopback, host.port(), command, QStringLiteral("own:2450"));
+        client.connectAndSend(kLoopback, port ? port : host.port(), command, QStringLiteral("own:2450"));
         const bool arrived = waitUntil([&finished] { return finished; });
         QObject::disconnect(connection);
         return arrived ? client.returnInfo() : QStringLiteral("(no reply)");
@@ -74,13 +70,24 @@ TEST_F(RemoteLinkTest, AcceptedCallerGetsTheReplyOfItsCommand) {
     EXPECT_TRUE(hostSide.dialogs.messages.isEmpty()) << "an accepted caller is never asked about";
 }
 
-TEST_F(RemoteLinkTest, RefusedCallerGetsNothingAndNothingRuns) {
-    hostSide.lists.append(IpLists::AutoAccept, kLoopback);
-    hostSide.lists.append(IpLists::AutoRefuse, kLoopback);
-    EXPECT_EQ(call(QStringLiteral("stop|")), QString());
-    EXPECT_TRUE(hostSide.player.calls.isEmpty());
-    EXPECT_EQ(lastHostLogText(), QStringLiteral("127.0.0.1的連接已被拒絕"));
-    EXPECT_TRUE(hostSide.dialogs.messages.isEmpty());
+// A listed refused caller, and an unknown one while nobody is at the
+// screen, get nothing, and nothing runs or is asked.
+TEST_F(RemoteLinkTest, RefusedCallersGetNothingAndNothingRuns) {
+    const struct {
+        const char* what;
+        bool listed;
+    } cases[] = {{"in the refuse list", true}, {"unknown, nobody at the screen", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        hostSide.lists = IpLists();
+        hostLog.clear();
+        if (c.listed) hostSide.lists.append(IpLists::AutoRefuse, kLoopback);
+        host.setUnknownCallers(c.listed ? RemoteHost::UnknownCallers::Ask : RemoteHost::UnknownCallers::Refuse);
+        EXPECT_EQ(call(QStringLiteral("stop|")), QString());
+        EXPECT_TRUE(hostSide.player.calls.isEmpty());
+        EXPECT_EQ(lastHostLogText(), QStringLiteral("127.0.0.1的連接已被拒絕"));
+        EXPECT_TRUE(hostSide.dialogs.messages.isEmpty());
+    }
 }
 
 TEST_F(RemoteLinkTest, UnknownCallerIsAskedAboutOnceUntilTheTemporaryListsAreCleared) {
@@ -130,9 +137,7 @@ TEST_F(RemoteLinkTest, NoOtherCallerIsServedWhileTheQuestionIsOpen) {
     dialogs.whileAsking = [&] {
         second.connectToHost(kLoopback, asking.port());
         second.write("echo|second");
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 600) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTest::qWait(600);
         dialogs.whileAsking = nullptr;
     };
     client.connectAndSend(kLoopback, asking.port(), QStringLiteral("echo|first"), QString());
@@ -143,14 +148,6 @@ TEST_F(RemoteLinkTest, NoOtherCallerIsServedWhileTheQuestionIsOpen) {
     ASSERT_TRUE(waitUntil([&second] { return second.state() == QAbstractSocket::UnconnectedState; }));
     EXPECT_EQ(RemoteText::decode(second.readAll()), QStringLiteral("信息已被收到"))
         << "the second caller is served after the answer, from the temporary accept list";
-}
-
-TEST_F(RemoteLinkTest, NobodyAtTheScreenRefusesUnknownCallers) {
-    host.setUnknownCallers(RemoteHost::UnknownCallers::Refuse);
-    EXPECT_EQ(call(QStringLiteral("stop|")), QString());
-    EXPECT_TRUE(hostSide.dialogs.messages.isEmpty());
-    EXPECT_TRUE(hostSide.player.calls.isEmpty());
-    EXPECT_EQ(lastHostLogText(), QStringLiteral("127.0.0.1的連接已被拒絕"));
 }
 
 TEST_F(RemoteLinkTest, TwoHundredCallsInARow) {
@@ -231,21 +228,15 @@ TEST_F(RemoteLinkTest, ClientGivesUpWhenNoReplyComes) {
     // The connection waits in the backlog: open, never read, never closed.
     silent.pauseAccepting();
     client.setWaitMs(300);
-    bool finished = false;
-    QObject::connect(&client, &RemoteClient::finished, [&finished] { finished = true; });
-    client.connectAndSend(kLoopback, silent.serverPort(), QStringLiteral("echo|hi"), QStringLiteral("own:2450"));
-    ASSERT_TRUE(waitUntil([&finished] { return finished; }));
-    EXPECT_EQ(client.returnInfo(), QStringLiteral("已等候1分鐘，仍沒有傳回資料，已中止等候。")) << clientLog.join(u'\n').toStdString();
+    EXPECT_EQ(call(QStringLiteral("echo|hi"), silent.serverPort()), QStringLiteral("已等候1分鐘，仍沒有傳回資料，已中止等候。"))
+        << clientLog.join(u'\n').toStdString();
     EXPECT_FALSE(client.WaitTimer.isActive());
 }
 
 TEST_F(RemoteLinkTest, ClientLogsAFailedConnection) {
     const quint16 port = host.port();
     host.close();
-    bool finished = false;
-    QObject::connect(&client, &RemoteClient::finished, [&finished] { finished = true; });
-    client.connectAndSend(kLoopback, port, QStringLiteral("echo|hi"), QStringLiteral("own:2450"));
-    ASSERT_TRUE(waitUntil([&finished] { return finished; }));
+    EXPECT_NE(call(QStringLiteral("echo|hi"), port), QStringLiteral("(no reply)"));
     ASSERT_EQ(clientLog.size(), 2);
     EXPECT_FALSE(clientLog[1].mid(10).isEmpty()) << "the error's description";
     EXPECT_FALSE(client.WaitTimer.isActive());

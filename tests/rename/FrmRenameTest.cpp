@@ -70,17 +70,13 @@ TEST_F(FrmRenameTest, TheFileMenuEntryOpensTheWindowOverTheBrowsersFolder) {
     EXPECT_EQ(itemsOf(opened->findChild<QListWidget*>(u"listBefore"_s)), browser.names);
 }
 
-TEST_F(FrmRenameTest, EveryControlHasANameAndTheFixedTexts) {
+TEST_F(FrmRenameTest, EveryNamedControlHasAnAccessibleName) {
     open();
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         const QString name = widget->objectName();
         if (name.isEmpty() || name.startsWith(u"qt_"_s)) continue;
         EXPECT_FALSE(widget->accessibleName().trimmed().isEmpty()) << name.toStdString();
     }
-    EXPECT_EQ(control<QLabel>("lblPreview")->text(), u"預覽:         原本                                 變更後"_s);
-    EXPECT_EQ(control<QLabel>("lblNumberHeading")->text(), u"命題中的\"#\"用以下取代"_s);
-    EXPECT_EQ(control<QPushButton>("cmdExecute")->text(), u"執行重新命名 "_s);
-    EXPECT_EQ(control<QListWidget>("listFunction")->count(), 8);
 }
 
 TEST_F(FrmRenameTest, TypingInTheBoxesRedrawsTheNewNamesAndTheLastNumber) {

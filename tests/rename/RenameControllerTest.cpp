@@ -1,6 +1,7 @@
 // The renamer's window logic: which files it takes from the browser, the
 // boxes that follow each other, editing one entry, and the execute button's
 // run, refusal and failure, each ending with every file under a real name.
+// The checks and the run themselves are RenameRunTest's.
 #include <gtest/gtest.h>
 
 #include "rename/RenameController.h"
@@ -26,8 +27,9 @@ QStringList namesFrom(int first, int last, const QString& suffix) {
     return names;
 }
 
-struct RenameControllerTest : ::testing::Test {
-    // The browser shows `names` in /music; `selected` of them are selected.
+// The controller over a browser showing /music.
+struct ControllerRig {
+    // The browser shows `names`; `selected` of them are selected.
     void showInBrowser(const QStringList& names, const QStringList& selected = {}) {
         browser.folder = u"/music"_s;
         browser.names = names;
@@ -39,8 +41,12 @@ struct RenameControllerTest : ::testing::Test {
         controller.boxes().templateText = text;
         controller.PreviewTemplate();
     }
-    bool execute() { return controller.cmdExecute_Click(progress); }
-    QString lastMessage() const { return dialogs.messages.isEmpty() ? QString() : dialogs.messages.last().text; }
+    // Types each new name into its entry.
+    void editNames(const QStringList& after) {
+        controller.cmdDirectCopy_Click();
+        controller.listAfter_Click(0);
+        for (const QString& name : after) controller.txtEdit_Enter(name);
+    }
 
     FakeBrowser browser;
     FakeDialogs dialogs;
@@ -49,7 +55,9 @@ struct RenameControllerTest : ::testing::Test {
     RenameController controller{browser, dialogs, files};
 };
 
-TEST_F(RenameControllerTest, OpeningTakesTheSelectedFilesOrAllOfThemInListOrder) {
+struct RenameControllerTest : ::testing::Test, ControllerRig {};
+
+TEST(RenameControllerOpening, TakesTheSelectedFilesOrAllOfThemInListOrder) {
     const QStringList ten = namesFrom(1, 10, u".mp3"_s);
     const struct {
         const char* what;
@@ -60,39 +68,20 @@ TEST_F(RenameControllerTest, OpeningTakesTheSelectedFilesOrAllOfThemInListOrder)
         {"none selected", {}, ten},
     };
     for (const auto& c : cases) {
-        FakeBrowser fresh;
-        RenameController opened(fresh, dialogs, files);
-        fresh.folder = u"/music"_s;
-        fresh.names = ten;
-        for (const QString& name : c.selected) fresh.selected << u"/music/"_s + name;
-        opened.Form_Load();
-        EXPECT_EQ(opened.before(), c.expected) << c.what;
-        EXPECT_EQ(opened.folder(), u"/music/"_s) << c.what;
-        EXPECT_EQ(opened.caption(), u"批次檔案命名 [/music/]"_s) << c.what;
-        EXPECT_TRUE(opened.after().isEmpty()) << c.what;
+        ControllerRig rig;
+        rig.showInBrowser(ten, c.selected);
+        EXPECT_EQ(rig.controller.before(), c.expected) << c.what;
+        EXPECT_EQ(rig.controller.folder(), u"/music/"_s) << c.what;
+        EXPECT_EQ(rig.controller.caption(), u"批次檔案命名 [/music/]"_s) << c.what;
+        EXPECT_TRUE(rig.controller.after().isEmpty()) << c.what;
     }
 }
 
-TEST_F(RenameControllerTest, OpeningFillsTheNumberDefaultsFromTheFileCount) {
+TEST_F(RenameControllerTest, BoxesFollowTheFileCountTheFirstNumberTheCodesAndDoubleClicks) {
     showInBrowser(namesFrom(1, 12, u".mp3"_s));
     EXPECT_EQ(controller.boxes().firstNumber, u"1"_s);
     EXPECT_EQ(controller.boxes().lastNumber, u"12"_s);
     EXPECT_EQ(controller.boxes().length, u"2"_s);
-}
-
-TEST_F(RenameControllerTest, AnEmptyBrowserGivesEmptyListsAndTheNoFilesMessage) {
-    controller.Form_Load();
-    typeTemplate(u"#"_s);
-    EXPECT_TRUE(controller.before().isEmpty());
-    EXPECT_TRUE(controller.after().isEmpty());
-    EXPECT_TRUE(execute()) << "the window closes after the message";
-    EXPECT_EQ(lastMessage(), u"沒有選擇任何檔案!"_s);
-    EXPECT_EQ(dialogs.messages.last().icon, MsgIcon::Critical);
-    EXPECT_EQ(browser.calls, QStringList{u"refresh"_s});
-}
-
-TEST_F(RenameControllerTest, BoxesFollowTheFirstNumberTheCodesAndDoubleClicks) {
-    showInBrowser(namesFrom(1, 12, u".mp3"_s));
     controller.boxes().templateText = u"Track#"_s;
     controller.boxes().firstNumber = u"9"_s;
     controller.boxes().length = u"1"_s;
@@ -124,7 +113,9 @@ TEST_F(RenameControllerTest, ATemplateKeyDiscardsEarlierFunctionsAndEdits) {
     EXPECT_EQ(controller.after(), (QStringList{u"x1"_s, u"x2"_s}));
 }
 
-TEST_F(RenameControllerTest, EnterStoresTheTrimmedEditAndMovesToTheNextEntryThenTheFirst) {
+// Enter stores the trimmed edit and moves to the next entry, after the last
+// to the first; without a chosen entry it changes nothing.
+TEST_F(RenameControllerTest, EnterStoresTheTrimmedEditAndMovesOn) {
     showInBrowser({u"a"_s, u"b"_s, u"c"_s});
     controller.cmdDirectCopy_Click();
     controller.listAfter_Click(1);
@@ -135,100 +126,50 @@ TEST_F(RenameControllerTest, EnterStoresTheTrimmedEditAndMovesToTheNextEntryThen
     controller.txtEdit_Enter(u"C2"_s);
     EXPECT_EQ(controller.chosenEntry(), 0) << "after the last entry comes the first";
     EXPECT_EQ(controller.after(), (QStringList{u"a"_s, u"B2"_s, u"C2"_s}));
-}
-
-TEST_F(RenameControllerTest, EnterWithoutAChosenEntryChangesNothing) {
-    showInBrowser({u"a"_s});
-    controller.cmdDirectCopy_Click();
     controller.listAfter_Click(5);
     controller.txtEdit_Enter(u"z"_s);
-    EXPECT_EQ(controller.after(), QStringList{u"a"_s});
-    EXPECT_EQ(controller.chosenEntry(), -1);
+    EXPECT_EQ(controller.chosenEntry(), -1) << "no such entry";
+    EXPECT_EQ(controller.after(), (QStringList{u"a"_s, u"B2"_s, u"C2"_s})) << "no such entry";
 }
 
-TEST_F(RenameControllerTest, ASwapRenamesBothFilesAndRefreshesTheBrowser) {
-    showInBrowser({u"a.mp3"_s, u"b.mp3"_s});
-    controller.cmdDirectCopy_Click();
-    controller.listAfter_Click(0);
-    controller.txtEdit_Enter(u"b.mp3"_s);
-    controller.txtEdit_Enter(u"a.mp3"_s);
-    EXPECT_EQ(controller.ExecuteRename(progress), RenameController::RunResult::Renamed);
-    EXPECT_EQ(files.renames.size(), 4);
-    EXPECT_EQ(files.renames.at(2), u"/music/_ZEL0 -> /music/b.mp3"_s);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-struct FaultCase {
-    const char* what;
-    QStringList after;
-    QStringList others;
-    QSet<int> failing;  // rename steps the file system refuses
-    RenameController::RunResult result;
-    QString messageHas;
-};
-
-TEST_F(RenameControllerTest, FaultsEndWithEveryFileUnderARealNameAndAMessageSayingWhy) {
-    const QStringList before{u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s};
-    using R = RenameController::RunResult;
-    const FaultCase cases[] = {
-        {"collision in the batch", {u"A.txt"_s, u"B.txt"_s, u"A.txt"_s}, {}, {}, R::Refused, u"新檔名 A.txt 與第 1 項重複"_s},
-        {"target owned by another file", {u"x"_s, u"keep"_s, u"z"_s}, {u"keep"_s}, {}, R::Refused,
-         u"新檔名 keep 已是資料夾中其他檔案的名稱"_s},
-        {"file system refuses the first rename", {u"x"_s, u"y"_s, u"z"_s}, {}, {1}, R::Failed,
-         u"無法將 a.mp3 改名為 _ZEL0。"_s},
-        {"fails half way, in phase 2", {u"x"_s, u"y"_s, u"z"_s}, {}, {5}, R::Failed, u"無法將 _ZEL1 改名為 y。"_s},
+// The execute button: a refused run keeps the window open and touches
+// nothing; every other run refreshes the browser and closes, and a failure
+// puts every file back and says why.
+TEST(RenameControllerExecute, RefusalsAndFailuresAreToldAndEveryFileKeepsARealName) {
+    const QStringList abc{u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s};
+    const struct {
+        const char* what;
+        QStringList before, after;
+        QSet<int> failing;  // rename steps the file system refuses
+        bool closes;
+        QStringList namesAfter;
+        MsgIcon icon;
+        QString messageHas;
+    } cases[] = {
+        {"no files", {}, {}, {}, true, {}, MsgIcon::Critical, u"沒有選擇任何檔案!"_s},
+        {"collision in the batch", abc, {u"A.txt"_s, u"B.txt"_s, u"A.txt"_s}, {}, false, abc, MsgIcon::Exclamation,
+         u"新檔名 A.txt 與第 1 項重複"_s},
+        {"fails half way, in phase 2", abc, {u"x"_s, u"y"_s, u"z"_s}, {5}, true, abc, MsgIcon::Critical,
+         u"無法將 _ZEL1 改名為 y。\r\n已將全部檔案改回原本的檔名。"_s},
+        {"renamed", abc, {u"x"_s, u"y"_s, u"z"_s}, {}, true, {u"x"_s, u"y"_s, u"z"_s}, MsgIcon::None, {}},
     };
-    for (const FaultCase& c : cases) {
-        FakeBrowser freshBrowser;
-        FakeDialogs freshDialogs;
-        FakeFileOperations fs;
-        RenameController run(freshBrowser, freshDialogs, fs);
-        freshBrowser.folder = u"/music"_s;
-        freshBrowser.names = before;
-        fs.addFiles(u"/music/"_s, before + c.others);
-        run.Form_Load();
-        run.cmdDirectCopy_Click();
-        for (qsizetype i = 0; i < c.after.size(); ++i) {
-            run.listAfter_Click(i);
-            run.txtEdit_Enter(c.after.at(i));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ControllerRig rig;
+        rig.showInBrowser(c.before);
+        rig.editNames(c.after);
+        rig.files.failRenameNumbers = c.failing;
+        EXPECT_EQ(rig.controller.cmdExecute_Click(rig.progress), c.closes);
+        EXPECT_EQ(rig.browser.calls, c.closes ? QStringList{u"refresh"_s} : QStringList());
+        EXPECT_EQ(rig.files.namesIn(u"/music/"_s), c.namesAfter);
+        if (c.messageHas.isEmpty()) {
+            EXPECT_EQ(rig.dialogs.messages.size(), 0);
+            continue;
         }
-        fs.failRenameNumbers = c.failing;
-        EXPECT_EQ(run.ExecuteRename(progress), c.result) << c.what;
-        QStringList expected = before + c.others;
-        expected.sort();
-        EXPECT_EQ(fs.namesIn(u"/music/"_s), expected) << c.what;
-        ASSERT_EQ(freshDialogs.messages.size(), 1) << c.what;
-        EXPECT_TRUE(freshDialogs.messages.first().text.contains(c.messageHas))
-            << c.what << ": " << freshDialogs.messages.first().text.toStdString();
-        if (c.result == R::Failed) {
-            EXPECT_TRUE(freshDialogs.messages.first().text.endsWith(u"已將全部檔案改回原本的檔名。"_s)) << c.what;
-        }
+        ASSERT_EQ(rig.dialogs.messages.size(), 1);
+        EXPECT_TRUE(rig.dialogs.messages[0].text.contains(c.messageHas)) << rig.dialogs.messages[0].text.toStdString();
+        EXPECT_EQ(rig.dialogs.messages[0].icon, c.icon);
     }
-}
-
-TEST_F(RenameControllerTest, ARefusedRunKeepsTheWindowOpenAndTouchesNothing) {
-    showInBrowser({u"a"_s, u"b"_s});
-    typeTemplate(u"same"_s);
-    EXPECT_FALSE(execute());
-    EXPECT_TRUE(files.renames.isEmpty());
-    EXPECT_TRUE(browser.calls.isEmpty());
-    EXPECT_EQ(dialogs.messages.last().icon, MsgIcon::Exclamation);
-}
-
-TEST_F(RenameControllerTest, AFailedRunStillRefreshesTheBrowserAndCloses) {
-    showInBrowser({u"a"_s});
-    typeTemplate(u"x"_s);
-    files.failRenameNumbers = {2};
-    EXPECT_TRUE(execute());
-    EXPECT_EQ(browser.calls, QStringList{u"refresh"_s});
-    EXPECT_EQ(files.namesIn(u"/music/"_s), QStringList{u"a"_s});
-}
-
-TEST_F(RenameControllerTest, ANewNameListShorterThanTheFilesIsRefused) {
-    showInBrowser({u"a"_s, u"b"_s});
-    EXPECT_EQ(controller.ExecuteRename(progress), RenameController::RunResult::Refused);
-    EXPECT_TRUE(lastMessage().contains(u"第 1 項 a: 新檔名是空的"_s));
-    EXPECT_TRUE(lastMessage().contains(u"第 2 項 b: 新檔名是空的"_s));
 }
 
 }  // namespace

@@ -23,38 +23,29 @@ TemplateBoxes boxesFor(const QString& text, const QString& first, const QString&
     return boxes;
 }
 
-struct NumberCase {
-    const char* what;
-    QString templateText;
-    QString first;
-    QString length;
-    QStringList expected;
-};
-
 TEST(RenameTemplate, RunningNumberFillsEveryNumberSignPaddedToTheMinimumLength) {
-    const NumberCase cases[] = {
-        {"defaults of twelve files", u"Track#"_s, u"1"_s, u"2"_s, numbered(u"Track"_s, 1, 12, 2)},
-        {"length 3", u"Track#"_s, u"1"_s, u"3"_s, numbered(u"Track"_s, 1, 12, 3)},
-        {"from 9, length 1: longer numbers are not cut", u"Track#"_s, u"9"_s, u"1"_s, numbered(u"Track"_s, 9, 20, 1)},
-        {"length 0 still pads to one digit", u"#"_s, u"1"_s, u"0"_s, numbered({}, 1, 12, 1)},
-        {"first number read from its leading digits", u"#"_s, u"7x"_s, u"2"_s, numbered({}, 7, 18, 2)},
-        {"first number rounded", u"#"_s, u"2.6"_s, u"1"_s, numbered({}, 3, 14, 1)},
-        {"no first number reads 0", u"#"_s, u"abc"_s, u"2"_s, numbered({}, 0, 11, 2)},
-        {"without signs every name is the template", u"same"_s, u"1"_s, u"2"_s, QStringList(12, u"same"_s)},
+    const struct {
+        const char* what;
+        QString templateText, first, length;
+        qsizetype count;
+        QStringList expected;
+    } cases[] = {
+        {"defaults of twelve files", u"Track#"_s, u"1"_s, u"2"_s, 12, numbered(u"Track"_s, 1, 12, 2)},
+        {"length 3", u"Track#"_s, u"1"_s, u"3"_s, 12, numbered(u"Track"_s, 1, 12, 3)},
+        {"from 9, length 1: longer numbers are not cut", u"Track#"_s, u"9"_s, u"1"_s, 12, numbered(u"Track"_s, 9, 20, 1)},
+        {"length 0 still pads to one digit", u"#"_s, u"1"_s, u"0"_s, 12, numbered({}, 1, 12, 1)},
+        {"first number read from its leading digits", u"#"_s, u"7x"_s, u"2"_s, 12, numbered({}, 7, 18, 2)},
+        {"first number rounded", u"#"_s, u"2.6"_s, u"1"_s, 12, numbered({}, 3, 14, 1)},
+        {"no first number reads 0", u"#"_s, u"abc"_s, u"2"_s, 12, numbered({}, 0, 11, 2)},
+        {"without signs every name is the template", u"same"_s, u"1"_s, u"2"_s, 12, QStringList(12, u"same"_s)},
+        {"two signs get the same number", u"#-#.mp3"_s, u"1"_s, u"2"_s, 3, {u"01-01.mp3"_s, u"02-02.mp3"_s, u"03-03.mp3"_s}},
+        {"negative numbers keep their sign before the padding", u"n#"_s, u"-1"_s, u"2"_s, 3,
+         {u"n-01"_s, u"n00"_s, u"n01"_s}},
+        {"no files", u"#"_s, u"1"_s, u"1"_s, 0, {}},
+        {"an unreadable first number", u"#"_s, u"99999999999999999999"_s, u"1"_s, 3, {}},
     };
-    for (const NumberCase& c : cases)
-        EXPECT_EQ(previewNames(boxesFor(c.templateText, c.first, c.length), 12), c.expected) << c.what;
-}
-
-TEST(RenameTemplate, TwoNumberSignsInOneNameGetTheSameNumber) {
-    const QStringList names = previewNames(boxesFor(u"#-#.mp3"_s, u"1"_s, u"2"_s), 12);
-    ASSERT_EQ(names.size(), 12);
-    EXPECT_EQ(names.first(), u"01-01.mp3"_s);
-    EXPECT_EQ(names.last(), u"12-12.mp3"_s);
-}
-
-TEST(RenameTemplate, NegativeNumbersKeepTheirSignBeforeThePadding) {
-    EXPECT_EQ(previewNames(boxesFor(u"n#"_s, u"-1"_s, u"2"_s), 3), (QStringList{u"n-01"_s, u"n00"_s, u"n01"_s}));
+    for (const auto& c : cases)
+        EXPECT_EQ(previewNames(boxesFor(c.templateText, c.first, c.length), c.count), c.expected) << c.what;
 }
 
 TEST(RenameTemplate, AHugeMinimumLengthIsCappedAtTheLongestFileName) {
@@ -63,64 +54,52 @@ TEST(RenameTemplate, AHugeMinimumLengthIsCappedAtTheLongestFileName) {
     EXPECT_EQ(names.first().size(), 255);
 }
 
-TEST(RenameTemplate, NothingForNoFilesOrAnUnreadableFirstNumber) {
-    EXPECT_TRUE(previewNames(boxesFor(u"#"_s, u"1"_s, u"1"_s), 0).isEmpty());
-    EXPECT_TRUE(previewNames(boxesFor(u"#"_s, u"99999999999999999999"_s, u"1"_s), 3).isEmpty());
-}
-
-struct CharacterCase {
-    const char* what;
-    QString first;
-    QString last;
-    QStringList expected;
-};
-
 TEST(RenameTemplate, RunningCharacterCyclesThroughTheRangeOrStaysWhenTheRangeIsUnusable) {
     const QStringList untouched(5, u"@.txt"_s);
-    const CharacterCase cases[] = {
-        {"65 to 67 over five files", u"65"_s, u"67"_s, {u"A.txt"_s, u"B.txt"_s, u"C.txt"_s, u"A.txt"_s, u"B.txt"_s}},
-        {"one character", u"97"_s, u"97"_s, QStringList(5, u"a.txt"_s)},
-        {"first code 0", u"0"_s, u"90"_s, untouched},
-        {"codes in the wrong order", u"90"_s, u"65"_s, untouched},
-        {"empty boxes", {}, {}, untouched},
-        {"a code beyond 7 bits", u"65"_s, u"300"_s, untouched},
-        {"a negative code", u"-5"_s, u"65"_s, untouched},
+    const struct {
+        const char* what;
+        QString templateText, first, last;
+        QStringList expected;
+    } cases[] = {
+        {"65 to 67 over five files", u"@.txt"_s, u"65"_s, u"67"_s, {u"A.txt"_s, u"B.txt"_s, u"C.txt"_s, u"A.txt"_s, u"B.txt"_s}},
+        {"one character", u"@.txt"_s, u"97"_s, u"97"_s, QStringList(5, u"a.txt"_s)},
+        {"with the number", u"@#@"_s, u"120"_s, u"121"_s, {u"x1x"_s, u"y2y"_s, u"x3x"_s, u"y4y"_s, u"x5x"_s}},
+        {"first code 0", u"@.txt"_s, u"0"_s, u"90"_s, untouched},
+        {"codes in the wrong order", u"@.txt"_s, u"90"_s, u"65"_s, untouched},
+        {"empty boxes", u"@.txt"_s, {}, {}, untouched},
+        {"a code beyond 7 bits", u"@.txt"_s, u"65"_s, u"300"_s, untouched},
+        {"a negative code", u"@.txt"_s, u"-5"_s, u"65"_s, untouched},
     };
-    for (const CharacterCase& c : cases) {
-        TemplateBoxes boxes = boxesFor(u"@.txt"_s, u"1"_s, u"1"_s);
+    for (const auto& c : cases) {
+        TemplateBoxes boxes = boxesFor(c.templateText, u"1"_s, u"1"_s);
         boxes.firstCode = c.first;
         boxes.lastCode = c.last;
         EXPECT_EQ(previewNames(boxes, 5), c.expected) << c.what;
     }
 }
 
-TEST(RenameTemplate, NumberAndCharacterTogether) {
-    TemplateBoxes boxes = boxesFor(u"@#@"_s, u"1"_s, u"1"_s);
-    boxes.firstCode = u"120"_s;
-    boxes.lastCode = u"121"_s;
-    EXPECT_EQ(previewNames(boxes, 3), (QStringList{u"x1x"_s, u"y2y"_s, u"x3x"_s}));
-}
-
-TEST(RenameTemplate, DefaultLengthIsTheDigitsOfTheFileCount) {
+// The boxes that follow: the default length, the last number and the two characters shown.
+TEST(RenameTemplate, DerivedBoxes) {
     const struct {
         qsizetype count;
         int length;
-    } cases[] = {{1, 1}, {9, 1}, {10, 2}, {99, 2}, {100, 3}, {999, 3}, {1000, 4}};
-    for (const auto& c : cases) EXPECT_EQ(defaultLength(c.count), c.length) << c.count << " files";
-}
+    } lengths[] = {{1, 1}, {9, 1}, {10, 2}, {99, 2}, {100, 3}, {999, 3}, {1000, 4}};
+    for (const auto& c : lengths) EXPECT_EQ(defaultLength(c.count), c.length) << c.count << " files";
 
-TEST(RenameTemplate, LastNumberIsFirstPlusCountLessOne) {
-    EXPECT_EQ(lastNumberText(u"1"_s, 12), u"12"_s);
-    EXPECT_EQ(lastNumberText(u"9"_s, 12), u"20"_s);
-    EXPECT_EQ(lastNumberText(u"x"_s, 3), u"2"_s);
-    EXPECT_EQ(lastNumberText(u"99999999999999999999"_s, 3), QString());
-}
+    const struct {
+        QString first;
+        qsizetype count;
+        QString last;
+    } lasts[] = {{u"1"_s, 12, u"12"_s}, {u"9"_s, 12, u"20"_s}, {u"x"_s, 3, u"2"_s}, {u"99999999999999999999"_s, 3, {}}};
+    for (const auto& c : lasts) EXPECT_EQ(lastNumberText(c.first, c.count), c.last) << c.first.toStdString();
 
-TEST(RenameTemplate, CodeRangeShowsBothCharactersOrNothingForAnInvalidCode) {
-    EXPECT_EQ(codeRangeText(u"65"_s, u"90"_s), std::optional<QString>(u"A-Z"_s));
-    EXPECT_EQ(codeRangeText(u"97"_s, {}), std::optional<QString>(u"a-"_s));
-    EXPECT_EQ(codeRangeText(u"65"_s, u"300"_s), std::nullopt);
-    EXPECT_EQ(codeRangeText(u"-1"_s, u"65"_s), std::nullopt);
+    const struct {
+        QString first, last;
+        std::optional<QString> shown;
+    } ranges[] = {{u"65"_s, u"90"_s, u"A-Z"_s}, {u"97"_s, {}, u"a-"_s}, {u"65"_s, u"300"_s, std::nullopt},
+                  {u"-1"_s, u"65"_s, std::nullopt}};
+    for (const auto& c : ranges)
+        EXPECT_EQ(codeRangeText(c.first, c.last), c.shown) << c.first.toStdString() << "-" << c.last.toStdString();
 }
 
 }  // namespace
